@@ -1,0 +1,15 @@
+# Builds a database file from SQL text with the sqlite3 shell.
+file(REMOVE ${SAIDA} ${SAIDA}.tmp)
+get_filename_component(_dir ${SAIDA} DIRECTORY)
+file(MAKE_DIRECTORY ${_dir})
+find_program(SQLITE3 sqlite3 REQUIRED)
+string(REPLACE "," ";" _arquivos "${SQL}")
+foreach(_f ${_arquivos})
+  execute_process(COMMAND ${SQLITE3} -bail ${SAIDA}.tmp ".read ${_f}"
+                  RESULT_VARIABLE _rc ERROR_VARIABLE _err)
+  if(NOT _rc EQUAL 0)
+    file(REMOVE ${SAIDA}.tmp)
+    message(FATAL_ERROR "sqlite3 failed on ${_f}: ${_err}")
+  endif()
+endforeach()
+file(RENAME ${SAIDA}.tmp ${SAIDA})

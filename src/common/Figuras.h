@@ -1,0 +1,21 @@
+#pragma once
+// The pictures of the system, drawn once and shared (the same object for the
+// same picture).
+#include <QPixmap>
+
+namespace Figuras {
+
+const QPixmap& Avancar();        // icon of the forward button
+const QPixmap& DicaPrimeira();   // first picture of the blinking hint icon
+const QPixmap& DicaSegunda();    // second picture of the blink
+const QPixmap& AjudaNormal();    // help icon
+const QPixmap& AjudaSobre();     // help icon under the mouse
+const QPixmap& Informacao();     // information icon
+const QPixmap& InformacaoSobre();
+const QPixmap& Logo();           // the program's logo
+const QPixmap& Ok();             // status mark: datum given
+const QPixmap& Falta();          // status mark: datum missing
+// A unit written as a small picture ("m2", "m3", "ano"); empty for other keys.
+QPixmap Unidade(const QString& chave);
+
+}  // namespace Figuras

@@ -1,0 +1,145 @@
+#include "Ambiente.h"
+
+#include "common/Banco.h"
+#include "common/Espera.h"
+#include "common/Janelas.h"
+#include "common/ModuloTessaura.h"
+#include "shell/frmMain.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLocale>
+#include <QSqlQuery>
+
+namespace Teste {
+
+namespace {
+std::deque<Mensagens::Resposta> g_fila;
+Mensagens::Resposta g_padrao = Mensagens::Resposta::Sim;
+std::function<void(Dialogo*)> g_modal;
+}  // namespace
+
+BancoTemporario::BancoTemporario()
+{
+    m_caminho = m_dir.filePath(QStringLiteral("mdbTessaura.mdb"));
+    QFile::copy(QStringLiteral(TESSAURA_DB_MODELO), m_caminho);
+    QFile::setPermissions(m_caminho, QFile::ReadOwner | QFile::WriteOwner);
+    Banco::DefinirCaminhoParaTestes(m_caminho);
+}
+
+BancoTemporario::~BancoTemporario()
+{
+    Banco::DefinirCaminhoParaTestes(QString());
+}
+
+void ResponderMensagens(Mensagens::Resposta padraoSimNao)
+{
+    g_padrao = padraoSimNao;
+    g_fila.clear();
+    Mensagens::DefinirRespondedor([](const Mensagens::Mensagem& m) {
+        if (!g_fila.empty()) {
+            Mensagens::Resposta r = g_fila.front();
+            g_fila.pop_front();
+            return r;
+        }
+        return m.botoes == Mensagens::Botoes::OK ? Mensagens::Resposta::OK : g_padrao;
+    });
+}
+
+void EnfileirarResposta(Mensagens::Resposta r)
+{
+    g_fila.push_back(r);
+}
+
+QStringList TextosMostrados()
+{
+    QStringList t;
+    for (const auto& m : Mensagens::Historico())
+        t << m.texto;
+    return t;
+}
+
+const Mensagens::Mensagem* UltimaMensagem()
+{
+    const auto& h = Mensagens::Historico();
+    return h.empty() ? nullptr : &h.back();
+}
+
+void AoExibirModal(std::function<void(Dialogo*)> f)
+{
+    g_modal = std::move(f);
+    Janelas::DefinirManipuladorModal([](Dialogo* d) {
+        if (g_modal)
+            g_modal(d);
+    });
+}
+
+Sessao::Sessao(const QString& locale)
+{
+    Janelas::Reiniciar();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ModuloTessaura::Reiniciar();
+    QLocale::setDefault(QLocale(locale));
+    Espera::DefinirEscalaParaTestes(0.0);
+    m_banco = std::make_unique<BancoTemporario>();
+    Mensagens::LimparHistorico();
+    ResponderMensagens();
+    AoExibirModal(nullptr);
+}
+
+Sessao::~Sessao()
+{
+    Janelas::Reiniciar();
+    if (m_principal) {
+        m_principal->setAttribute(Qt::WA_DeleteOnClose, false);
+        delete m_principal;
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ModuloTessaura::Reiniciar();
+    m_banco.reset();
+}
+
+frmMain* Sessao::Principal()
+{
+    if (!m_principal) {
+        m_principal = new frmMain();
+        m_principal->show();
+    }
+    return m_principal;
+}
+
+static QSqlQuery consulta(const QString& sql, const QVariantList& valores, bool* ok)
+{
+    Banco::ConexaoPtr c = Banco::AbrirSilencioso();
+    QSqlQuery q(c ? c->db() : QSqlDatabase());
+    q.prepare(sql);
+    for (const QVariant& v : valores)
+        q.addBindValue(v);
+    *ok = c && q.exec();
+    return q;
+}
+
+QList<QVariant> Coluna(const QString& sql)
+{
+    bool ok = false;
+    QSqlQuery q = consulta(sql, {}, &ok);
+    QList<QVariant> r;
+    while (ok && q.next())
+        r << q.value(0);
+    return r;
+}
+
+int Linhas(const QString& tabela)
+{
+    const QList<QVariant> r = Coluna(QStringLiteral("SELECT count(*) FROM ") + tabela);
+    return r.isEmpty() ? -1 : r.first().toInt();
+}
+
+bool Executar(const QString& sql, const QVariantList& valores)
+{
+    bool ok = false;
+    consulta(sql, valores, &ok);
+    return ok;
+}
+
+}  // namespace Teste

@@ -1,0 +1,63 @@
+#pragma once
+// What every test needs: its own fresh database, instant waits, message boxes
+// answered without a modal loop and a record of what they said.
+#include "common/Mensagens.h"
+
+#include <QString>
+#include <QTemporaryDir>
+#include <deque>
+#include <functional>
+#include <memory>
+
+class frmMain;
+class Dialogo;
+
+namespace Teste {
+
+// Copies the pristine database into a fresh temporary folder and points the
+// program at it. Each call gives a new, untouched copy.
+class BancoTemporario {
+public:
+    BancoTemporario();
+    ~BancoTemporario();
+    QString Caminho() const { return m_caminho; }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_caminho;
+};
+
+// Message boxes answered from a queue (OK for OK boxes, and the given default
+// for yes/no boxes when the queue is empty).
+void ResponderMensagens(Mensagens::Resposta padraoSimNao = Mensagens::Resposta::Sim);
+void EnfileirarResposta(Mensagens::Resposta r);
+// Messages shown since the last Limpar (texts only, and the full records).
+QStringList TextosMostrados();
+const Mensagens::Mensagem* UltimaMensagem();
+
+// Modal dialogs are handed to this function instead of a modal loop; when none
+// is set they stay shown, for the test to drive after the call returns.
+void AoExibirModal(std::function<void(Dialogo*)> f);
+
+// A full reset: every window unloaded, module state back to its start, fresh
+// database, messages cleared, waits instant, locale pt_BR unless given.
+class Sessao {
+public:
+    explicit Sessao(const QString& locale = QStringLiteral("pt_BR"));
+    ~Sessao();
+    frmMain* Principal();       // the main window, created on first use
+    QString CaminhoBanco() const { return m_banco->Caminho(); }
+
+private:
+    std::unique_ptr<BancoTemporario> m_banco;
+    frmMain* m_principal = nullptr;
+};
+
+// Runs a query on the test's database and returns the first column of each row.
+QList<QVariant> Coluna(const QString& sql);
+// Number of rows of a table.
+int Linhas(const QString& tabela);
+// Runs a statement (for setting up data); values bound in order.
+bool Executar(const QString& sql, const QVariantList& valores = {});
+
+}  // namespace Teste
