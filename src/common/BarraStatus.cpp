@@ -32,8 +32,10 @@ void PainelStatus::DefinirBevel(Bevel b)
 
 void PainelStatus::DefinirLarguraTwips(int twips)
 {
+    // The designed width is the least a panel takes; a longer text (a long
+    // date format) widens it rather than being cut.
     if (!m_autoSize)
-        setFixedWidth(twips / 15);
+        setMinimumWidth(twips / 15);
 }
 
 void PainelStatus::DefinirAutoSize(bool preencher)
