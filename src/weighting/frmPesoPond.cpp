@@ -282,16 +282,8 @@ void frmPesoPond::Form_Activate()
         return;
     }
     // A weighting being typed stays as it is: its boxes are the user's.
-    if (!m_novaPonderacao) {
-        preencherListas();
-        if (ComboBox1->count() > 0) {
-            selecionarNome(0);
-            ComboBox2->setCurrentIndex(0);
-            ComboBox2_Click();
-        } else {
-            recalcular();
-        }
-    }
+    if (!m_novaPonderacao)
+        mostrarPrimeira();
     mostrarStatus();
 }
 
@@ -317,6 +309,18 @@ void frmPesoPond::preencherListas()
         const qint64 id = rsPonderacao->Id();
         ComboBox1->addItem(Numeros::TextoDoCampo(rsPonderacao->Campo(QStringLiteral("Nome"))), id);
         ComboBox2->addItem(Numeros::TextoDoCampo(rsPonderacao->Campo(QStringLiteral("Aspecto"))), id);
+    }
+}
+
+void frmPesoPond::mostrarPrimeira()
+{
+    preencherListas();
+    if (ComboBox1->count() > 0) {
+        selecionarNome(0);
+        ComboBox2->setCurrentIndex(0);
+        ComboBox2_Click();
+    } else {
+        recalcular();
     }
 }
 
@@ -607,14 +611,7 @@ void frmPesoPond::Command4_Click()
         return;
     }
     sairDoModoNovo();
-    preencherListas();
-    if (ComboBox1->count() > 0) {
-        selecionarNome(0);
-        ComboBox2->setCurrentIndex(0);
-        ComboBox2_Click();
-    } else {
-        recalcular();
-    }
+    mostrarPrimeira();
 }
 
 // ---------------------------------------------------------------------------

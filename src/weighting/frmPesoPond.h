@@ -84,6 +84,8 @@ private:
     void montarRodape();
     bool abrirTabela();
     void preencherListas();
+    // Lists refilled from rsPonderacao, the first weighting shown.
+    void mostrarPrimeira();
     void selecionarNome(int indice);
     void sairDoModoNovo();
     void mostrarStatus();
