@@ -224,7 +224,6 @@ void frmPesoPond::montarRodape()
     Image1 = new IconeAjuda(Figuras::Informacao(), Figuras::InformacaoSobre(), this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Twips::Posicionar(Image1, 720, 6600, 480, 480);
-    connect(Image1, &IconeAjuda::mouseSobre, this, [this] { Image1_MouseMove(); });
     connect(Image1, &IconeAjuda::clicado, this, [this] { Image1_Click(); });
 
     // The hint slides out from under a mask painted in the window's colour.
@@ -643,11 +642,6 @@ void frmPesoPond::Command1_Click()
 
 // ---------------------------------------------------------------------------
 // Information icon and the sliding hint
-
-void frmPesoPond::Image1_MouseMove()
-{
-    // The icon shows its hover picture by itself.
-}
 
 void frmPesoPond::Image1_Click()
 {

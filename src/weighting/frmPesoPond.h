@@ -42,8 +42,8 @@ public:
     void Label27_Change();
     // The refresh hook: the off-screen box taking the focus runs the activation.
     void Text16_GotFocus();
-    // Information icon and the sliding hint.
-    void Image1_MouseMove();
+    // Information icon (its hover picture follows the mouse by itself) and the
+    // sliding hint.
     void Image1_Click();
     void Form_MouseMove();
     void Timer1_Timer();
