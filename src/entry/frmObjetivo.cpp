@@ -54,22 +54,28 @@ QLabel* indiceApos(QWidget* pai, const char* nome, const QString& texto, QLabel*
     return r;
 }
 
+// A row of controls laid side by side, at a position in twips.
+QHBoxLayout* linhaEm(QWidget* pai, int left, int top, int width, int height)
+{
+    auto* linha = new QWidget(pai);
+    Twips::Posicionar(linha, left, top, width, height);
+    auto* l = new QHBoxLayout(linha);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->setSpacing(6);
+    return l;
+}
+
 // The symbol before a box: "T", its subscript and "=", then the box.
 void linhaDaCaixa(QWidget* pai, int top, QLabel* t, QLabel* indice, QLabel* igual,
                   CaixaNumerica* caixa)
 {
-    auto* linha = new QWidget(pai);
-    Twips::Posicionar(linha, 720, top, 3600, 420);
-    t->setParent(linha);
-    indice->setParent(linha);
-    igual->setParent(linha);
-    caixa->setParent(linha);
+    QHBoxLayout* l = linhaEm(pai, 720, top, 3600, 420);
     t->setFont(fonte(10, true));
     indice->setFont(fonte(7, true));
     igual->setFont(fonte(10, true));
     caixa->setFixedWidth(Twips::Px(1500));
-    auto* l = new QHBoxLayout(linha);
-    l->setContentsMargins(0, 0, 0, 0);
+    // Both subscripts take the room of the wider one, so the two boxes line up.
+    indice->setFixedWidth(QFontMetrics(indice->font()).horizontalAdvance(QStringLiteral("RD")) + 2);
     l->setSpacing(2);
     l->addWidget(t, 0, Qt::AlignVCenter);
     l->addWidget(indice, 0, Qt::AlignBottom);
@@ -105,39 +111,31 @@ frmObjetivo::frmObjetivo()
 
     Label3 = rotuloEm(this, "Label3",
                       QStringLiteral("Você deve informar para cada alternativa os seguintes dados:"),
-                      360, 2100);
+                      360, 1860);
 
     Label4 = rotuloEm(this, "Label4", QStringLiteral("T     = Tempo de retorno de projeto"), 720,
-                      2520);
+                      2280);
     Label7 = indiceApos(this, "Label7", QStringLiteral("R"), Label4);
     Label5 = rotuloEm(this, "Label5", QStringLiteral("T     = Tempo de retorno desejável"), 720,
-                      2880);
+                      2640);
     Label6 = indiceApos(this, "Label6", QStringLiteral("RD"), Label5);
 
     // The counter line and the name of the alternative on show.
-    auto* contador = new QWidget(this);
-    Twips::Posicionar(contador, 360, 3480, 9600, 330);
-    auto* lc = new QHBoxLayout(contador);
-    lc->setContentsMargins(0, 0, 0, 0);
-    lc->setSpacing(6);
-    Label16 = rotulo(contador, "Label16", QStringLiteral("Alternativa:"));
-    Label20 = rotulo(contador, "Label20", QStringLiteral("TT"));
-    Label19 = rotulo(contador, "Label19", QStringLiteral("de"));
-    Label18 = rotulo(contador, "Label18", QStringLiteral("TT"));
+    QHBoxLayout* lc = linhaEm(this, 360, 3240, 9600, 330);
+    Label16 = rotulo(this, "Label16", QStringLiteral("Alternativa:"));
+    Label20 = rotulo(this, "Label20", QStringLiteral("TT"));
+    Label19 = rotulo(this, "Label19", QStringLiteral("de"));
+    Label18 = rotulo(this, "Label18", QStringLiteral("TT"));
     for (QLabel* r : {Label16, Label20, Label19, Label18}) {
         r->setFont(fonte(9, true));
         lc->addWidget(r);
     }
     lc->addStretch();
 
-    auto* nome = new QWidget(this);
-    Twips::Posicionar(nome, 360, 3840, 9600, 330);
-    auto* ln = new QHBoxLayout(nome);
-    ln->setContentsMargins(0, 0, 0, 0);
-    ln->setSpacing(6);
-    Label8 = rotulo(nome, "Label8", QStringLiteral("Nome:"));
+    QHBoxLayout* ln = linhaEm(this, 360, 3600, 9600, 330);
+    Label8 = rotulo(this, "Label8", QStringLiteral("Nome:"));
     Label8->setFont(fonte(9, true));
-    Label15 = rotulo(nome, "Label15", QString());
+    Label15 = rotulo(this, "Label15", QString());
     ln->addWidget(Label8);
     ln->addWidget(Label15, 1);
 
@@ -152,20 +150,20 @@ frmObjetivo::frmObjetivo()
     Label10 = rotulo(this, "Label10", QStringLiteral("T"));
     Label12 = rotulo(this, "Label12", QStringLiteral("RD"));
     Label14 = rotulo(this, "Label14", QStringLiteral("="));
-    linhaDaCaixa(this, 4380, Label9, Label11, Label13, Text1);
-    linhaDaCaixa(this, 4920, Label10, Label12, Label14, Text2);
+    linhaDaCaixa(this, 4140, Label9, Label11, Label13, Text1);
+    linhaDaCaixa(this, 4680, Label10, Label12, Label14, Text2);
 
     Command1 = new QPushButton(QStringLiteral("<  Anterior"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Twips::Posicionar(Command1, 360, 5640, 1800, 435);
+    Twips::Posicionar(Command1, 360, 5400, 1800, 435);
     Command2 = new QPushButton(QStringLiteral("Próxima  >"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
-    Twips::Posicionar(Command2, 2280, 5640, 1800, 435);
+    Twips::Posicionar(Command2, 2280, 5400, 1800, 435);
 
     Label17 = rotuloEm(
         this, "Label17",
         QStringLiteral("Tecle F5 para aproveitar os dados fornecidos para as outras alternativas."),
-        360, 6300);
+        360, 6060);
     Label17->setFont(fonte(8));
     Label17->adjustSize();
 
@@ -313,7 +311,9 @@ void frmObjetivo::MostrarLinha(Banco::Recordset& rs)
 
 void frmObjetivo::Passo(Percurso::Direcao d)
 {
-    if (MT::EntradaPorAlternativa)
+    // Without a row to store into (no database, no alternatives) the boxes keep their text.
+    Banco::Recordset* rs = MT::rsObjetivo.get();
+    if (MT::EntradaPorAlternativa || !rs || !rs->TemLinhaAtual())
         return;
     Percurso::Etapas e;
     e.avaliar = [this] { Avaliar(); };
@@ -323,7 +323,7 @@ void frmObjetivo::Passo(Percurso::Direcao d)
         Text2->clear();
     };
     e.mostrar = [this](Banco::Recordset& rs) { MostrarLinha(rs); };
-    Percurso::Passo(MT::rsObjetivo.get(), d, e);
+    Percurso::Passo(rs, d, e);
 }
 
 void frmObjetivo::Command1_Click()
