@@ -1,0 +1,167 @@
+// The key filters of the numeric boxes, driven through a box as a user types.
+#include "Ambiente.h"
+
+#include "common/Numeros.h"
+#include "entry/CaixaNumerica.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QTest>
+
+using Mensagens::Icone;
+
+namespace {
+
+const QString Virgula = QStringLiteral("O separador de decimal é a vírgula");
+const QString Ponto = QStringLiteral("O separador de decimal é o ponto");
+const QString Insira = QStringLiteral("Insira somente valores numéricos neste campo.");
+const QString TituloSeparador = QStringLiteral("Tessaura - Erro na entrada de dados");
+const QString TituloEntrada = QStringLiteral("Tessaura - Erro de entrada");
+
+// Types the keys one by one; "^x" is Ctrl+x, "\b" Backspace, "\r" Enter.
+void digitar(QWidget* caixa, const QString& teclas)
+{
+    for (int i = 0; i < teclas.size(); ++i) {
+        if (teclas[i] == QLatin1Char('^') && i + 1 < teclas.size()) {
+            QTest::keyClick(caixa, teclas[++i].toLatin1(), Qt::ControlModifier);
+            continue;
+        }
+        QTest::keyClick(caixa, teclas[i].toLatin1());
+    }
+}
+
+QStringList titulos()
+{
+    QStringList t;
+    for (const auto& m : Mensagens::Historico())
+        t << m.titulo;
+    return t;
+}
+
+bool todasCriticas()
+{
+    for (const auto& m : Mensagens::Historico())
+        if (m.icone != Icone::Critico || m.botoes != Mensagens::Botoes::OK)
+            return false;
+    return true;
+}
+
+}  // namespace
+
+class TesteEntradaDecimal : public QObject {
+    Q_OBJECT
+private slots:
+    void filtroDecimal_data();
+    void filtroDecimal();
+    void textoDoProgramaNaoPassaPeloFiltro();
+    void outroSeparadorNadaFiltra();
+    void filtroInteiro_data();
+    void filtroInteiro();
+};
+
+void TesteEntradaDecimal::filtroDecimal_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("teclas");
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<QStringList>("mensagens");
+    QTest::addColumn<int>("bipes");
+
+    for (const QString loc : {QStringLiteral("pt_BR"), QStringLiteral("en_US")}) {
+        const bool virgula = loc == QLatin1String("pt_BR");
+        const QString certo = virgula ? QStringLiteral(",") : QStringLiteral(".");
+        const QString errado = virgula ? QStringLiteral(".") : QStringLiteral(",");
+        auto linha = [&](const char* nome) -> QTestData& {
+            return QTest::addRow("%s %s", qPrintable(loc), nome) << loc;
+        };
+        linha("digitos") << "0123456789" << "0123456789" << QStringList() << 0;
+        linha("separador certo") << "1" + certo + "5" << "1" + certo + "5" << QStringList() << 0;
+        linha("separador trocado") << "1" + errado + "5" << "1" + certo + "5"
+                                   << QStringList{virgula ? Virgula : Ponto} << 0;
+        // The filter judges keys, not the text: a second separator passes.
+        linha("dois separadores") << "1" + certo + certo << "1" + certo + certo << QStringList() << 0;
+        linha("backspace e enter") << "12\b\r" << "1" << QStringList() << 0;
+        linha("sinal de menos") << "-5" << "5" << QStringList{Insira} << 1;
+        linha("sinal de mais") << "+" << "" << QStringList{Insira} << 1;
+        linha("letras") << "aE" << "" << QStringList{Insira, Insira} << 2;
+        linha("espaco") << "1 2" << "12" << QStringList{Insira} << 1;
+        linha("ctrl+v") << "7^v" << "7" << QStringList{Insira} << 1;
+        linha("ctrl+c") << "^c" << "" << QStringList{Insira} << 1;
+    }
+}
+
+void TesteEntradaDecimal::filtroDecimal()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, teclas);
+    QFETCH(QString, texto);
+    QFETCH(QStringList, mensagens);
+    QFETCH(int, bipes);
+
+    Teste::Sessao s(locale);
+    QGuiApplication::clipboard()->setText(QStringLiteral("99"));
+    CaixaNumerica caixa(CaixaNumerica::Filtro::Decimal);
+    caixa.show();
+    digitar(&caixa, teclas);
+
+    QCOMPARE(caixa.text(), texto);
+    QCOMPARE(Teste::TextosMostrados(), mensagens);
+    QStringList esperados;
+    for (const QString& m : mensagens)
+        esperados << (m == Insira ? TituloEntrada : TituloSeparador);
+    QCOMPARE(titulos(), esperados);
+    QVERIFY(todasCriticas());
+    QCOMPARE(Mensagens::Bipes(), bipes);
+}
+
+void TesteEntradaDecimal::textoDoProgramaNaoPassaPeloFiltro()
+{
+    Teste::Sessao s;
+    CaixaNumerica caixa(CaixaNumerica::Filtro::Decimal);
+    caixa.setText(QStringLiteral("-1.5e3 abc"));
+    QCOMPARE(caixa.text(), QStringLiteral("-1.5e3 abc"));
+    QVERIFY(Teste::TextosMostrados().isEmpty());
+    QCOMPARE(Mensagens::Bipes(), 0);
+}
+
+void TesteEntradaDecimal::outroSeparadorNadaFiltra()
+{
+    Teste::Sessao s(QStringLiteral("fa_IR"));
+    if (Numeros::SeparadorDecimal() == QLatin1Char(',') || Numeros::SeparadorDecimal() == QLatin1Char('.'))
+        QSKIP("this system's locale data give fa_IR a comma or point");
+    CaixaNumerica caixa(CaixaNumerica::Filtro::Decimal);
+    caixa.show();
+    digitar(&caixa, QStringLiteral("1.a,-"));
+    QCOMPARE(caixa.text(), QStringLiteral("1.a,-"));
+    QVERIFY(Teste::TextosMostrados().isEmpty());
+    QCOMPARE(Mensagens::Bipes(), 0);
+}
+
+void TesteEntradaDecimal::filtroInteiro_data()
+{
+    QTest::addColumn<QString>("teclas");
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<int>("bipes");
+    QTest::newRow("ponto no meio") << "12.5" << "125" << 1;
+    QTest::newRow("virgula, sinal e letra") << ",-x7" << "7" << 3;
+    QTest::newRow("backspace e enter") << "12\b\r" << "1" << 0;
+    QTest::newRow("ctrl+v") << "^v" << "" << 1;
+}
+
+void TesteEntradaDecimal::filtroInteiro()
+{
+    QFETCH(QString, teclas);
+    QFETCH(QString, texto);
+    QFETCH(int, bipes);
+    Teste::Sessao s;
+    QGuiApplication::clipboard()->setText(QStringLiteral("99"));
+    CaixaNumerica caixa(CaixaNumerica::Filtro::Inteiro);
+    caixa.show();
+    digitar(&caixa, teclas);
+    QCOMPARE(caixa.text(), texto);
+    QCOMPARE(Mensagens::Bipes(), bipes);
+    QVERIFY(Teste::TextosMostrados().isEmpty());
+}
+
+QTEST_MAIN(TesteEntradaDecimal)
+#include "tst_entrada_decimal.moc"
