@@ -18,6 +18,7 @@ frmSplash::frmSplash() : Formulario(nullptr)
     setFont(QFont(QStringLiteral("Verdana")));
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Base);
+    setAttribute(Qt::WA_StyledBackground);
     setStyleSheet(QStringLiteral("frmSplash { border: 1px solid #808080; }"));
 
     auto rotulo = [this](const char* nome, const QString& texto, int l, int t, int w, int h) {

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QLocale>
 #include <QSqlQuery>
+#include <QTest>
 
 namespace Teste {
 
@@ -106,6 +107,16 @@ frmMain* Sessao::Principal()
         m_principal->show();
     }
     return m_principal;
+}
+
+void Digitar(QWidget* w, const QString& texto)
+{
+    for (const QChar c : texto) {
+        if (c.unicode() < 0x7f && c.isPrint())
+            QTest::keyClick(w, c.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
 }
 
 static QSqlQuery consulta(const QString& sql, const QVariantList& valores, bool* ok)

@@ -3,6 +3,7 @@
 // answered without a modal loop and a record of what they said.
 #include "common/Mensagens.h"
 
+#include <QPointer>
 #include <QString>
 #include <QTemporaryDir>
 #include <deque>
@@ -10,6 +11,7 @@
 #include <memory>
 
 class frmMain;
+class QWidget;
 class Dialogo;
 
 namespace Teste {
@@ -50,8 +52,12 @@ public:
 
 private:
     std::unique_ptr<BancoTemporario> m_banco;
-    frmMain* m_principal = nullptr;
+    QPointer<frmMain> m_principal;  // the program may close it itself (Exit)
 };
+
+// Types a text into a widget key by key, accented letters included (which
+// QTest::keyClicks does not take).
+void Digitar(QWidget* w, const QString& texto);
 
 // Runs a query on the test's database and returns the first column of each row.
 QList<QVariant> Coluna(const QString& sql);
