@@ -248,24 +248,19 @@ void frmInicio::recusarNumero(const QString& texto)
 
 void frmInicio::Command1_Click()
 {
-    Ampulheta ampulheta;
     short n = 0;
     switch (Alternativas::LerNumero(Text3->text(), &n)) {
     case Alternativas::Numero::Vazio:
-        ampulheta.Restaurar();
         recusarNumero(QStringLiteral("Você deve fornecer o número de alternarivas a serem analisadas"));
         return;
     case Alternativas::Numero::NaoSuperiorA2:
-        ampulheta.Restaurar();
         recusarNumero(QStringLiteral("O número de alternativas a serem analisadas deve ser superior a 2."));
         return;
     case Alternativas::Numero::NaoInteiro:
-        ampulheta.Restaurar();
         recusarNumero(QStringLiteral("O número de alternativas a serem analisadas deve ser um "
                                      "número inteiro, escrito somente com algarismos."));
         return;
     case Alternativas::Numero::AcimaDoLimite:
-        ampulheta.Restaurar();
         recusarNumero(QStringLiteral("O número de alternativas a serem analisadas não pode ser "
                                      "superior a 32767."));
         return;
@@ -279,6 +274,7 @@ void frmInicio::Command1_Click()
     Banco::RecordsetPtr rs = Banco::Recordset::Abrir(db, QStringLiteral("tblTessaura"));
     if (!rs)
         return;
+    Ampulheta ampulheta;
     // A new number for rows already being named: what the boxes hold belongs to
     // the alternative on show, so it is stored before the rows are reshaped.
     if (m_numeroAceito)

@@ -47,7 +47,8 @@ struct Projeto {
     {
         principal = sessao.Principal();
         principal->activateWindow();
-        QTest::qWaitForWindowActive(principal);
+        if (!QTest::qWaitForWindowActive(principal))
+            qWarning("the main window did not become active");
         principal->findChild<QAction*>(QStringLiteral("new"))->trigger();
         f = Janelas::Obter<frmInicio>();
     }
@@ -74,6 +75,14 @@ struct Projeto {
         }
     }
     void Proximo() { QTest::mouseClick(f->Command6, Qt::LeftButton); }
+    // Names the alternatives one after the other, moving on after each.
+    void NomearEmSequencia(const QStringList& nomes)
+    {
+        for (const QString& nome : nomes) {
+            Nomear(nome);
+            Proximo();
+        }
+    }
     void Anterior() { QTest::mouseClick(f->Command5, Qt::LeftButton); }
     void Avancar() { QTest::mouseClick(f->Portao->CommandButton1, Qt::LeftButton); }
     bool PortaoAberto() const
@@ -446,12 +455,7 @@ void TesteInicio::avancarEntregaOProjeto()
     MT::EntradaPorAlternativa = !porAlternativa;
     MT::ObjetivoCarregado = MT::ImpactoCarregado = MT::InsercaoCarregado = true;
     p.Numero("3");
-    p.Nomear("A");
-    p.Proximo();
-    p.Nomear("B");
-    p.Proximo();
-    p.Nomear("C");
-    p.Proximo();  // back on alt1, gate open
+    p.NomearEmSequencia({"A", "B", "C"});  // back on alt1, gate open
     QVERIFY(p.PortaoAberto());
     p.Proximo();  // on alt2
     p.Nomear("B2", "digitado depois do último movimento");
@@ -475,10 +479,7 @@ void TesteInicio::avancarComNomeApagadoNaoEntrega()
 {
     Projeto p;
     p.Numero("3");
-    for (const char* nome : {"A", "B", "C"}) {
-        p.Nomear(nome);
-        p.Proximo();
-    }
+    p.NomearEmSequencia({"A", "B", "C"});
     QVERIFY(p.PortaoAberto());
     p.Nomear("");
     p.Avancar();
@@ -494,10 +495,7 @@ void TesteInicio::segundoOkRemodelaAsLinhas()
     p.Numero("3");
     p.Nomear("A", "nota A");
     p.Proximo();
-    p.Nomear("B");
-    p.Proximo();
-    p.Nomear("C");
-    p.Proximo();  // gate open, on alt1
+    p.NomearEmSequencia({"B", "C"});  // gate open, on alt1
     QVERIFY(p.PortaoAberto());
 
     p.Numero("5");

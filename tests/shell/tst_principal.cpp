@@ -54,7 +54,6 @@ private slots:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
 
     void inicioPeloSplash();
-    void menusEBarraDeFerramentas();
     void novoComJanelasAbertas();
     void novoSemBancoNaoMudaNada();
     void salvarPedeNomeConformeOTitulo_data();
@@ -108,54 +107,6 @@ void TestePrincipal::inicioPeloSplash()
 
     principal->setAttribute(Qt::WA_DeleteOnClose, false);
     delete principal;
-}
-
-void TestePrincipal::menusEBarraDeFerramentas()
-{
-    Teste::Sessao s;
-    frmMain* m = s.Principal();
-    struct Item {
-        const char* nome;
-        const char* texto;
-        QKeySequence atalho;
-        bool ligado;
-    };
-    const Item itens[] = {
-        {"mnuFileNew", "&Novo", QKeySequence(Qt::CTRL | Qt::Key_N), true},
-        {"mnuFileOpen", "&Abrir...", QKeySequence(Qt::CTRL | Qt::Key_O), false},
-        {"mnuFileSave", "&Salvar", QKeySequence(), false},
-        {"mnuFileSalvarComo", "Salvar &Como...", QKeySequence(), false},
-        {"mnuFileSair", "&Sair", QKeySequence(), true},
-        {"mnuHelpAbout", "&About ", QKeySequence(), true},
-        {"mnuObjetivoAproveitar", "Aproveitar dados", QKeySequence(), true},
-        {"mnuObjetivoInformacoes", "Informações", QKeySequence(), true},
-    };
-    for (const Item& i : itens) {
-        QAction* a = Acao(m, i.nome);
-        QVERIFY2(a, i.nome);
-        QCOMPARE(a->text(), QString::fromUtf8(i.texto));
-        QCOMPARE(a->shortcut(), i.atalho);
-        QCOMPARE(a->isEnabled(), i.ligado);
-    }
-    QStringList menus;
-    for (QAction* a : m->menuBar()->actions())
-        menus << a->text() + (a->isEnabled() ? "" : " (desligado)");
-    QCOMPARE(menus, (QStringList{"&Projeto", "&Help (desligado)", "&Objetivo (desligado)"}));
-
-    QStringList barra;
-    for (QAction* a : m->tbToolBar()->actions())
-        barra << (a->isSeparator() ? QStringLiteral("|") : a->objectName() + '=' + a->toolTip());
-    QCOMPARE(barra, (QStringList{"new=Novo projeto", "salvar=Salvar projeto", "abrir=Abrir projeto", "|",
-                                 "sair=Sair", "dados=Dados utilizados"}));
-    for (QAction* a : m->tbToolBar()->actions())
-        QVERIFY(a->text().isEmpty() || a->isSeparator() || !a->icon().isNull());
-
-    const QStringList paineis{"Status", "", "Matriz de Consequência", "Classificação", "Análise Gráfica"};
-    for (int p = 1; p <= 5; ++p) {
-        QCOMPARE(m->sbStatusBar()->Painel(p)->text(), paineis[p - 1]);
-        QCOMPARE(m->sbStatusBar()->Painel(p)->toolTip(), paineis[p - 1]);
-    }
-    QCOMPARE(m->sbStatusBar()->Paineis(), 7);
 }
 
 void TestePrincipal::novoComJanelasAbertas()
