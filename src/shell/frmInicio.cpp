@@ -6,14 +6,15 @@
 #include "common/Figuras.h"
 #include "common/Mensagens.h"
 #include "common/ModuloTessaura.h"
+#include "common/Percurso.h"
 #include "common/PortaoAvancar.h"
-#include "common/Teclado.h"
 #include "common/Twips.h"
 #include "shell/Alternativas.h"
 #include "shell/frmTipoEntradaDados.h"
 
 #include <QDir>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,6 +28,7 @@ namespace MT = ModuloTessaura;
 namespace {
 
 const QString kTitulo = QStringLiteral("Análise tessaura");
+constexpr int kEnter = 13;
 
 QLabel* rotulo(QWidget* pai, const char* nome, const QString& texto, int l, int t, int w, int h)
 {
@@ -87,7 +89,8 @@ frmInicio::frmInicio()
     Label1 = rotulo(this, "Label1",
                     QStringLiteral("Número de alternativas de drenagem a serem analisadas:"), 360,
                     1620, 7000, 360);
-    Text3 = new QLineEdit(this);
+    // Digits and Backspace only; any other character is dropped with a beep.
+    Text3 = new CaixaNumerica(CaixaNumerica::Filtro::Inteiro, this);
     Text3->setObjectName(QStringLiteral("Text3"));
     Text3->setFont(sansSerif);
     Twips::Posicionar(Text3, 7440, 1575, 1080, 390);
@@ -178,6 +181,7 @@ frmInicio::frmInicio()
     connect(Portao, &PortaoAvancar::Label44_MouseMove, this, &frmInicio::Label44_MouseMove);
     connect(Image1, &IconeAjuda::clicado, this, &frmInicio::Image1_Click);
     connect(Text3, &QLineEdit::textChanged, this, &frmInicio::Text3_Change);
+    connect(Text3, &QLineEdit::returnPressed, this, &frmInicio::Command1_Click);
     Text1->installEventFilter(this);
     Text2->installEventFilter(this);
     Text3->installEventFilter(this);
@@ -193,17 +197,16 @@ void frmInicio::Form_Load()
 
 bool frmInicio::eventFilter(QObject* obj, QEvent* ev)
 {
-    if (ev->type() == QEvent::KeyPress && (obj == Text1 || obj == Text2 || obj == Text3)) {
-        int ascii = Teclado::Ascii(static_cast<QKeyEvent*>(ev));
-        if (ascii == 0)
-            return false;
-        if (obj == Text1)
-            Text1_KeyPress(ascii);
-        else if (obj == Text2)
-            Text2_KeyPress(ascii);
-        else
-            Text3_KeyPress(ascii);
-        return ascii == 0;
+    if (ev->type() == QEvent::KeyPress && (obj == Text1 || obj == Text2)) {
+        const int tecla = static_cast<QKeyEvent*>(ev)->key();
+        if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
+            int KeyAscii = kEnter;
+            if (obj == Text1)
+                Text1_KeyPress(KeyAscii);
+            else
+                Text2_KeyPress(KeyAscii);
+            return KeyAscii == 0;
+        }
     }
     if (obj == Text3 && ev->type() == QEvent::FocusIn) {
         const Qt::FocusReason motivo = static_cast<QFocusEvent*>(ev)->reason();
@@ -213,19 +216,6 @@ bool frmInicio::eventFilter(QObject* obj, QEvent* ev)
         Frame2_MouseMove();
     }
     return Formulario::eventFilter(obj, ev);
-}
-
-void frmInicio::Text3_KeyPress(int& KeyAscii)
-{
-    if (Teclado::Digito(KeyAscii) || KeyAscii == Teclado::Backspace)
-        return;
-    if (KeyAscii == Teclado::Enter) {
-        KeyAscii = 0;
-        Command1_Click();
-        return;
-    }
-    KeyAscii = 0;
-    Mensagens::Bipe();
 }
 
 void frmInicio::Text3_Change()
@@ -305,21 +295,31 @@ void frmInicio::Command1_Click()
     Text1->setFocus(Qt::OtherFocusReason);
 }
 
+void frmInicio::guardarNome(Banco::Recordset& rs)
+{
+    rs.Definir(QStringLiteral("Nome"), textoDaCaixa(Text1->text()));
+    rs.Definir(QStringLiteral("Anotacao"), textoDaCaixa(Text2->Texto()));
+}
+
 void frmInicio::guardarAtual()
 {
-    const Banco::RecordsetPtr& rs = MT::rsAlternativas;
-    if (!rs || !rs->Edit())
-        return;
-    rs->Definir(QStringLiteral("Nome"), textoDaCaixa(Text1->text()));
-    rs->Definir(QStringLiteral("Anotacao"), textoDaCaixa(Text2->Texto()));
-    rs->Update();
+    Percurso::Gravar(MT::rsAlternativas.get(), [this](Banco::Recordset& rs) { guardarNome(rs); });
 }
 
 void frmInicio::carregarAtual()
 {
     const Banco::RecordsetPtr& rs = MT::rsAlternativas;
-    Text1->setText(rs ? rs->Campo(QStringLiteral("Nome")).toString() : QString());
-    Text2->setPlainText(rs ? rs->Campo(QStringLiteral("Anotacao")).toString() : QString());
+    Text1->setText(rs ? Percurso::TextoParaCaixa(rs->Campo(QStringLiteral("Nome"))) : QString());
+    Text2->setPlainText(rs ? Percurso::TextoParaCaixa(rs->Campo(QStringLiteral("Anotacao"))) : QString());
+}
+
+bool frmInicio::avaliarAtual()
+{
+    QString marcador =
+        MT::rsAlternativas ? MT::rsAlternativas->Campo(QStringLiteral("Marcador")).toString() : QString();
+    const bool completo = Alternativas::MarcarNomePreenchido(marcador);
+    definirPortao(completo);
+    return completo;
 }
 
 void frmInicio::definirPortao(bool aberto)
@@ -330,53 +330,40 @@ void frmInicio::definirPortao(bool aberto)
         Portao->Fechar();
 }
 
-void frmInicio::mover(bool proximo)
+void frmInicio::mover(Percurso::Direcao direcao)
 {
-    const Banco::RecordsetPtr rs = MT::rsAlternativas;
-    if (!rs)
+    if (!MT::rsAlternativas)
         return;
-    QString marcador = rs->Campo(QStringLiteral("Marcador")).toString();
-    definirPortao(Alternativas::MarcarNomePreenchido(marcador));
-    guardarAtual();
-    Text1->clear();
-    Text2->clear();
-
-    if (proximo) {
-        if (rs->EOF_())
-            rs->MoveFirst();
-        rs->MoveNext();
-        if (rs->EOF_())
-            rs->MoveFirst();
-    } else {
-        if (rs->BOF())
-            rs->MoveLast();
-        rs->MovePrevious();
-        if (rs->BOF())
-            rs->MoveLast();
-    }
-
-    marcador = rs->Campo(QStringLiteral("Marcador")).toString();
-    const QString numero = marcador.mid(3);
-    Label3->setText(numero);
-    MT::MostrarAlternativaNaBarra(numero, MT::NumeroAlternativas);
-    carregarAtual();
-    Text1->setFocus(Qt::OtherFocusReason);
-    definirPortao(Alternativas::MarcarNomePreenchido(marcador));
+    Percurso::Etapas etapas;
+    etapas.avaliar = [this] { avaliarAtual(); };
+    etapas.gravar = [this](Banco::Recordset& rs) { guardarNome(rs); };
+    etapas.esvaziar = [this] {
+        Text1->clear();
+        Text2->clear();
+    };
+    etapas.mostrar = [this](Banco::Recordset& rs) {
+        const QString numero = rs.Campo(QStringLiteral("Marcador")).toString().mid(3);
+        Label3->setText(numero);
+        MT::MostrarAlternativaNaBarra(numero, MT::NumeroAlternativas);
+        carregarAtual();
+        Text1->setFocus(Qt::OtherFocusReason);
+    };
+    Percurso::Passo(MT::rsAlternativas.get(), direcao, etapas);
 }
 
 void frmInicio::Command5_Click()
 {
-    mover(false);
+    mover(Percurso::Direcao::Anterior);
 }
 
 void frmInicio::Command6_Click()
 {
-    mover(true);
+    mover(Percurso::Direcao::Proxima);
 }
 
 void frmInicio::Text1_KeyPress(int& KeyAscii)
 {
-    if (KeyAscii == Teclado::Enter) {
+    if (KeyAscii == kEnter) {
         KeyAscii = 0;
         Command6_Click();
     }
@@ -384,7 +371,7 @@ void frmInicio::Text1_KeyPress(int& KeyAscii)
 
 void frmInicio::Text2_KeyPress(int& KeyAscii)
 {
-    if (KeyAscii == Teclado::Enter) {
+    if (KeyAscii == kEnter) {
         KeyAscii = 0;
         Command6_Click();
     }
@@ -397,10 +384,7 @@ void frmInicio::CommandButton1_Click()
         return;
     // What was typed since the last move belongs to the alternative on show.
     guardarAtual();
-    QString marcador = rs->Campo(QStringLiteral("Marcador")).toString();
-    const bool completo = Alternativas::MarcarNomePreenchido(marcador);
-    definirPortao(completo);
-    if (!completo)
+    if (!avaliarAtual())
         return;
 
     MT::EntradaPorAlternativa = Option1->isChecked();

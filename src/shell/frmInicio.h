@@ -1,5 +1,7 @@
 #pragma once
 #include "common/Janelas.h"
+#include "common/Percurso.h"
+#include "entry/CaixaNumerica.h"
 
 class CaixaTextoMultilinha;
 class IconeAjuda;
@@ -29,11 +31,10 @@ public:
     void Text2_KeyPress(int& KeyAscii);
     void Text3_Change();
     void Text3_GotFocus();
-    void Text3_KeyPress(int& KeyAscii);
 
     QLabel* Label6;
     QLabel* Label1;
-    QLineEdit* Text3;
+    CaixaNumerica* Text3;
     QPushButton* Command1;
     QGroupBox* Frame1;
     QLabel* Label2;
@@ -58,9 +59,12 @@ protected:
     bool eventFilter(QObject* obj, QEvent* ev) override;
 
 private:
-    void mover(bool proximo);
+    void mover(Percurso::Direcao direcao);
+    void guardarNome(Banco::Recordset& rs);
     void guardarAtual();
     void carregarAtual();
+    // Records the naming flag of the alternative on show and sets the gate.
+    bool avaliarAtual();
     void definirPortao(bool aberto);
     void recusarNumero(const QString& texto);
 

@@ -234,7 +234,7 @@ void TesteInicio::numeroRecusado()
     QTest::mouseClick(p.f->Text3, Qt::LeftButton);
     if (colado) {
         QGuiApplication::clipboard()->setText(texto);
-        QTest::keyClick(p.f->Text3, Qt::Key_V, Qt::ControlModifier);
+        p.f->Text3->paste();  // as the box's context menu does
         QCOMPARE(p.f->Text3->text(), texto);
     } else {
         QTest::keyClicks(p.f->Text3, texto);
@@ -471,6 +471,7 @@ void TesteInicio::avancarEntregaOProjeto()
     QCOMPARE(CampoDe("Anotacao", "alt2").toString(), QStringLiteral("digitado depois do último movimento"));
     QVERIFY(Janelas::Carregada("frmInicio"));
     QVERIFY(!Janelas::Visivel(p.f));
+    QVERIFY(Janelas::Visivel(Janelas::Obter("frmPesoPond")));
     QCOMPARE(Marcadores(), (QStringList{"alt1", "alt2", "alt3"}));
     QVERIFY(Teste::TextosMostrados().isEmpty());
 }
