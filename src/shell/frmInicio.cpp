@@ -14,8 +14,8 @@
 
 #include <QDir>
 #include <QFocusEvent>
-#include <QKeyEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
