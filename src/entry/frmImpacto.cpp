@@ -219,6 +219,7 @@ frmImpacto::frmImpacto()
     g.balao = QRect(5250, 4080, 4950, 1650);
     m_portao = new PortaoAvancar(this, g);
     connect(m_portao, &PortaoAvancar::Label44_MouseMove, this, &frmImpacto::Label44_MouseMove);
+    connect(m_portao->CommandButton1, &QPushButton::clicked, this, &frmImpacto::CommandButton1_Click);
 
     // Ctrl+Tab reaches the window whichever of its controls has the focus, and
     // before the main window's child-window switching sees it.
@@ -299,10 +300,12 @@ void frmImpacto::montarPaginaHidrologica(QWidget* pagina)
     rotulo(f1, "Label6", QStringLiteral("Vazão pretendida à jusante"), 12, 24);
     Check1 = new QCheckBox(QStringLiteral("Mínima"), f1);
     Check1->setObjectName(QStringLiteral("Check1"));
-    Check1->setGeometry(18, 46, 100, 20);
+    Check1->move(18, 46);
+    Check1->adjustSize();
     Check2 = new QCheckBox(QStringLiteral("Máxima"), f1);
     Check2->setObjectName(QStringLiteral("Check2"));
-    Check2->setGeometry(140, 46, 100, 20);
+    Check2->move(140, 46);
+    Check2->adjustSize();
 
     struct Linha {
         int caixa;
@@ -342,10 +345,12 @@ void frmImpacto::montarPaginaHidrologica(QWidget* pagina)
     pergunta->setWordWrap(true);
     Option1 = new QRadioButton(QStringLiteral("Área"), f2);
     Option1->setObjectName(QStringLiteral("Option1"));
-    Option1->setGeometry(18, 62, 90, 20);
+    Option1->move(18, 62);
+    Option1->adjustSize();
     Option2 = new QRadioButton(QStringLiteral("Vazão"), f2);
     Option2->setObjectName(QStringLiteral("Option2"));
-    Option2->setGeometry(120, 62, 90, 20);
+    Option2->move(120, 62);
+    Option2->adjustSize();
     connect(Option1, &QRadioButton::toggled, this, [this](bool on) { if (on) Option1_Click(); });
     connect(Option2, &QRadioButton::toggled, this, [this](bool on) { if (on) Option2_Click(); });
 
@@ -395,7 +400,8 @@ GrupoAvaliacao* frmImpacto::grupo(QGroupBox* f, const QList<int>& opcoes)
     for (int k = 0; k < opcoes.size(); ++k) {
         auto* o = new QRadioButton(Escala::Legenda(k + 1), f);
         o->setObjectName(QStringLiteral("Option%1").arg(opcoes[k]));
-        o->setGeometry(22, 30 + 26 * k, 220, 22);
+        o->move(22, 30 + 26 * k);
+        o->adjustSize();
         botoes << o;
     }
     return new GrupoAvaliacao(botoes, 1, this);
