@@ -276,9 +276,6 @@ void frmImpacto::montarCabecalho()
     Label35 = rotulo(faixa, "Label35", QStringLiteral("Nome"), 56, 3, 330, 18);
     rotulo(faixa, "Label45", QStringLiteral("Status:"), 400, 5);
     Label46 = rotulo(faixa, "Label46", QString(), 456, 3, 296, 18);
-    QFont negrito = Label46->font();
-    negrito.setBold(true);
-    Label46->setFont(negrito);
 }
 
 QGroupBox* frmImpacto::frame(int indice, const QString& titulo, QWidget* pagina, const QRect& geometria)
@@ -692,33 +689,29 @@ void frmImpacto::Check2_Click()
     LimiteClicado(Check2, m_caixas[2]);
 }
 
-void frmImpacto::Option1_Click()
+void frmImpacto::MostrarRecarga(const QString& simbolo, const QString& unidade, const QString& expoente)
 {
-    Label22->setText(QStringLiteral("A"));
-    Label23->setText(QStringLiteral("A"));
+    for (QLabel* l : {Label22, Label23})
+        l->setText(simbolo);
     for (QLabel* l : {Label28, Label29}) {
-        l->setText(QStringLiteral("m"));
+        l->setText(unidade);
         l->adjustSize();
     }
-    Label30->setText(QStringLiteral("2"));
-    Label31->setText(QStringLiteral("2"));
+    for (QLabel* l : {Label30, Label31})
+        l->setText(expoente);
     m_caixas[4]->clear();
     m_caixas[5]->clear();
+}
+
+void frmImpacto::Option1_Click()
+{
+    MostrarRecarga(QStringLiteral("A"), QStringLiteral("m"), QStringLiteral("2"));
     m_portao->MostrarDica(Label41->text());
 }
 
 void frmImpacto::Option2_Click()
 {
-    Label22->setText(QStringLiteral("Q"));
-    Label23->setText(QStringLiteral("Q"));
-    for (QLabel* l : {Label28, Label29}) {
-        l->setText(QStringLiteral("m /s"));
-        l->adjustSize();
-    }
-    Label30->setText(QStringLiteral("3"));
-    Label31->setText(QStringLiteral("3"));
-    m_caixas[4]->clear();
-    m_caixas[5]->clear();
+    MostrarRecarga(QStringLiteral("Q"), QStringLiteral("m /s"), QStringLiteral("3"));
     m_portao->Image10->hide();
 }
 

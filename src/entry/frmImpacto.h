@@ -88,6 +88,8 @@ private:
     void MostrarRegistro(Banco::Recordset& rs);     // name and status-bar counter
     Banco::Recordset* RegistroMostrado() const;
     void LimiteClicado(QCheckBox* check, CaixaNumerica* caixa);
+    // Symbol, unit and emptied boxes of the recharge pair.
+    void MostrarRecarga(const QString& simbolo, const QString& unidade, const QString& expoente);
 
     // Controls that the handlers read or write.
     QLabel* Label35 = nullptr;
