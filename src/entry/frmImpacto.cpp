@@ -592,7 +592,8 @@ void frmImpacto::AvaliarAlternativa(Banco::Recordset& rs)
     const bool completo = m_itens.Completo();
     StatusEntrada::Mostrar(Label46, completo);
     m_status.Marcar(Banco::NumeroDoMarcador(rs.Campo(QStringLiteral("Marcador")).toString()), completo);
-    m_todosCompletos = m_status.TodosCompletos();
+    // Without any alternative there is nothing to hand on.
+    m_todosCompletos = m_status.Total() > 0 && m_status.TodosCompletos();
 }
 
 void frmImpacto::DefinirPortao()

@@ -58,11 +58,8 @@ private slots:
     void grupoSemSelecaoMantemONivel();
     void leituraDaLinha_data();
     void leituraDaLinha();
-    void semLinhaAtualDaPaginaVazia();
     void itensCompletos_data();
     void itensCompletos();
-    void datumDoF5_data();
-    void datumDoF5();
 };
 
 void TesteMapaImpacto::caixasVaziasGravamNuloENumerosComVirgula()
@@ -180,15 +177,6 @@ void TesteMapaImpacto::leituraDaLinha()
     QCOMPARE(obtido, esperado);
 }
 
-void TesteMapaImpacto::semLinhaAtualDaPaginaVazia()
-{
-    Teste::Sessao s;
-    RecordsetPtr rs = Recordset::Abrir(Banco::Abrir(), "tblTessaura");
-    const PaginaImpacto p = Ler(*rs);
-    QVERIFY(p.qjmin.isEmpty() && p.recarga1.isEmpty() && p.ptd == 0);
-    QCOMPARE(p.recarga, Recarga::Vazao);
-}
-
 void TesteMapaImpacto::itensCompletos_data()
 {
     QTest::addColumn<QStringList>("caixas");  // Text1..Text5
@@ -225,37 +213,6 @@ void TesteMapaImpacto::itensCompletos()
         QCOMPARE(QStringLiteral("%1 %2 %3 %4").arg(i.vazoes).arg(i.recarga).arg(niveisOk).arg(i.Completo()),
                  itens);
     }
-}
-
-void TesteMapaImpacto::datumDoF5_data()
-{
-    QTest::addColumn<int>("caixa");
-    QTest::addColumn<Recarga>("recarga");
-    QTest::addColumn<QString>("datum");  // symbol|qualifier|subscript|unit|field, or empty
-    QTest::newRow("Text1") << 1 << Recarga::Nenhuma << "Q|Mín|jus|m3|QJmin";
-    QTest::newRow("Text2") << 2 << Recarga::Area << "Q|Máx|jus|m3|QJmax";
-    QTest::newRow("Text3") << 3 << Recarga::Vazao << "Q||alvo|m3|Qalvo";
-    QTest::newRow("Text4 área") << 4 << Recarga::Area << "A||inf|m2|Ainf";
-    QTest::newRow("Text4 vazão") << 4 << Recarga::Vazao << "Q||inf|m3|Qinf";
-    QTest::newRow("Text5 área") << 5 << Recarga::Area << "A||nat|m2|Anat";
-    QTest::newRow("Text5 vazão") << 5 << Recarga::Vazao << "Q||nat|m3|Qnat";
-    QTest::newRow("Text4 sem escolha") << 4 << Recarga::Nenhuma << "";
-    QTest::newRow("Text5 sem escolha") << 5 << Recarga::Nenhuma << "";
-}
-
-void TesteMapaImpacto::datumDoF5()
-{
-    QFETCH(int, caixa);
-    QFETCH(Recarga, recarga);
-    QFETCH(QString, datum);
-    const auto d = DatumDaCaixa(caixa, recarga);
-    if (datum.isEmpty()) {
-        QVERIFY(!d);
-        return;
-    }
-    QVERIFY(d);
-    QCOMPARE(d->titulo, QStringLiteral("Impactos da obra"));
-    QCOMPARE(QStringList({d->simbolo, d->qualificador, d->indice, d->unidade, d->campo}).join('|'), datum);
 }
 
 QTEST_MAIN(TesteMapaImpacto)
