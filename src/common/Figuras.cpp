@@ -1,6 +1,7 @@
 #include "common/Figuras.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -160,15 +161,17 @@ const QPixmap& Falta()
 
 QPixmap Unidade(const QString& chave)
 {
-    QString base, expoente;
+    // "m" with a raised exponent, then what follows it ("/s" for flows).
+    QString base, expoente, resto;
     if (chave == QLatin1String("m2")) {
         base = QStringLiteral("m");
         expoente = QStringLiteral("2");
     } else if (chave == QLatin1String("m3")) {
         base = QStringLiteral("m");
         expoente = QStringLiteral("3");
+        resto = QStringLiteral("/s");
     } else if (chave == QLatin1String("ano")) {
-        base = QStringLiteral("ano");
+        base = QStringLiteral("Ano");
     } else {
         return QPixmap();
     }
@@ -177,13 +180,22 @@ QPixmap Unidade(const QString& chave)
     g.setRenderHint(QPainter::TextAntialiasing);
     QFont f(QStringLiteral("Verdana"));
     f.setPixelSize(14);
-    g.setFont(f);
+    QFont pequena = f;
+    pequena.setPixelSize(9);
     g.setPen(Qt::black);
-    g.drawText(QRect(2, 4, 40, 18), Qt::AlignLeft | Qt::AlignVCenter, base);
+    g.setFont(f);
+    const int baseLinha = 18;
+    int x = 2;
+    g.drawText(x, baseLinha, base);
+    x += QFontMetrics(f).horizontalAdvance(base);
     if (!expoente.isEmpty()) {
-        f.setPixelSize(9);
+        g.setFont(pequena);
+        g.drawText(x, baseLinha - 7, expoente);
+        x += QFontMetrics(pequena).horizontalAdvance(expoente) + 1;
+    }
+    if (!resto.isEmpty()) {
         g.setFont(f);
-        g.drawText(QRect(15, 0, 12, 12), Qt::AlignLeft | Qt::AlignVCenter, expoente);
+        g.drawText(x, baseLinha, resto);
     }
     return p;
 }

@@ -15,7 +15,8 @@ const QPixmap& InformacaoSobre();
 const QPixmap& Logo();           // the program's logo
 const QPixmap& Ok();             // status mark: datum given
 const QPixmap& Falta();          // status mark: datum missing
-// A unit written as a small picture ("m2", "m3", "ano"); empty for other keys.
+// A unit written as a small picture: "m2" m², "m3" m³/s, "ano" Ano; empty for
+// other keys.
 QPixmap Unidade(const QString& chave);
 
 }  // namespace Figuras

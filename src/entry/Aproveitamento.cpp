@@ -11,6 +11,15 @@ namespace MT = ModuloTessaura;
 
 namespace Aproveitamento {
 
+namespace {
+QPointer<QLineEdit> g_caixaChamadora;
+}  // namespace
+
+QLineEdit* CaixaChamadora()
+{
+    return g_caixaChamadora;
+}
+
 void DefinirDadosPOP(const QString& titulo, const QString& simbolo, const QString& qualificador,
                      const QString& indice, const QString& unidade, const QString& marcador,
                      const QString& campo)
@@ -36,7 +45,9 @@ void PedirAproveitamento(QLineEdit* caixa, const QString& marcadorAtual, const D
     Janela* pop = Janelas::Carregar(QStringLiteral("frmPOP"));
     if (!pop)
         return;
+    g_caixaChamadora = caixa;
     Janelas::ExibirModal(pop);
+    g_caixaChamadora = nullptr;
     if (guarda)
         guarda->setText(Numeros::TextoDoCampo(MT::ValorPOP));
 }

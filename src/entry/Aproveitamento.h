@@ -24,6 +24,9 @@ struct Datum {
 };
 void PedirAproveitamento(QLineEdit* caixa, const QString& marcadorAtual, const Datum& datum);
 
+// The box whose F5 opened the dialog now shown; nullptr when none is open.
+QLineEdit* CaixaChamadora();
+
 }  // namespace Aproveitamento
 
 // An entry window that can take every datum of its criterion from another
