@@ -229,6 +229,8 @@ void frmPOP::Combo1_Click()
     Text2->clear();
     lblValor->setText(SemDado);
     const int i = Combo1->currentIndex();
+    // A name too long for the closed list can still be read in full.
+    Combo1->setToolTip(Combo1->currentText());
     if (i < 0)
         return;
     Banco::ConexaoPtr db = Banco::Abrir();
