@@ -48,19 +48,22 @@ frmPOP::frmPOP() : Dialogo(nullptr)
     setFont(verdana(9));
     setFixedSize(Twips::Px(7800), Twips::Px(5250));
 
-    auto rotulo = [this](const char* nome, const QString& texto, int l, int t, int w, int h) {
-        auto* r = new QLabel(texto, this);
-        r->setObjectName(QString::fromLatin1(nome));
+    // A control of the dialog, named and placed (twips).
+    auto criar = [this](auto* controle, const char* nome, int l, int t, int w, int h) {
+        controle->setParent(this);
+        controle->setObjectName(QString::fromLatin1(nome));
+        Twips::Posicionar(controle, l, t, w, h);
+        return controle;
+    };
+    auto rotulo = [&criar](const char* nome, const QString& texto, int l, int t, int w, int h) {
+        QLabel* r = criar(new QLabel(texto), nome, l, t, w, h);
         r->setTextFormat(Qt::PlainText);
-        Twips::Posicionar(r, l, t, w, h);
         return r;
     };
-    auto linha = [this](const char* nome, QFrame::Shape forma, int l, int t, int w, int h) {
-        auto* f = new QFrame(this);
-        f->setObjectName(QString::fromLatin1(nome));
+    auto linha = [&criar](const char* nome, QFrame::Shape forma, int l, int t, int w, int h) {
+        QFrame* f = criar(new QFrame, nome, l, t, w, h);
         f->setFrameShape(forma);
         f->setFrameShadow(QFrame::Sunken);
-        Twips::Posicionar(f, l, t, w, h);
         return f;
     };
 
@@ -68,10 +71,8 @@ frmPOP::frmPOP() : Dialogo(nullptr)
     Label2 = rotulo("Label2", QStringLiteral("NomeCritério"), 2640, 270, 4920, 300);
     Label2->setFont(verdana(9, true));
     Label3 = rotulo("Label3", QStringLiteral("Alternativa:"), 240, 750, 2400, 300);
-    Combo1 = new QComboBox(this);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1 = criar(new QComboBox, "Combo1", 2640, 690, 4920, 360);
     Combo1->setEditable(false);
-    Twips::Posicionar(Combo1, 2640, 690, 4920, 360);
 
     Line1 = linha("Line1", QFrame::HLine, 120, 1260, 7560, 30);
     Label4 = rotulo("Label4", QStringLiteral("Dado"), 240, 1380, 2040, 270);
@@ -107,26 +108,20 @@ frmPOP::frmPOP() : Dialogo(nullptr)
 
     Label6 = rotulo("Label6", QStringLiteral("Label6"), 6000, 4500, 1200, 270);
     Label6->hide();
-    Text2 = new QLineEdit(QStringLiteral("Text2"), this);
-    Text2->setObjectName(QStringLiteral("Text2"));
-    Twips::Posicionar(Text2, 6000, 4500, 1200, 300);
+    Text2 = criar(new QLineEdit(QStringLiteral("Text2")), "Text2", 6000, 4500, 1200, 300);
     Text2->hide();
 
     Line2 = linha("Line2", QFrame::HLine, 120, 2370, 7560, 30);
-    OptionButton2 =
-        new QRadioButton(QStringLiteral("Aproveitar um dado específico"), this);
-    OptionButton2->setObjectName(QStringLiteral("OptionButton2"));
-    Twips::Posicionar(OptionButton2, 240, 2520, 7320, 330);
-    OptionButton1 = new QRadioButton(
-        QStringLiteral("Aproveitar todos os dados referentes ao critério estudado"), this);
-    OptionButton1->setObjectName(QStringLiteral("OptionButton1"));
-    Twips::Posicionar(OptionButton1, 240, 2880, 7320, 330);
+    OptionButton2 = criar(new QRadioButton(QStringLiteral("Aproveitar um dado específico")),
+                          "OptionButton2", 240, 2520, 7320, 330);
+    OptionButton1 = criar(new QRadioButton(QStringLiteral(
+                              "Aproveitar todos os dados referentes ao critério estudado")),
+                          "OptionButton1", 240, 2880, 7320, 330);
     auto* opcoes = new QButtonGroup(this);
     opcoes->addButton(OptionButton2);
     opcoes->addButton(OptionButton1);
 
-    Text1 = new QPlainTextEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1 = criar(new QPlainTextEdit, "Text1", 540, 3270, 7020, 1050);
     Text1->setPlainText(QStringLiteral("Com essa opção você vai aproveitar todos os dados da "
                                        "alternativa selecionada acima para o critério analisado.")
                         + QStringLiteral("\n"));
@@ -136,15 +131,12 @@ frmPOP::frmPOP() : Dialogo(nullptr)
     Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Twips::Posicionar(Text1, 540, 3270, 7020, 1050);
     Text1->hide();
 
-    CommandButton1 = new QPushButton(QStringLiteral("Aproveitar dado"), this);
-    CommandButton1->setObjectName(QStringLiteral("CommandButton1"));
-    Twips::Posicionar(CommandButton1, 1740, 4470, 2100, 450);
-    CommandButton2 = new QPushButton(QStringLiteral("Descartar dado"), this);
-    CommandButton2->setObjectName(QStringLiteral("CommandButton2"));
-    Twips::Posicionar(CommandButton2, 4080, 4470, 2100, 450);
+    CommandButton1 = criar(new QPushButton(QStringLiteral("Aproveitar dado")), "CommandButton1",
+                           1740, 4470, 2100, 450);
+    CommandButton2 = criar(new QPushButton(QStringLiteral("Descartar dado")), "CommandButton2",
+                           4080, 4470, 2100, 450);
     // Neither button is the default: Enter in the list takes nothing over.
     for (QPushButton* b : {CommandButton1, CommandButton2}) {
         b->setAutoDefault(false);

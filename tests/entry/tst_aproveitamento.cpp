@@ -26,20 +26,11 @@ using Aproveitamento::Datum;
 namespace {
 
 // A row of tblTessaura with marker "alt<n>", the name and the given fields.
-void alternativa(int n, const QVariant& nome, const QVariantMap& campos = {})
+void alternativa(int n, const QVariant& nome, QVariantMap campos = {})
 {
-    QStringList colunas{QStringLiteral("Marcador"), QStringLiteral("Nome")};
-    QVariantList valores{QStringLiteral("alt%1").arg(n), nome};
-    for (auto it = campos.begin(); it != campos.end(); ++it) {
-        colunas << it.key();
-        valores << it.value();
-    }
-    QStringList marcas;
-    for (int i = 0; i < colunas.size(); ++i)
-        marcas << QStringLiteral("?");
-    QVERIFY(Teste::Executar(QStringLiteral("INSERT INTO tblTessaura (%1) VALUES (%2)")
-                                .arg(colunas.join(','), marcas.join(',')),
-                            valores));
+    campos.insert(QStringLiteral("Marcador"), QStringLiteral("alt%1").arg(n));
+    campos.insert(QStringLiteral("Nome"), nome);
+    QVERIFY(Teste::Inserir(QStringLiteral("tblTessaura"), campos));
 }
 
 const Datum kTR{"Objetivo", "T", "", "r", "ano", "TR"};

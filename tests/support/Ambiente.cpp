@@ -153,4 +153,16 @@ bool Executar(const QString& sql, const QVariantList& valores)
     return ok;
 }
 
+bool Inserir(const QString& tabela, const QVariantMap& campos)
+{
+    QStringList colunas, marcas;
+    for (auto it = campos.begin(); it != campos.end(); ++it) {
+        colunas << it.key();
+        marcas << QStringLiteral("?");
+    }
+    return Executar(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                        .arg(tabela, colunas.join(','), marcas.join(',')),
+                    campos.values());
+}
+
 }  // namespace Teste

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QString>
 #include <QTemporaryDir>
+#include <QVariantMap>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -65,5 +66,7 @@ QList<QVariant> Coluna(const QString& sql);
 int Linhas(const QString& tabela);
 // Runs a statement (for setting up data); values bound in order.
 bool Executar(const QString& sql, const QVariantList& valores = {});
+// Adds a row with the given fields (names from the test, values bound).
+bool Inserir(const QString& tabela, const QVariantMap& campos);
 
 }  // namespace Teste
