@@ -169,7 +169,6 @@ private slots:
     void criterioInteiroSemDadosNaoTocaAJanela();
     void criterioInteiroComParIncompletoNaoTocaAJanela();
     void criterioInteiroCopiaEFecha();
-    void criterioInteiroSemODadoDaCaixaNaoDevolveTraco();
     void copiaSemJanelaOuAlternativa();
 };
 
@@ -515,40 +514,6 @@ void TesteAproveitamento::criterioInteiroCopiaEFecha()
     QCOMPARE(MT::ValorPOP.toString(), QStringLiteral("100"));
     // The copy stores nothing.
     QCOMPARE(Teste::Coluna("SELECT TR FROM tblTessaura WHERE Marcador='alt1'").first().toInt(), 1);
-}
-
-void TesteAproveitamento::criterioInteiroSemODadoDaCaixaNaoDevolveTraco()
-{
-    // The calling box keeps what the copy put into it, never the " - " shown
-    // for a datum the source lacks.
-    Teste::Sessao s;
-    registrarReceptores();
-    alternativa(1, "So maxima", impactos({{"QJmin", QVariant()}}));
-    alternativa(2, "Por area",
-                impactos({{"Qinf", QVariant()}, {"Qnat", QVariant()}, {"Ainf", 120}, {"Anat", 90}}));
-    alternativa(3, "Atual");
-    Receptor* r = receptor("frmImpacto");
-    Teste::AoExibirModal([&](Dialogo* d) {
-        QCOMPARE(texto(d, "lblValor"), QStringLiteral(" - "));
-        escolherOpcao(d, "OptionButton1");
-        clicar(d, "CommandButton1");
-    });
-    Aproveitamento::PedirAproveitamento(r->Caixa(1), QStringLiteral("alt3"), kQJmin);
-    QCOMPARE(r->Caixa(1)->text(), QString());
-    QCOMPARE(r->Caixa(2)->text(), QStringLiteral("3,25"));
-
-    // A flow box filled with the area the source gave.
-    Teste::AoExibirModal([&](Dialogo* d) {
-        escolherAlternativa(d, 1);
-        QCOMPARE(texto(d, "lblValor"), QStringLiteral(" - "));
-        escolherOpcao(d, "OptionButton1");
-        clicar(d, "CommandButton1");
-    });
-    Aproveitamento::PedirAproveitamento(r->Caixa(4), QStringLiteral("alt3"), kQinf);
-    QCOMPARE(r->Caixa(4)->text(), QStringLiteral("120"));
-    QCOMPARE(MT::ValorPOP.toString(), QStringLiteral("120"));
-    QCOMPARE(r->copias, 2);
-    QVERIFY(Teste::TextosMostrados().isEmpty());
 }
 
 void TesteAproveitamento::copiaSemJanelaOuAlternativa()

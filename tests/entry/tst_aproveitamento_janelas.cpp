@@ -130,16 +130,9 @@ void TesteAproveitamentoJanelas::objetivo()
     QCOMPARE(MT::MarcadorPOP, QStringLiteral("alt1"));
     QCOMPARE(janela->Text1->text(), QStringLiteral("4"));
 
-    // A copy from an alternative not yet studied leaves the window as it was;
-    // then the studied one is copied.
+    // The whole criterion of the second alternative.
     Teste::AoExibirModal([&](Dialogo* d) {
-        QCOMPARE(ctl<QComboBox>(d, "Combo1")->count(), 2);
-        escolherAlternativa(d, 1);
         clicar(d, "OptionButton1");
-        clicar(d, "CommandButton1");
-        QCOMPARE(Teste::TextosMostrados(), QStringList{Aproveitamento::MsgNaoEstudada});
-        QCOMPARE(janela->Text1->text() + '|' + janela->Text2->text(), QStringLiteral("4|"));
-        QTest::keyClick(ctl(d, "Combo1"), Qt::Key_Up);
         clicar(d, "CommandButton1");
     });
     QTest::keyClick(janela->Text2, Qt::Key_F5);
