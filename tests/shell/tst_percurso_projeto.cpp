@@ -19,18 +19,9 @@ namespace MT = ModuloTessaura;
 
 namespace {
 
-template <class T> T* controle(const QString& janela, const QString& nome)
-{
-    Janela* j = Janelas::Obter(janela);
-    T* c = j ? j->Widget()->findChild<T*>(nome) : nullptr;
-    if (!c)
-        qFatal("%s.%s not found", qPrintable(janela), qPrintable(nome));
-    return c;
-}
-
 void digitar(const QString& janela, const QString& caixa, const QString& texto)
 {
-    auto* t = controle<QLineEdit>(janela, caixa);
+    auto* t = Teste::Controle<QLineEdit>(janela, caixa);
     t->setFocus();
     t->selectAll();
     QTest::keyClick(t, Qt::Key_Delete);
@@ -39,7 +30,7 @@ void digitar(const QString& janela, const QString& caixa, const QString& texto)
 
 void clicar(const QString& janela, const QString& botao)
 {
-    QTest::mouseClick(controle<QPushButton>(janela, botao), Qt::LeftButton);
+    QTest::mouseClick(Teste::Controle<QPushButton>(janela, botao), Qt::LeftButton);
 }
 
 bool visivel(const QString& janela)
@@ -67,19 +58,19 @@ void TestePercursoProjeto::projetoPorCriterio()
     QVERIFY(visivel("frmInicio"));
 
     digitar("frmInicio", "Text3", "3");
-    QTest::keyClick(controle<QLineEdit>("frmInicio", "Text3"), Qt::Key_Return);
+    QTest::keyClick(Teste::Controle<QLineEdit>("frmInicio", "Text3"), Qt::Key_Return);
     QCOMPARE(Teste::Coluna("SELECT Marcador FROM tblTessaura ORDER BY id"),
              (QList<QVariant>{"alt1", "alt2", "alt3"}));
     const QStringList nomes{"Bacia de detenção", "Trincheira", "Canal"};
     for (const QString& nome : nomes) {
-        QVERIFY(!controle<QPushButton>("frmInicio", "CommandButton1")->isEnabled());
+        QVERIFY(!Teste::Controle<QPushButton>("frmInicio", "CommandButton1")->isEnabled());
         digitar("frmInicio", "Text1", nome);
         if (nome != nomes.last())
             clicar("frmInicio", "Command6");
     }
-    QVERIFY(!controle<QPushButton>("frmInicio", "CommandButton1")->isEnabled());
+    QVERIFY(!Teste::Controle<QPushButton>("frmInicio", "CommandButton1")->isEnabled());
     clicar("frmInicio", "Command6");  // the move after the last name opens the gate
-    QVERIFY(controle<QPushButton>("frmInicio", "CommandButton1")->isEnabled());
+    QVERIFY(Teste::Controle<QPushButton>("frmInicio", "CommandButton1")->isEnabled());
     clicar("frmInicio", "CommandButton1");
     QVERIFY(!MT::EntradaPorAlternativa);
     QVERIFY(MT::ProjetoEmAndamento);
@@ -106,31 +97,31 @@ void TestePercursoProjeto::projetoPorCriterio()
     QCOMPARE(Teste::Coluna("SELECT TR FROM tblTessaura ORDER BY id"),
              (QList<QVariant>{10, 20, 30}));
     QCOMPARE(Teste::Coluna("SELECT typeof(TRD) FROM tblTessaura").first(), QVariant("integer"));
-    QCOMPARE(controle<QLineEdit>("frmObjetivo", "Text1")->text(), QStringLiteral("10"));
-    QVERIFY(controle<QPushButton>("frmObjetivo", "CommandButton1")->isEnabled());
+    QCOMPARE(Teste::Controle<QLineEdit>("frmObjetivo", "Text1")->text(), QStringLiteral("10"));
+    QVERIFY(Teste::Controle<QPushButton>("frmObjetivo", "CommandButton1")->isEnabled());
     clicar("frmObjetivo", "CommandButton1");
     QVERIFY(!visivel("frmObjetivo"));
     QVERIFY(visivel("frmImpacto"));
     QVERIFY(MT::ObjetivoCarregado && MT::ImpactoCarregado);
 
     // Impact: the first alternative's flows, recharge by flow and four ratings.
-    QTest::mouseClick(controle<QCheckBox>("frmImpacto", "Check1"), Qt::LeftButton,
+    QTest::mouseClick(Teste::Controle<QCheckBox>("frmImpacto", "Check1"), Qt::LeftButton,
                       {}, QPoint(5, 5));
     digitar("frmImpacto", "Text1", "1,5");
     digitar("frmImpacto", "Text3", "2");
-    QVERIFY(controle<QRadioButton>("frmImpacto", "Option2")->isChecked());
+    QVERIFY(Teste::Controle<QRadioButton>("frmImpacto", "Option2")->isChecked());
     digitar("frmImpacto", "Text4", "3");
     digitar("frmImpacto", "Text5", "4");
     // The ratings lie on the other two pages, reached with Ctrl+Tab.
-    auto* abas = controle<QTabWidget>("frmImpacto", "TabStrip1");
-    QTest::keyClick(controle<QLineEdit>("frmImpacto", "Text5"), Qt::Key_Tab, Qt::ControlModifier);
+    auto* abas = Teste::Controle<QTabWidget>("frmImpacto", "TabStrip1");
+    QTest::keyClick(Teste::Controle<QLineEdit>("frmImpacto", "Text5"), Qt::Key_Tab, Qt::ControlModifier);
     QCOMPARE(abas->currentIndex(), 1);
-    controle<QRadioButton>("frmImpacto", "Option5")->click();
-    controle<QRadioButton>("frmImpacto", "Option12")->click();
+    Teste::Controle<QRadioButton>("frmImpacto", "Option5")->click();
+    Teste::Controle<QRadioButton>("frmImpacto", "Option12")->click();
     QTest::keyClick(abas->currentWidget(), Qt::Key_Tab, Qt::ControlModifier);
     QCOMPARE(abas->currentIndex(), 2);
-    controle<QRadioButton>("frmImpacto", "Option30")->click();
-    controle<QRadioButton>("frmImpacto", "Option17")->click();
+    Teste::Controle<QRadioButton>("frmImpacto", "Option30")->click();
+    Teste::Controle<QRadioButton>("frmImpacto", "Option17")->click();
     clicar("frmImpacto", "Command2");
     QCOMPARE(Teste::Coluna("SELECT QJmin FROM tblTessaura ORDER BY id").first().toDouble(), 1.5);
     QCOMPARE(Teste::Coluna("SELECT Qinf FROM tblTessaura ORDER BY id").first().toDouble(), 3.0);
@@ -139,13 +130,13 @@ void TestePercursoProjeto::projetoPorCriterio()
     QCOMPARE(Teste::Coluna("SELECT PPI FROM tblTessaura ORDER BY id").first(), QVariant(3));
     QCOMPARE(Teste::Coluna("SELECT IAsup FROM tblTessaura ORDER BY id").first(), QVariant(1));
     QCOMPARE(Teste::Coluna("SELECT IAsub FROM tblTessaura ORDER BY id").first(), QVariant(7));
-    QVERIFY(!controle<QPushButton>("frmImpacto", "CommandButton1")->isEnabled());
+    QVERIFY(!Teste::Controle<QPushButton>("frmImpacto", "CommandButton1")->isEnabled());
 
     // Coming back to the first alternative shows what was stored.
     clicar("frmImpacto", "Command1");
-    QCOMPARE(controle<QLineEdit>("frmImpacto", "Text1")->text(), QStringLiteral("1,5"));
-    QVERIFY(controle<QCheckBox>("frmImpacto", "Check1")->isChecked());
-    QVERIFY(controle<QRadioButton>("frmImpacto", "Option30")->isChecked());
+    QCOMPARE(Teste::Controle<QLineEdit>("frmImpacto", "Text1")->text(), QStringLiteral("1,5"));
+    QVERIFY(Teste::Controle<QCheckBox>("frmImpacto", "Check1")->isChecked());
+    QVERIFY(Teste::Controle<QRadioButton>("frmImpacto", "Option30")->isChecked());
 
     // A new project in the middle of it all closes every window.
     principal->findChild<QAction*>("new")->trigger();

@@ -1,6 +1,7 @@
 #pragma once
 // What every test needs: its own fresh database, instant waits, message boxes
 // answered without a modal loop and a record of what they said.
+#include "common/Janelas.h"
 #include "common/Mensagens.h"
 
 #include <QPointer>
@@ -16,6 +17,23 @@ class QWidget;
 class Dialogo;
 
 namespace Teste {
+
+// A control of a window by its name; a missing control ends the test program
+// with the name, rather than crashing on a null pointer later.
+template <class T = QWidget> T* Controle(QWidget* janela, const QString& nome)
+{
+    T* c = janela ? janela->findChild<T*>(nome) : nullptr;
+    if (!c)
+        qFatal("control %s not found in %s", qPrintable(nome),
+               janela ? qPrintable(janela->objectName()) : "(no window)");
+    return c;
+}
+// The same, on a loaded window found by its name.
+template <class T = QWidget> T* Controle(const QString& janela, const QString& nome)
+{
+    Janela* j = Janelas::Obter(janela);
+    return Controle<T>(j ? j->Widget() : nullptr, nome);
+}
 
 // Copies the pristine database into a fresh temporary folder and points the
 // program at it. Each call gives a new, untouched copy.
