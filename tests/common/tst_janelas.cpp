@@ -41,65 +41,58 @@ REGISTRAR_JANELA(frmTesteB)
 class TesteJanelas : public QObject {
     Q_OBJECT
 private slots:
-    void carregarEDescarregar();
-    void ativacaoAoMostrarETrocar();
+    void carregarEDescarregar()
+    {
+        Teste::Sessao s;
+        s.Principal();
+        g_cargas = g_descargas = 0;
+        auto* a = Janelas::Carregar<frmTesteA>();
+        QVERIFY(a);
+        QCOMPARE(Janelas::Carregar<frmTesteA>(), a);  // loaded once
+        QCOMPARE(g_cargas, 1);
+        QVERIFY(Janelas::Carregada("frmTesteA"));
+        QVERIFY(!Janelas::Carregar("frmNaoExiste"));
+        Janelas::Descarregar("frmTesteA");
+        QCOMPARE(g_descargas, 1);
+        QVERIFY(!Janelas::Carregada("frmTesteA"));
+        Janelas::Descarregar("frmTesteA");  // not loaded: passed over
+        QCOMPARE(g_descargas, 1);
+    }
+
+    void ativacaoAoMostrarETrocar()
+    {
+        Teste::Sessao s;
+        frmMain* principal = s.Principal();
+        auto* a = Janelas::Carregar<frmTesteA>();
+        auto* b = Janelas::Carregar<frmTesteB>();
+        const auto ativacoes = [&] { return QStringLiteral("%1/%2").arg(a->ativacoes).arg(b->ativacoes); };
+        Janelas::Mostrar(a);
+        QCOMPARE(ativacoes(), QStringLiteral("1/0"));
+        auto* sub = qobject_cast<QMdiSubWindow*>(a->parentWidget());
+        QVERIFY(sub && sub->isMaximized());
+        Janelas::Mostrar(a);  // already shown and active: nothing
+        QCOMPARE(ativacoes(), QStringLiteral("1/0"));
+        Janelas::Mostrar(b);
+        QCOMPARE(ativacoes(), QStringLiteral("1/1"));
+        // Coming back to a from another child runs its activation again.
+        principal->Area()->setActiveSubWindow(sub);
+        QCOMPARE(ativacoes(), QStringLiteral("2/1"));
+        // A message box shown during an activation is no activation of its own.
+        a->mostrarMensagem = true;
+        Janelas::Mostrar(b);
+        Janelas::Mostrar(a);
+        QCOMPARE(ativacoes(), QStringLiteral("3/2"));
+        // Hidden and shown again: activation.
+        Janelas::Ocultar(a);
+        QVERIFY(!Janelas::Visivel(a));
+        Janelas::Mostrar(a);
+        QCOMPARE(ativacoes(), QStringLiteral("4/2"));
+        // The main window losing the focus and getting it back is none either.
+        principal->Area()->setActiveSubWindow(nullptr);
+        principal->Area()->setActiveSubWindow(sub);
+        QCOMPARE(ativacoes(), QStringLiteral("4/2"));
+    }
 };
-
-void TesteJanelas::carregarEDescarregar()
-{
-    Teste::Sessao s;
-    s.Principal();
-    g_cargas = g_descargas = 0;
-    auto* a = Janelas::Carregar<frmTesteA>();
-    QVERIFY(a);
-    QCOMPARE(a->objectName(), QStringLiteral("frmTesteA"));
-    QCOMPARE(Janelas::Carregar<frmTesteA>(), a);  // loaded once
-    QCOMPARE(g_cargas, 1);
-    QVERIFY(Janelas::Carregada("frmTesteA"));
-    QVERIFY(!Janelas::Carregar("frmNaoExiste"));
-    Janelas::Descarregar("frmTesteA");
-    QCOMPARE(g_descargas, 1);
-    QVERIFY(!Janelas::Carregada("frmTesteA"));
-    Janelas::Descarregar("frmTesteA");  // not loaded: passed over
-    QCOMPARE(g_descargas, 1);
-}
-
-void TesteJanelas::ativacaoAoMostrarETrocar()
-{
-    Teste::Sessao s;
-    frmMain* principal = s.Principal();
-    auto* a = Janelas::Carregar<frmTesteA>();
-    auto* b = Janelas::Carregar<frmTesteB>();
-    Janelas::Mostrar(a);
-    QCOMPARE(a->ativacoes, 1);
-    QVERIFY(a->parentWidget() && qobject_cast<QMdiSubWindow*>(a->parentWidget()));
-    QVERIFY(a->parentWidget()->isMaximized());
-    QVERIFY(principal->windowTitle() == QStringLiteral("Vazora"));
-    Janelas::Mostrar(a);  // already shown and active: nothing
-    QCOMPARE(a->ativacoes, 1);
-
-    Janelas::Mostrar(b);
-    QCOMPARE(b->ativacoes, 1);
-    QCOMPARE(a->ativacoes, 1);
-
-    // Coming back to a from another child runs its activation again.
-    principal->Area()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(a->parentWidget()));
-    QCOMPARE(a->ativacoes, 2);
-
-    // A message box shown during an activation is no activation of its own.
-    a->mostrarMensagem = true;
-    Janelas::Mostrar(b);
-    QCOMPARE(b->ativacoes, 2);
-    Janelas::Mostrar(a);
-    QCOMPARE(a->ativacoes, 3);
-    QCOMPARE(b->ativacoes, 2);
-
-    // Hidden and shown again: activation.
-    Janelas::Ocultar(a);
-    QVERIFY(!Janelas::Visivel(a));
-    Janelas::Mostrar(a);
-    QCOMPARE(a->ativacoes, 4);
-}
 
 QTEST_MAIN(TesteJanelas)
 #include "tst_janelas.moc"
