@@ -14,7 +14,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QGroupBox>
-#include <QLineEdit>
 #include <QMdiArea>
 #include <QSettings>
 #include <QTest>
@@ -64,10 +63,28 @@ private slots:
             QVERIFY2(!Acao(m, a)->isEnabled(), a);
         for (const char* a : {"new", "salvar", "sair"})
             QVERIFY2(Acao(m, a)->isEnabled(), a);
+        BarraStatus* barra = m->sbStatusBar();
         for (int p = 1; p <= 7; ++p)
-            QCOMPARE(m->sbStatusBar()->Painel(p)->isVisible(), p < 3 || p > 5);
-        QCOMPARE(m->sbStatusBar()->Painel(1)->text(), QStringLiteral("Status"));
+            QCOMPARE(barra->Painel(p)->isVisible(), p < 3 || p > 5);
+        QCOMPARE(barra->Painel(1)->text(), QStringLiteral("Status"));
         QVERIFY(!MT::Reentrada && !MT::ProjetoEmAndamento);
+
+        // The alternative on show goes to the first two panels, plain.
+        barra->Painel(2)->hide();
+        barra->Painel(1)->DefinirBevel(PainelStatus::Raised);
+        MT::MostrarAlternativaNaBarra(3, 5);
+        QCOMPARE(barra->Painel(1)->text() + ' ' + barra->Painel(2)->text(),
+                 QStringLiteral("Alternativa 3 de 5"));
+        QVERIFY(barra->Painel(2)->isVisible());
+        QCOMPARE(barra->Painel(1)->BevelAtual(), PainelStatus::SemBevel);
+        QCOMPARE(barra->Painel(2)->BevelAtual(), PainelStatus::SemBevel);
+        // Clicks on the panels with no results to show change nothing.
+        for (int p = 1; p <= 7; ++p) {
+            const PainelStatus::Bevel antes = barra->Painel(p)->BevelAtual();
+            barra->Painel(p)->show();
+            QTest::mouseClick(barra->Painel(p), Qt::LeftButton);
+            QCOMPARE(barra->Painel(p)->BevelAtual(), antes);
+        }
         QVERIFY(Janelas::Area()->subWindowList().isEmpty());
         m->setAttribute(Qt::WA_DeleteOnClose, false);
         delete m;
@@ -123,29 +140,6 @@ private slots:
         QVERIFY(Teste::UltimaMensagem()->texto.contains("mdbTessaura.mdb"));
         QCOMPARE(Janelas::Obter<frmInicio>(), novo);
         QCOMPARE(m->windowTitle(), QStringLiteral("Vazora - Projeto"));
-    }
-
-    void barraDeStatus()
-    {
-        Teste::Sessao s;
-        BarraStatus* barra = s.Principal()->sbStatusBar();
-        // The alternative on show, in plain panels.
-        barra->Painel(2)->hide();
-        barra->Painel(1)->DefinirBevel(PainelStatus::Raised);
-        MT::MostrarAlternativaNaBarra(3, 5);
-        QCOMPARE(barra->Painel(1)->text() + ' ' + barra->Painel(2)->text(),
-                 QStringLiteral("Alternativa 3 de 5"));
-        QVERIFY(barra->Painel(2)->isVisible());
-        QCOMPARE(barra->Painel(1)->BevelAtual(), PainelStatus::SemBevel);
-        QCOMPARE(barra->Painel(2)->BevelAtual(), PainelStatus::SemBevel);
-        // Clicks on the panels with no results to show change nothing.
-        for (int p = 1; p <= 7; ++p) {
-            const PainelStatus::Bevel antes = barra->Painel(p)->BevelAtual();
-            barra->Painel(p)->show();
-            QTest::mouseClick(barra->Painel(p), Qt::LeftButton);
-            QCOMPARE(barra->Painel(p)->BevelAtual(), antes);
-        }
-        QVERIFY(Janelas::Area()->subWindowList().isEmpty());
     }
 
     void sairGravaAGeometria_data()
