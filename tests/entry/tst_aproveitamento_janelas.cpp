@@ -18,6 +18,7 @@
 #include <QTest>
 
 namespace MT = ModuloTessaura;
+using Teste::Controle;
 
 namespace {
 
@@ -38,35 +39,26 @@ template <class T> T* abrir(Teste::Sessao& s, int n)
     return w;
 }
 
-template <class T = QWidget> T* ctl(QWidget* w, const char* nome)
-{
-    T* c = w->findChild<T*>(QString::fromLatin1(nome));
-    if (!c)
-        qFatal("no control %s", nome);
-    return c;
-}
-
 QString texto(QWidget* w, const char* nome)
 {
     if (auto* l = w->findChild<QLabel*>(QString::fromLatin1(nome)))
         return l->text();
-    return ctl<QLineEdit>(w, nome)->text();
+    return Controle<QLineEdit>(w, nome)->text();
 }
 
-bool marcado(QWidget* w, const char* nome) { return ctl<QAbstractButton>(w, nome)->isChecked(); }
+bool marcado(QWidget* w, const char* nome) { return Controle<QAbstractButton>(w, nome)->isChecked(); }
 
+// A click on a button, or on an option's or check box's indicator.
 void clicar(QWidget* w, const char* nome)
 {
-    auto* b = ctl<QAbstractButton>(w, nome);
-    if (qobject_cast<QPushButton*>(b))
-        QTest::mouseClick(b, Qt::LeftButton);
-    else
-        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
+    auto* b = Controle<QAbstractButton>(w, nome);
+    const bool botao = qobject_cast<QPushButton*>(b);
+    QTest::mouseClick(b, Qt::LeftButton, {}, botao ? b->rect().center() : QPoint(8, b->height() / 2));
 }
 
 void escolherAlternativa(Dialogo* d, int indice)
 {
-    auto* combo = ctl<QComboBox>(d, "Combo1");
+    auto* combo = Controle<QComboBox>(d, "Combo1");
     while (combo->currentIndex() < indice)
         QTest::keyClick(combo, Qt::Key_Down);
 }
@@ -76,7 +68,7 @@ QString descricao(Dialogo* d)
 {
     QString unidade;
     for (const char* u : {"m2", "m3", "ano"}) {
-        if (ctl(d, u)->isVisible())
+        if (Controle(d, u)->isVisible())
             unidade += QString::fromLatin1(u);
     }
     return QStringList{texto(d, "Label2"), texto(d, "lblA"), texto(d, "lblB"), texto(d, "lblC"),
@@ -105,8 +97,7 @@ class TesteAproveitamentoJanelas : public QObject {
 private slots:
     void objetivo();
     void impactoCadaCaixaDescreveSeuDado();
-    void impactoInteiroSoComMaxima();
-    void impactoRecargaTrocadaAbreUmSoDialogo();
+    void impactoInteiroSoComMaximaEAreas();
     void impactoParIncompletoNaoTocaAJanela();
 };
 
@@ -155,10 +146,10 @@ void TesteAproveitamentoJanelas::impactoCadaCaixaDescreveSeuDado()
         clicar(d, "CommandButton2");
     });
     for (const char* caixa : {"Text1", "Text2", "Text3", "Text4", "Text5"})
-        QTest::keyClick(ctl(w, caixa), Qt::Key_F5);
+        QTest::keyClick(Controle(w, caixa), Qt::Key_F5);
     clicar(w, "Option1");
     for (const char* caixa : {"Text4", "Text5"})
-        QTest::keyClick(ctl(w, caixa), Qt::Key_F5);
+        QTest::keyClick(Controle(w, caixa), Qt::Key_F5);
     const QString t = QStringLiteral("Impactos da obra|");
     QCOMPARE(vistos, (QStringList{t + "Q|Mín|jus|m3|QJmin|1,25", t + "Q|Máx|jus|m3|QJmax|7",
                                   t + "Q||alvo|m3|Qalvo|2,5", t + "Q||inf|m3|Qinf|0,5",
@@ -166,7 +157,7 @@ void TesteAproveitamentoJanelas::impactoCadaCaixaDescreveSeuDado()
                                   t + "A||nat|m2|Anat| - "}));
 }
 
-void TesteAproveitamentoJanelas::impactoInteiroSoComMaxima()
+void TesteAproveitamentoJanelas::impactoInteiroSoComMaximaEAreas()
 {
     Teste::Sessao s;
     alternativa(1);
@@ -174,58 +165,32 @@ void TesteAproveitamentoJanelas::impactoInteiroSoComMaxima()
                     {"PPI", 7}, {"IAsup", 1}, {"IAsub", 4}});
     auto* w = abrir<frmImpacto>(s, 2);
     clicar(w, "Check1");
-    QTest::keyClicks(ctl(w, "Text1"), "3");
-    int aberturas = 0;
-    Teste::AoExibirModal([&](Dialogo* d) {
-        ++aberturas;
-        QCOMPARE(texto(d, "lblValor"), QStringLiteral(" - "));
-        clicar(d, "OptionButton1");
-        clicar(d, "CommandButton1");
-    });
-    QTest::keyClick(ctl(w, "Text1"), Qt::Key_F5);
-    QCOMPARE(aberturas, 1);
-    QVERIFY(!Janelas::Carregada(QStringLiteral("frmPOP")));
-    QVERIFY(Teste::TextosMostrados().isEmpty());
-    // "Mínima" unticked with its box empty and off (not " - "); "Máxima" ticked and filled.
-    QVERIFY(!marcado(w, "Check1"));
-    QCOMPARE(texto(w, "Text1"), QString());
-    QVERIFY(!ctl(w, "Text1")->isEnabled());
-    QVERIFY(marcado(w, "Check2") && ctl(w, "Text2")->isEnabled());
-    QCOMPARE(texto(w, "Text2") + '|' + texto(w, "Text3"), QStringLiteral("8,5|6"));
-    // The area choice, and then its values (the choice empties the boxes).
-    QVERIFY(marcado(w, "Option1") && !marcado(w, "Option2"));
-    QCOMPARE(texto(w, "Text4") + '|' + texto(w, "Text5"), QStringLiteral("50|70"));
-    QStringList niveis;
-    for (const char* o : {"Option4", "Option16", "Option30", "Option20"})
-        niveis << QString::number(marcado(w, o));
-    QCOMPARE(niveis.join(""), QStringLiteral("1111"));
-    QCOMPARE(w->Pagina().ptd * 1000 + w->Pagina().ppi * 100 + w->Pagina().iasup * 10
-                 + w->Pagina().iasub,
-             2714);
-    QVERIFY(Teste::Coluna("SELECT QJmax FROM tblTessaura WHERE Marcador = 'alt1'").first().isNull());
-}
-
-void TesteAproveitamentoJanelas::impactoRecargaTrocadaAbreUmSoDialogo()
-{
-    // F5 in the flow box; the copy switches the window to areas. The one key
-    // press opens one dialog, and the box keeps the area the copy put there.
-    Teste::Sessao s;
-    alternativa(1);
-    alternativa(2, {{"QJmin", 1.0}, {"Qalvo", 2.0}, {"Ainf", 120.0}, {"Anat", 90.0}});
-    auto* w = abrir<frmImpacto>(s, 2);
+    QTest::keyClicks(Controle(w, "Text1"), "3");
     QVERIFY(marcado(w, "Option2"));
     int aberturas = 0;
     Teste::AoExibirModal([&](Dialogo* d) {
         ++aberturas;
-        QCOMPARE(texto(d, "Label6"), QStringLiteral("Qinf"));
+        QCOMPARE(texto(d, "Label6") + '|' + texto(d, "lblValor"), QStringLiteral("Qinf| - "));
         clicar(d, "OptionButton1");
         clicar(d, "CommandButton1");
     });
-    QTest::keyClick(ctl(w, "Text4"), Qt::Key_F5);
+    // F5 in the flow box; the copy switches the window to areas. The one key
+    // press opens one dialog, and the box keeps the area the copy put there.
+    QTest::keyClick(Controle(w, "Text4"), Qt::Key_F5);
     QCOMPARE(aberturas, 1);
-    QVERIFY(marcado(w, "Option1"));
-    QCOMPARE(texto(w, "Text4") + '|' + texto(w, "Text5"), QStringLiteral("120|90"));
-    QCOMPARE(MT::ValorPOP.toString(), QStringLiteral("120"));
+    QVERIFY(!Janelas::Carregada(QStringLiteral("frmPOP")));
+    QVERIFY(Teste::TextosMostrados().isEmpty());
+    QVERIFY(marcado(w, "Option1") && !marcado(w, "Option2"));
+    QCOMPARE(texto(w, "Text4") + '|' + texto(w, "Text5"), QStringLiteral("50|70"));
+    QCOMPARE(MT::ValorPOP.toString(), QStringLiteral("50"));
+    // "Mínima" unticked with its box empty and off (not " - "); "Máxima" ticked and filled.
+    QVERIFY(!marcado(w, "Check1") && texto(w, "Text1").isEmpty() && !Controle(w, "Text1")->isEnabled());
+    QVERIFY(marcado(w, "Check2") && Controle(w, "Text2")->isEnabled());
+    QCOMPARE(texto(w, "Text2") + '|' + texto(w, "Text3"), QStringLiteral("8,5|6"));
+    const MapaImpacto::PaginaImpacto p = w->Pagina();
+    QCOMPARE(p.ptd * 1000 + p.ppi * 100 + p.iasup * 10 + p.iasub, 2714);
+    // The copy stores nothing.
+    QVERIFY(Teste::Coluna("SELECT QJmax FROM tblTessaura WHERE Marcador = 'alt1'").first().isNull());
 }
 
 void TesteAproveitamentoJanelas::impactoParIncompletoNaoTocaAJanela()
@@ -236,8 +201,8 @@ void TesteAproveitamentoJanelas::impactoParIncompletoNaoTocaAJanela()
     alternativa(3);
     auto* w = abrir<frmImpacto>(s, 3);
     clicar(w, "Check1");
-    QTest::keyClicks(ctl(w, "Text1"), "3");
-    QTest::keyClicks(ctl(w, "Text4"), "9");
+    QTest::keyClicks(Controle(w, "Text1"), "3");
+    QTest::keyClicks(Controle(w, "Text4"), "9");
     clicar(w, "Option5");
     const QStringList antes = estado(w);
     Teste::AoExibirModal([&](Dialogo* d) {
@@ -252,7 +217,7 @@ void TesteAproveitamentoJanelas::impactoParIncompletoNaoTocaAJanela()
         QCOMPARE(estado(w), antes);
         clicar(d, "CommandButton2");
     });
-    QTest::keyClick(ctl(w, "Text1"), Qt::Key_F5);
+    QTest::keyClick(Controle(w, "Text1"), Qt::Key_F5);
     QVERIFY(!Janelas::Carregada(QStringLiteral("frmPOP")));
     QCOMPARE(estado(w), antes);
 }
