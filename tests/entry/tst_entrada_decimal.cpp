@@ -37,7 +37,6 @@ class TesteEntradaDecimal : public QObject {
 private slots:
     void filtro_data();
     void filtro();
-    void textoDoProgramaNaoPassaPeloFiltro();
     void outroSeparadorNadaFiltra();
 };
 
@@ -101,16 +100,6 @@ void TesteEntradaDecimal::filtro()
         QVERIFY(m.icone == Icone::Critico && m.botoes == Mensagens::Botoes::OK);
     }
     QCOMPARE(Mensagens::Bipes(), bipes);
-}
-
-void TesteEntradaDecimal::textoDoProgramaNaoPassaPeloFiltro()
-{
-    Teste::Sessao s;
-    CaixaNumerica caixa(CaixaNumerica::Filtro::Decimal);
-    caixa.setText(QStringLiteral("-1.5e3 abc"));
-    QCOMPARE(caixa.text(), QStringLiteral("-1.5e3 abc"));
-    QVERIFY(Teste::TextosMostrados().isEmpty());
-    QCOMPARE(Mensagens::Bipes(), 0);
 }
 
 void TesteEntradaDecimal::outroSeparadorNadaFiltra()

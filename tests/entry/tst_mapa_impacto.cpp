@@ -6,15 +6,43 @@
 #include "entry/MapaImpacto.h"
 
 #include <QTest>
-#include <functional>
 
 using namespace MapaImpacto;
 using Banco::Recordset;
 using Banco::RecordsetPtr;
 
-Q_DECLARE_METATYPE(MapaImpacto::PaginaImpacto)
-
 namespace {
+
+// A page written as "Check1|Text1|Check2|Text2|Text3|choice|Text4|Text5|PTD PPI IAsup IAsub",
+// the choice "A" (areas), "V" (flows) or "-" (neither).
+PaginaImpacto pagina(const QString& t)
+{
+    const QStringList c = t.split('|');
+    const QStringList n = c[8].split(' ');
+    PaginaImpacto p;
+    p.minima = c[0] == "1";
+    p.qjmin = c[1];
+    p.maxima = c[2] == "1";
+    p.qjmax = c[3];
+    p.qalvo = c[4];
+    p.recarga = c[5] == "A" ? Recarga::Area : c[5] == "V" ? Recarga::Vazao : Recarga::Nenhuma;
+    p.recarga1 = c[6];
+    p.recarga2 = c[7];
+    p.ptd = n[0].toInt();
+    p.ppi = n[1].toInt();
+    p.iasup = n[2].toInt();
+    p.iasub = n[3].toInt();
+    return p;
+}
+
+QString texto(const PaginaImpacto& p)
+{
+    const QString recarga = p.recarga == Recarga::Area ? "A" : p.recarga == Recarga::Vazao ? "V" : "-";
+    return QStringList{QString::number(p.minima), p.qjmin, QString::number(p.maxima), p.qjmax, p.qalvo,
+                       recarga, p.recarga1, p.recarga2,
+                       QStringLiteral("%1 %2 %3 %4").arg(p.ptd).arg(p.ppi).arg(p.iasup).arg(p.iasub)}
+        .join('|');
+}
 
 // One alternative with the given fields, as the current row of a recordset.
 RecordsetPtr linha(QVariantMap campos = {})
@@ -24,13 +52,6 @@ RecordsetPtr linha(QVariantMap campos = {})
     RecordsetPtr rs = Recordset::Abrir(Banco::Abrir(), "tblTessaura");
     rs->MoveFirst();
     return rs;
-}
-
-PaginaImpacto pagina(const std::function<void(PaginaImpacto&)>& preencher)
-{
-    PaginaImpacto p;
-    preencher(p);
-    return p;
 }
 
 }  // namespace
@@ -49,60 +70,38 @@ private slots:
 void TesteMapaImpacto::gravar_data()
 {
     QTest::addColumn<QVariantMap>("antes");
-    QTest::addColumn<PaginaImpacto>("pagina");
+    QTest::addColumn<QString>("pagina");
     QTest::addColumn<QVariantMap>("depois");  // field -> "type value" as stored
-    const QVariantMap vazoes{{"QJmin", 1.0}, {"QJmax", 2.0}, {"Qalvo", 3.0}, {"Qinf", 4.0}, {"Qnat", 5.0}};
     QTest::newRow("caixas vazias gravam nulo")
-        << vazoes << pagina([](PaginaImpacto& p) {
-               p.qjmax = "2,5";
-               p.recarga1 = "12,75";
-           })
+        << QVariantMap{{"QJmin", 1.0}, {"QJmax", 2.0}, {"Qalvo", 3.0}, {"Qinf", 4.0}, {"Qnat", 5.0}}
+        << "0||1|2,5||V|12,75||0 0 0 0"
         << QVariantMap{{"QJmin", "null"}, {"QJmax", "real 2.5"}, {"Qalvo", "null"},
                        {"Qinf", "real 12.75"}, {"Qnat", "null"}};
     QTest::newRow("texto que não converte mantém o campo")
         << QVariantMap{{"QJmin", 1.5}, {"Qalvo", 3.0}, {"Ainf", 7.0}, {"Anat", 8.0}}
-        << pagina([](PaginaImpacto& p) {
-               p.qjmin = "1,,5";
-               p.qalvo = ",";
-               p.recarga = Recarga::Area;
-               p.recarga1 = "abc";
-               p.recarga2 = "9";
-           })
+        << "1|1,,5|0||,|A|abc|9|0 0 0 0"
         << QVariantMap{{"QJmin", "real 1.5"}, {"Qalvo", "real 3.0"}, {"Ainf", "real 7.0"}, {"Anat", "real 9.0"}};
     const QVariantMap pares{{"Ainf", 1.0}, {"Anat", 2.0}, {"Qinf", 3.0}, {"Qnat", 4.0}};
-    const struct {
-        const char* nome;
-        Recarga r;
-        QVariantMap depois;
-    } recargas[] = {
-        {"Área", Recarga::Area, {{"Ainf", "real 10.0"}, {"Anat", "real 20.0"}, {"Qinf", "null"}, {"Qnat", "null"}}},
-        {"Vazão", Recarga::Vazao, {{"Ainf", "null"}, {"Anat", "null"}, {"Qinf", "real 10.0"}, {"Qnat", "real 20.0"}}},
-        {"nenhuma", Recarga::Nenhuma, {{"Ainf", "real 1.0"}, {"Anat", "real 2.0"}, {"Qinf", "real 3.0"}, {"Qnat", "real 4.0"}}},
-    };
-    for (const auto& c : recargas) {
-        QTest::addRow("recarga %s", c.nome) << pares << pagina([&c](PaginaImpacto& p) {
-            p.recarga = c.r;
-            p.recarga1 = "10";
-            p.recarga2 = "20";
-        }) << c.depois;
-    }
-    QTest::newRow("grupo sem seleção mantém o nível")
-        << QVariantMap{{"PTD", 5}, {"PPI", 2}} << pagina([](PaginaImpacto& p) {
-               p.ppi = 7;
-               p.iasub = 1;
-           })
+    QTest::newRow("recarga por área") << pares << "0||0|||A|10|20|0 0 0 0"
+        << QVariantMap{{"Ainf", "real 10.0"}, {"Anat", "real 20.0"}, {"Qinf", "null"}, {"Qnat", "null"}};
+    QTest::newRow("recarga por vazão") << pares << "0||0|||V|10|20|0 0 0 0"
+        << QVariantMap{{"Ainf", "null"}, {"Anat", "null"}, {"Qinf", "real 10.0"}, {"Qnat", "real 20.0"}};
+    QTest::newRow("recarga sem escolha") << pares << "0||0|||-|10|20|0 0 0 0"
+        << QVariantMap{{"Ainf", "real 1.0"}, {"Anat", "real 2.0"}, {"Qinf", "real 3.0"}, {"Qnat", "real 4.0"}};
+    QTest::newRow("grupo sem seleção mantém o nível") << QVariantMap{{"PTD", 5}, {"PPI", 2}}
+        << "0||0|||V|||0 7 0 1"
         << QVariantMap{{"PTD", "integer 5"}, {"PPI", "integer 7"}, {"IAsup", "null"}, {"IAsub", "integer 1"}};
 }
 
 void TesteMapaImpacto::gravar()
 {
     QFETCH(QVariantMap, antes);
-    QFETCH(PaginaImpacto, pagina);
+    QFETCH(QString, pagina);
     QFETCH(QVariantMap, depois);
     Teste::Sessao s;  // pt_BR
     RecordsetPtr rs = linha(antes);
     QVERIFY(rs->Edit());
-    Gravar(*rs, pagina);
+    Gravar(*rs, ::pagina(pagina));
     QVERIFY(rs->Update());
     for (auto it = depois.begin(); it != depois.end(); ++it) {
         const QString sql = QStringLiteral("SELECT trim(typeof(%1) || ' ' || ifnull(%1, '')) FROM tblTessaura");
@@ -113,7 +112,6 @@ void TesteMapaImpacto::gravar()
 void TesteMapaImpacto::leituraDaLinha_data()
 {
     QTest::addColumn<QVariantMap>("campos");
-    // Check1|Text1|Check2|Text2|Text3|recharge choice|Text4|Text5|PTD PPI IAsup IAsub
     QTest::addColumn<QString>("esperado");
     QTest::newRow("vazia") << QVariantMap{} << "0||0|||V|||0 0 0 0";
     QTest::newRow("só a máxima") << QVariantMap{{"QJmax", 3.5}, {"Qalvo", 2.0}} << "0||1|3,5|2|V|||0 0 0 0";
@@ -135,50 +133,32 @@ void TesteMapaImpacto::leituraDaLinha()
     QFETCH(QString, esperado);
     Teste::Sessao s;
     RecordsetPtr rs = linha(campos);
-    const PaginaImpacto p = Ler(*rs);
-    const QString recarga = p.recarga == Recarga::Area ? "A" : p.recarga == Recarga::Vazao ? "V" : "-";
-    const QStringList obtido{QString::number(p.minima), p.qjmin, QString::number(p.maxima), p.qjmax,
-                             p.qalvo, recarga, p.recarga1, p.recarga2,
-                             QStringLiteral("%1 %2 %3 %4").arg(p.ptd).arg(p.ppi).arg(p.iasup).arg(p.iasub)};
-    QCOMPARE(obtido.join('|'), esperado);
+    QCOMPARE(texto(Ler(*rs)), esperado);
 }
 
 void TesteMapaImpacto::itensCompletos_data()
 {
-    QTest::addColumn<QStringList>("caixas");  // Text1..Text5
-    QTest::addColumn<int>("niveis");          // ratings given (all four or none)
-    QTest::addColumn<QString>("itens");       // vazoes recarga ratings complete
-    QTest::newRow("tudo") << QStringList{"1", "", "2", "3", "4"} << 1 << "1 1 1 1";
-    QTest::newRow("só a máxima e o alvo") << QStringList{"", "5", "2", "3", "4"} << 1 << "1 1 1 1";
-    QTest::newRow("só o alvo") << QStringList{"", "", "2", "3", "4"} << 1 << "0 1 1 0";
-    QTest::newRow("limites sem alvo") << QStringList{"1", "5", "", "3", "4"} << 1 << "0 1 1 0";
-    QTest::newRow("recarga incompleta") << QStringList{"1", "", "2", "3", ""} << 1 << "1 0 1 0";
-    QTest::newRow("sem níveis") << QStringList{"1", "", "2", "3", "4"} << 0 << "1 1 0 0";
-    QTest::newRow("separador sozinho") << QStringList{",", "", "2", "3", "4"} << 1 << "0 1 1 0";
-    QTest::newRow("separador dobrado") << QStringList{"1", "", "2", "1,,5", "4"} << 1 << "1 0 1 0";
-    QTest::newRow("só brancos") << QStringList{"1", "", "  ", "3", "4"} << 1 << "0 1 1 0";
+    QTest::addColumn<QString>("pagina");  // the recharge choice does not enter the rule
+    QTest::addColumn<QString>("itens");   // flows, recharge, ratings, complete
+    QTest::newRow("tudo") << "0|1|0||2|-|3|4|4 4 4 4" << "1 1 1 1";
+    QTest::newRow("só a máxima e o alvo") << "0||0|5|2|A|3|4|4 4 4 4" << "1 1 1 1";
+    QTest::newRow("só o alvo") << "0||0||2|V|3|4|4 4 4 4" << "0 1 1 0";
+    QTest::newRow("limites sem alvo") << "0|1|0|5||V|3|4|4 4 4 4" << "0 1 1 0";
+    QTest::newRow("recarga incompleta") << "0|1|0||2|V|3||4 4 4 4" << "1 0 1 0";
+    QTest::newRow("sem um nível") << "0|1|0||2|V|3|4|4 4 0 4" << "1 1 0 0";
+    QTest::newRow("separador sozinho") << "0|,|0||2|V|3|4|4 4 4 4" << "0 1 1 0";
+    QTest::newRow("separador dobrado") << "0|1|0||2|V|1,,5|4|4 4 4 4" << "1 0 1 0";
+    QTest::newRow("só brancos") << "0|1|0||  |V|3|4|4 4 4 4" << "0 1 1 0";
 }
 
 void TesteMapaImpacto::itensCompletos()
 {
-    QFETCH(QStringList, caixas);
-    QFETCH(int, niveis);
+    QFETCH(QString, pagina);
     QFETCH(QString, itens);
     Teste::Sessao s;  // pt_BR: the comma is the separator
-    PaginaImpacto p;
-    p.qjmin = caixas[0];
-    p.qjmax = caixas[1];
-    p.qalvo = caixas[2];
-    p.recarga1 = caixas[3];
-    p.recarga2 = caixas[4];
-    p.ptd = p.ppi = p.iasup = p.iasub = niveis ? 4 : 0;
-    for (Recarga r : {Recarga::Area, Recarga::Vazao, Recarga::Nenhuma}) {
-        p.recarga = r;  // the choice does not enter the rule
-        const ItensImpacto i = Avaliar(p);
-        const bool niveisOk = i.ptd && i.ppi && i.iasup && i.iasub;
-        QCOMPARE(QStringLiteral("%1 %2 %3 %4").arg(i.vazoes).arg(i.recarga).arg(niveisOk).arg(i.Completo()),
-                 itens);
-    }
+    const ItensImpacto i = Avaliar(::pagina(pagina));
+    const bool niveis = i.ptd && i.ppi && i.iasup && i.iasub;
+    QCOMPARE(QStringLiteral("%1 %2 %3 %4").arg(i.vazoes).arg(i.recarga).arg(niveis).arg(i.Completo()), itens);
 }
 
 QTEST_MAIN(TesteMapaImpacto)

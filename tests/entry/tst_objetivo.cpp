@@ -56,7 +56,10 @@ frmObjetivo* abrir(Teste::Sessao& s, int n, bool porAlternativa = false)
     return f;
 }
 
-void clicar(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
+using Teste::Controle;
+
+// A click near the left edge: on a button, or on an option's indicator.
+void clicar(QWidget* b) { QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2)); }
 
 // Replaces a box's text, key by key.
 void digitar(QLineEdit* c, const QString& t)
@@ -250,11 +253,15 @@ void TesteObjetivo::porAlternativaEReentrada()
     QCOMPARE(f->Portao->Label42->text(), Aberto21);
     digitar(f->Text1, "");
     QVERIFY(!portaoAberto(f));
-    // A whole criterion copied from another alternative counts as typed.
+    // A whole criterion taken over from another alternative counts as typed.
     Teste::Executar(QStringLiteral("UPDATE tblTessaura SET TR = 10, TRD = 25 WHERE Marcador = 'alt3'"));
-    Banco::RecordsetPtr origem = Recordset::Abrir(Banco::Abrir(), QStringLiteral("tblTessaura"),
-                                                  QStringLiteral("Marcador = ?"), {"alt3"});
-    f->PreencherDe(*origem);
+    Teste::AoExibirModal([](Dialogo* d) {
+        QTest::keyClick(Controle(d, "Combo1"), Qt::Key_Down);  // the list: alt2, alt3
+        clicar(Controle(d, "OptionButton1"));
+        clicar(Controle(d, "CommandButton1"));
+    });
+    QTest::keyClick(f->Text2, Qt::Key_F5);
+    QVERIFY(!Janelas::Carregada(QStringLiteral("frmPOP")));
     QCOMPARE(f->Text1->text() + '|' + f->Text2->text(), QStringLiteral("10|25"));
     QVERIFY(portaoAberto(f));
 
@@ -265,21 +272,13 @@ void TesteObjetivo::porAlternativaEReentrada()
     clicar(f->Portao->CommandButton1);
     QCOMPARE(campo("TR"), QStringLiteral("-|-|10"));
 
-    // The insertion window's hand-over, reduced to what concerns this window.
-    Recordset& rs = *MT::rsAlternativas;
-    rs.Edit();
-    MapaObjetivo::Gravar(rs, {f->Text1->text(), f->Text2->text()});
-    rs.Update();
-    rs.MoveNext();
-    f->Text1->clear();
-    f->Text2->clear();
+    // Re-entry, as the insertion window leaves it for the next alternative.
+    MT::rsAlternativas->MoveNext();
     MT::Reentrada = true;
     Janelas::Descarregar(QStringLiteral("frmObjetivo"));
     QVERIFY(!MT::ObjetivoCarregado);
     f = Janelas::Carregar<frmObjetivo>();
     Janelas::Mostrar(f);
-
-    QCOMPARE(campo("TR") + ' ' + campo("TRD"), QStringLiteral("10|-|10 25|-|25"));
     QCOMPARE(mostrada(f) + '|' + f->Label18->text(), QStringLiteral("2|Bacia 2|||3"));
     QCOMPARE(contador(), QStringLiteral("Alternativa|2 de 3"));
     QVERIFY(!portaoAberto(f));
@@ -298,18 +297,21 @@ void TesteObjetivo::teclaF5()
 {
     Teste::Sessao s;
     frmObjetivo* f = abrir(s, 3);
+    // The dialog is handed the box's datum and value, and gives back 40.
     QStringList vistos;
     Teste::AoExibirModal([&](Dialogo* d) {
-        vistos << MT::MarcadorPOP + '|' + MT::CampoPOP + '|' + MT::ValorPOP.toString();
+        vistos << QStringList{MT::MarcadorPOP, MT::TituloPOP, MT::SimboloPOP, MT::QualificadorPOP,
+                              MT::IndicePOP, MT::UnidadePOP, MT::CampoPOP, MT::ValorPOP.toString()}
+                      .join('|');
         MT::ValorPOP = QStringLiteral("40");
         Janelas::Descarregar(d);
     });
     clicar(f->Command2);
     digitar(f->Text2, "12");
     QTest::keyClick(f->Text2, Qt::Key_F5);
-    QTest::keyClick(f->Text1, Qt::Key_F5);
+    QTest::keyClick(f->Text1, Qt::Key_F5, Qt::ControlModifier);
     QTest::keyClick(f->Text1, Qt::Key_F4);  // other keys open nothing
-    QCOMPARE(vistos, (QStringList{"alt2|TRD|12", "alt2|TR|"}));
+    QCOMPARE(vistos, (QStringList{"alt2|Objetivo|T||RD|ano|TRD|12", "alt2|Objetivo|T||r|ano|TR|"}));
     QCOMPARE(f->Text1->text() + '|' + f->Text2->text(), QStringLiteral("40|40"));
     QVERIFY(!Janelas::Carregada(QStringLiteral("frmPOP")));
 
