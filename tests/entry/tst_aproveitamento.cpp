@@ -166,6 +166,7 @@ void TesteAproveitamento::dialogoMostraODado()
     bool visto = false;
     Teste::AoExibirModal([&](Dialogo* d) {
         visto = true;
+        QCOMPARE(d->windowTitle(), QStringLiteral("Reaproveitamento de dados"));
         QCOMPARE(texto(d, "Label2") + '|' + texto(d, "Label6") + '|' + texto(d, "lblValor"),
                  QStringLiteral("Impactos da obra|QJmax|3,25"));
         // The qualifier above and the subscript below, both right after the symbol.

@@ -197,17 +197,22 @@ void TesteImpacto::areaOuVazao()
     QVERIFY(Controle(w, "Image10")->isVisible());
     QCOMPARE(texto(w, "Label42"), texto(w, "Label41"));
     QVERIFY(texto(w, "Label41").endsWith("ao invés das vazões infiltradas."));
+    digitar(w, "Text4", "5");
+    clicar(w, "Option2");  // back to flows: symbol, unit, emptied boxes, no hint
+    QCOMPARE(texto(w, "Label22") + texto(w, "Label28") + texto(w, "Label30"), QStringLiteral("Qm /s3"));
+    QVERIFY(texto(w, "Text4").isEmpty());
+    QVERIFY(!Controle(w, "Image10")->isVisible());
 
+    clicar(w, "Option1");
     digitar(w, "Text4", "100");
     digitar(w, "Text5", "250,5");
     clicar(w, "Command2");
     QCOMPARE(campo("Ainf", 1).toDouble(), 100.0);
     QCOMPARE(campo("Anat", 1).toDouble(), 250.5);
     QVERIFY(campo("Qinf", 1).isNull() && campo("Qnat", 1).isNull());
-    // The second alternative starts with "Vazão", its symbol and unit.
+    // The second alternative starts with "Vazão" and its symbol.
     QVERIFY(marcado(w, "Option2"));
-    QCOMPARE(texto(w, "Label22") + texto(w, "Label28") + texto(w, "Label30"), QStringLiteral("Qm /s3"));
-    QVERIFY(!Controle(w, "Image10")->isVisible());
+    QCOMPARE(texto(w, "Label22"), QStringLiteral("Q"));
     // The first comes back with its areas.
     clicar(w, "Command2");
     QVERIFY(marcado(w, "Option1"));

@@ -145,7 +145,8 @@ void TesteMapaImpacto::itensCompletos_data()
     QTest::newRow("só o alvo") << "0||0||2|V|3|4|4 4 4 4" << "0 1 1 0";
     QTest::newRow("limites sem alvo") << "0|1|0|5||V|3|4|4 4 4 4" << "0 1 1 0";
     QTest::newRow("recarga incompleta") << "0|1|0||2|V|3||4 4 4 4" << "1 0 1 0";
-    QTest::newRow("sem um nível") << "0|1|0||2|V|3|4|4 4 0 4" << "1 1 0 0";
+    for (const char* niveis : {"0 4 4 4", "4 0 4 4", "4 4 0 4", "4 4 4 0"})
+        QTest::addRow("sem um nível: %s", niveis) << QStringLiteral("0|1|0||2|V|3|4|") + niveis << "1 1 0 0";
     QTest::newRow("separador sozinho") << "0|,|0||2|V|3|4|4 4 4 4" << "0 1 1 0";
     QTest::newRow("separador dobrado") << "0|1|0||2|V|1,,5|4|4 4 4 4" << "1 0 1 0";
     QTest::newRow("só brancos") << "0|1|0||  |V|3|4|4 4 4 4" << "0 1 1 0";
