@@ -40,12 +40,7 @@ const Datum kAapta1{"Inserção da Obra", "A", "", "apta 1", "m2", "Aapta1"};
 QString texto(Dialogo* d, const char* nome) { return Controle<QLabel>(d, nome)->text(); }
 bool dialogoAberto() { return Janelas::Visivel(Janelas::Obter(QStringLiteral("frmPOP"))); }
 
-// A click near the left edge: on a button, or on an option's indicator.
-void clicar(Dialogo* d, const char* nome)
-{
-    QWidget* c = Controle(d, nome);
-    QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(8, c->height() / 2));
-}
+void clicar(Dialogo* d, const char* nome) { Teste::Clicar(Controle(d, nome)); }
 
 QStringList itens(Dialogo* d)
 {

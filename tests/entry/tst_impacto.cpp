@@ -52,12 +52,7 @@ frmImpacto* abrir(Teste::Sessao& s, int n, bool porAlternativa = false, bool ree
 }
 
 void aba(frmImpacto* w, int i) { Controle<QTabWidget>(w, "TabStrip1")->setCurrentIndex(i); }
-// A click near the left edge: on a button, or on an option's or check box's indicator.
-void clicar(QWidget* w, const char* nome)
-{
-    QWidget* c = Controle(w, nome);
-    QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(8, c->height() / 2));
-}
+void clicar(QWidget* w, const char* nome) { Teste::Clicar(Controle(w, nome)); }
 bool marcado(QWidget* w, const char* nome) { return Controle<QAbstractButton>(w, nome)->isChecked(); }
 bool ligado(QWidget* w, const char* nome) { return Controle(w, nome)->isEnabled(); }
 bool portaoAberto(frmImpacto* w) { return ligado(w, "CommandButton1"); }
@@ -65,10 +60,7 @@ QString contador() { return MT::sbStatusBar()->Painel(2)->text(); }
 
 void digitar(frmImpacto* w, const char* caixa, const QString& texto)
 {
-    auto* e = Controle<QLineEdit>(w, caixa);
-    e->selectAll();
-    QTest::keyClick(e, Qt::Key_Backspace);
-    QTest::keyClicks(e, texto);
+    Teste::Substituir(Controle<QLineEdit>(w, caixa), texto);
 }
 
 QString texto(QWidget* w, const char* nome)

@@ -58,16 +58,8 @@ frmObjetivo* abrir(Teste::Sessao& s, int n, bool porAlternativa = false)
 
 using Teste::Controle;
 
-// A click near the left edge: on a button, or on an option's indicator.
-void clicar(QWidget* b) { QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2)); }
-
-// Replaces a box's text, key by key.
-void digitar(QLineEdit* c, const QString& t)
-{
-    c->selectAll();
-    QTest::keyClick(c, Qt::Key_Backspace);
-    QTest::keyClicks(c, t);
-}
+void clicar(QWidget* b) { Teste::Clicar(b); }
+void digitar(QLineEdit* c, const QString& t) { Teste::Substituir(c, t); }
 
 // Number, name and both boxes of the alternative on show.
 QString mostrada(frmObjetivo* f)

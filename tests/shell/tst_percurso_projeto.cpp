@@ -21,11 +21,7 @@ namespace {
 
 void digitar(const QString& janela, const QString& caixa, const QString& texto)
 {
-    auto* t = Teste::Controle<QLineEdit>(janela, caixa);
-    t->setFocus();
-    t->selectAll();
-    QTest::keyClick(t, Qt::Key_Delete);
-    Teste::Digitar(t, texto);
+    Teste::Substituir(Teste::Controle<QLineEdit>(janela, caixa), texto);
 }
 
 void clicar(const QString& janela, const QString& botao)

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QLocale>
 #include <QSqlQuery>
 #include <QTest>
@@ -117,6 +118,19 @@ void Digitar(QWidget* w, const QString& texto)
         else
             QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
+}
+
+void Substituir(QLineEdit* caixa, const QString& texto)
+{
+    caixa->setFocus();
+    caixa->selectAll();
+    QTest::keyClick(caixa, Qt::Key_Delete);
+    Digitar(caixa, texto);
+}
+
+void Clicar(QWidget* w)
+{
+    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2));
 }
 
 static QSqlQuery consulta(const QString& sql, const QVariantList& valores, bool* ok)

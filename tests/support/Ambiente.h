@@ -13,6 +13,7 @@
 #include <memory>
 
 class frmMain;
+class QLineEdit;
 class QWidget;
 class Dialogo;
 
@@ -77,6 +78,10 @@ private:
 // Types a text into a widget key by key, accented letters included (which
 // QTest::keyClicks does not take).
 void Digitar(QWidget* w, const QString& texto);
+// Replaces a box's text as a user would: select all, delete, type.
+void Substituir(QLineEdit* caixa, const QString& texto);
+// A click near the left edge: on a button, or on an option's or check box's indicator.
+void Clicar(QWidget* w);
 
 // Runs a query on the test's database and returns the first column of each row.
 QList<QVariant> Coluna(const QString& sql);

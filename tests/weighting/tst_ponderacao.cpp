@@ -63,12 +63,9 @@ void escolher(QComboBox* c, int i)
     emit c->activated(i);
 }
 
-// The box's text replaced as the user would: select all, delete, type.
 void digitar(QLineEdit* e, const QString& texto)
 {
-    e->selectAll();
-    QTest::keyClick(e, Qt::Key_Delete);
-    Teste::Digitar(e, texto);
+    Teste::Substituir(e, texto);
 }
 
 // Thirteen coefficients typed: the given ones first, the rest "0".
