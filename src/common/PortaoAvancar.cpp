@@ -112,6 +112,14 @@ void PortaoAvancar::Fechar()
     Image10->hide();
 }
 
+void PortaoAvancar::Definir(bool aberto, const QString& textoAberto)
+{
+    if (aberto)
+        Abrir(textoAberto);
+    else
+        Fechar();
+}
+
 void PortaoAvancar::MostrarDica(const QString& texto)
 {
     Label42->setText(texto);

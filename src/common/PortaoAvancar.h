@@ -42,6 +42,8 @@ public:
     // Closed: button disabled, look-alike back over it, hint icon hidden (an open
     // balloon stays open).
     void Fechar();
+    // Open with textoAberto when aberto, closed otherwise.
+    void Definir(bool aberto, const QString& textoAberto);
     bool Aberto() const { return CommandButton1->isEnabled(); }
     bool ImitacaoCobre() const { return Picture4->isVisible(); }
 

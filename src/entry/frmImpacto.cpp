@@ -598,10 +598,7 @@ void frmImpacto::AvaliarAlternativa(Banco::Recordset& rs)
 
 void frmImpacto::DefinirPortao()
 {
-    if (m_todosCompletos)
-        m_portao->Abrir(Label47->text());
-    else
-        m_portao->Fechar();
+    m_portao->Definir(m_todosCompletos, Label47->text());
 }
 
 void frmImpacto::VerificaDadosAlternativa()
@@ -609,10 +606,7 @@ void frmImpacto::VerificaDadosAlternativa()
     AvaliarItens();
     m_todosCompletos = m_itens.Completo();
     StatusEntrada::Mostrar(Label46, m_todosCompletos);
-    if (m_todosCompletos)
-        m_portao->Abrir(Label49->text());
-    else
-        m_portao->Fechar();
+    m_portao->Definir(m_todosCompletos, Label49->text());
 }
 
 // ---------------------------------------------------------------- the walk

@@ -288,10 +288,7 @@ void frmObjetivo::Avaliar()
                         TRFornecido && TRDFornecido);
     // Without any alternative there is nothing to hand on.
     TodosCompletos = m_status.Total() > 0 && m_status.TodosCompletos();
-    if (TodosCompletos)
-        Portao->Abrir(Label47->text());
-    else
-        Portao->Fechar();
+    Portao->Definir(TodosCompletos, Label47->text());
 }
 
 void frmObjetivo::GravarLinha(Banco::Recordset& rs)
@@ -356,10 +353,7 @@ void frmObjetivo::Text1_Change()
 {
     if (!MT::EntradaPorAlternativa)
         return;
-    if (MapaObjetivo::Completo(Caixas()))
-        Portao->Abrir(Label21->text());
-    else
-        Portao->Fechar();
+    Portao->Definir(MapaObjetivo::Completo(Caixas()), Label21->text());
 }
 
 void frmObjetivo::Text2_Change()

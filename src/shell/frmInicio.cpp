@@ -318,16 +318,8 @@ bool frmInicio::avaliarAtual()
     QString marcador =
         MT::rsAlternativas ? MT::rsAlternativas->Campo(QStringLiteral("Marcador")).toString() : QString();
     const bool completo = Alternativas::MarcarNomePreenchido(marcador);
-    definirPortao(completo);
+    Portao->Definir(completo, Label47->text());
     return completo;
-}
-
-void frmInicio::definirPortao(bool aberto)
-{
-    if (aberto)
-        Portao->Abrir(Label47->text());
-    else
-        Portao->Fechar();
 }
 
 void frmInicio::mover(Percurso::Direcao direcao)

@@ -65,7 +65,6 @@ private:
     void carregarAtual();
     // Records the naming flag of the alternative on show and sets the gate.
     bool avaliarAtual();
-    void definirPortao(bool aberto);
     void recusarNumero(const QString& texto);
 
     bool m_numeroAceito = false;  // an "OK" has created the rows of this project

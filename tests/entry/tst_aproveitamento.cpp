@@ -44,11 +44,7 @@ void clicar(Dialogo* d, const char* nome) { Teste::Clicar(Controle(d, nome)); }
 
 QStringList itens(Dialogo* d)
 {
-    QStringList r;
-    auto* combo = Controle<QComboBox>(d, "Combo1");
-    for (int i = 0; i < combo->count(); ++i)
-        r << combo->itemText(i);
-    return r;
+    return Teste::Itens(Controle<QComboBox>(d, "Combo1"));
 }
 
 // An entry window standing in for the real one: it counts the copies it received.

@@ -23,32 +23,18 @@
 namespace MT = ModuloTessaura;
 using Teste::Controle;
 
-// Another child window of the main window, to leave the impact window and come back.
-class frmOutra : public Formulario {
-    Q_OBJECT
-};
-REGISTRAR_JANELA(frmOutra)
-
 namespace {
 
 // n alternatives and the shared recordset on the first (on the second for a
 // re-entry), then the window shown.
 frmImpacto* abrir(Teste::Sessao& s, int n, bool porAlternativa = false, bool reentrada = false)
 {
-    s.Principal();
-    for (int i = 1; i <= n; ++i)
-        Teste::Executar("INSERT INTO tblTessaura (Marcador, Nome) VALUES (?, ?)",
-                        {QStringLiteral("alt%1").arg(i), QStringLiteral("Alternativa %1").arg(i)});
-    MT::NumeroAlternativas = static_cast<short>(n);
-    MT::EntradaPorAlternativa = porAlternativa;
+    s.Principal();  // its load clears Reentrada
+    Teste::Projeto(n, porAlternativa);
     MT::Reentrada = reentrada;
-    MT::dbAlternativas = Banco::Abrir();
-    MT::rsAlternativas = Banco::Recordset::Abrir(MT::dbAlternativas, "tblTessaura");
     if (reentrada)
         MT::rsAlternativas->MoveNext();
-    auto* w = Janelas::Carregar<frmImpacto>();
-    Janelas::Mostrar(w);
-    return w;
+    return s.Mostrar<frmImpacto>();
 }
 
 void aba(frmImpacto* w, int i) { Controle<QTabWidget>(w, "TabStrip1")->setCurrentIndex(i); }
@@ -238,8 +224,7 @@ void TesteImpacto::percursoPorCriterio()
 
     // Another window and back: the alternative on show and what was typed stay.
     digitar(w, "Text3", "7");
-    Janelas::Mostrar(Janelas::Carregar(QStringLiteral("frmOutra")));
-    MT::MostrarAlternativaNaBarra(QStringLiteral("x"), 0);
+    Teste::MostrarOutraJanela();
     Janelas::Mostrar(w);
     QCOMPARE(texto(w, "Label35") + '|' + contador() + '|' + texto(w, "Text3"),
              QStringLiteral("Alternativa 2|2 de 3|7"));
@@ -295,7 +280,7 @@ void TesteImpacto::abasComCtrlTabNaJanelaPrincipal()
 {
     Teste::Sessao s;
     frmImpacto* w = abrir(s, 1);
-    Janelas::Mostrar(Janelas::Carregar(QStringLiteral("frmOutra")));
+    Teste::MostrarOutraJanela();
     Janelas::Mostrar(w);
     QMdiArea* area = s.Principal()->Area();
     QMdiSubWindow* nossa = area->activeSubWindow();

@@ -31,29 +31,12 @@ const QString Fechado22 = QStringLiteral(
     "O botão 'Avançar' estará disponível quando todos os dados referentes a esta alternativa "
     "foram fornecidos. ");
 
-// Another child window, to leave the objective window and come back.
-class OutraJanela : public Formulario {
-public:
-    void Form_Activate() override { MT::MostrarAlternativaNaBarra(QStringLiteral("9"), 9); }
-};
-
 // The project as the alternatives window leaves it: n named rows, the shared
 // recordset on the first, the order chosen. Then the objective window shown.
 frmObjetivo* abrir(Teste::Sessao& s, int n, bool porAlternativa = false)
 {
-    s.Principal();
-    for (int i = 1; i <= n; ++i)
-        Teste::Executar(QStringLiteral("INSERT INTO tblTessaura (Marcador, Nome) VALUES (?, ?)"),
-                        {QStringLiteral("alt%1").arg(i), QStringLiteral("Bacia %1").arg(i)});
-    MT::NumeroAlternativas = static_cast<short>(n);
-    MT::EntradaPorAlternativa = porAlternativa;
-    MT::dbAlternativas = Banco::AbrirSilencioso();
-    MT::rsAlternativas = Recordset::Abrir(MT::dbAlternativas, QStringLiteral("tblTessaura"));
-    if (MT::rsAlternativas)
-        MT::rsAlternativas->MoveFirst();
-    auto* f = Janelas::Carregar<frmObjetivo>();
-    Janelas::Mostrar(f);
-    return f;
+    Teste::Projeto(n, porAlternativa, QStringLiteral("Bacia "));
+    return s.Mostrar<frmObjetivo>();
 }
 
 using Teste::Controle;
@@ -103,7 +86,6 @@ bool portaoAberto(frmObjetivo* f)
 class TesteObjetivo : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
     void passoGravaEMostraComVolta();
     void portaoSegueOsPassos();
     void avancarGravaAntes();
@@ -112,11 +94,6 @@ private slots:
     void mapaDoCriterio();
     void semBancoOuSemLinhasNaoTrava();
 };
-
-void TesteObjetivo::initTestCase()
-{
-    Janelas::RegistrarFabrica(QStringLiteral("frmOutraJanela"), [] { return new OutraJanela(); });
-}
 
 void TesteObjetivo::passoGravaEMostraComVolta()
 {
@@ -139,7 +116,7 @@ void TesteObjetivo::passoGravaEMostraComVolta()
     // recordset and the statuses stay; the counter follows it.
     digitar(f->Text1, "7");
     Recordset* antes = MT::rsObjetivo.get();
-    Janelas::Mostrar(Janelas::Carregar(QStringLiteral("frmOutraJanela")));
+    Teste::MostrarOutraJanela();
     QCOMPARE(contador(), QStringLiteral("Alternativa|9 de 9"));
     Janelas::Mostrar(f);
     QCOMPARE(MT::rsObjetivo.get(), antes);

@@ -7,6 +7,7 @@
 #include "shell/frmMain.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QLocale>
@@ -131,6 +132,43 @@ void Substituir(QLineEdit* caixa, const QString& texto)
 void Clicar(QWidget* w)
 {
     QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2));
+}
+
+void Projeto(int n, bool porAlternativa, const QString& prefixo)
+{
+    for (int i = 1; i <= n; ++i)
+        Executar(QStringLiteral("INSERT INTO tblTessaura (Marcador, Nome) VALUES (?, ?)"),
+                 {QStringLiteral("alt%1").arg(i), prefixo + QString::number(i)});
+    ModuloTessaura::NumeroAlternativas = static_cast<short>(n);
+    ModuloTessaura::EntradaPorAlternativa = porAlternativa;
+    ModuloTessaura::dbAlternativas = Banco::AbrirSilencioso();
+    ModuloTessaura::rsAlternativas =
+        Banco::Recordset::Abrir(ModuloTessaura::dbAlternativas, QStringLiteral("tblTessaura"));
+    if (ModuloTessaura::rsAlternativas)
+        ModuloTessaura::rsAlternativas->MoveFirst();
+}
+
+namespace {
+class frmOutraJanela : public Formulario {
+public:
+    void Form_Activate() override { ModuloTessaura::MostrarAlternativaNaBarra(QStringLiteral("9"), 9); }
+};
+}  // namespace
+
+void MostrarOutraJanela()
+{
+    static const bool registrada = Janelas::RegistrarFabrica(
+        QStringLiteral("frmOutraJanela"), [] { return new frmOutraJanela(); });
+    Q_UNUSED(registrada);
+    Janelas::Mostrar(Janelas::Carregar(QStringLiteral("frmOutraJanela")));
+}
+
+QStringList Itens(const QComboBox* lista)
+{
+    QStringList t;
+    for (int i = 0; i < lista->count(); ++i)
+        t << lista->itemText(i);
+    return t;
 }
 
 static QSqlQuery consulta(const QString& sql, const QVariantList& valores, bool* ok)

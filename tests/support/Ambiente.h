@@ -13,6 +13,7 @@
 #include <memory>
 
 class frmMain;
+class QComboBox;
 class QLineEdit;
 class QWidget;
 class Dialogo;
@@ -68,12 +69,34 @@ public:
     explicit Sessao(const QString& locale = QStringLiteral("pt_BR"));
     ~Sessao();
     frmMain* Principal();       // the main window, created on first use
+    // A window loaded and shown inside the main window.
+    template <class T> T* Mostrar()
+    {
+        Principal();
+        T* j = Janelas::Carregar<T>();
+        Janelas::Mostrar(j);
+        return j;
+    }
     QString CaminhoBanco() const { return m_banco->Caminho(); }
 
 private:
     std::unique_ptr<BancoTemporario> m_banco;
     QPointer<frmMain> m_principal;  // the program may close it itself (Exit)
 };
+
+// The project as the alternatives window hands it on: n rows alt1..altn named
+// prefixo followed by the number, NumeroAlternativas, the entry order and the
+// shared recordset on the first row.
+void Projeto(int n, bool porAlternativa = false,
+             const QString& prefixo = QStringLiteral("Alternativa "));
+
+// Shows another child window of the main window (whose activation writes
+// "9 de 9" into the status-bar counter, as an entry window would), so that a
+// test can leave a window and come back to it.
+void MostrarOutraJanela();
+
+// The texts of a list's entries.
+QStringList Itens(const QComboBox* lista);
 
 // Types a text into a widget key by key, accented letters included (which
 // QTest::keyClicks does not take).

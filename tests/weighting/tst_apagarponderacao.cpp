@@ -18,18 +18,7 @@ frmPesoPond* abrir(Teste::Sessao& s, const QList<QStringList>& linhas = {})
 {
     for (const QStringList& l : linhas)
         Teste::Inserir(QStringLiteral("tblPonderacao"), {{"Nome", l[0]}, {"Aspecto", l[1]}});
-    s.Principal();
-    auto* j = Janelas::Carregar<frmPesoPond>();
-    Janelas::Mostrar(j);
-    return j;
-}
-
-QStringList itens(const QComboBox* c)
-{
-    QStringList t;
-    for (int i = 0; i < c->count(); ++i)
-        t << c->itemText(i);
-    return t;
+    return s.Mostrar<frmPesoPond>();
 }
 
 QList<QVariant> nomesGuardados() { return Teste::Coluna("SELECT Nome FROM tblPonderacao ORDER BY id"); }
@@ -41,7 +30,7 @@ QComboBox* listaDoDialogo() { return Teste::Controle<QComboBox>(kDialogo, "Combo
 QStringList abrirDialogo(frmPesoPond* j)
 {
     clicar(j->Command1);
-    return Janelas::Carregada(kDialogo) ? itens(listaDoDialogo()) : QStringList{"(não abriu)"};
+    return Janelas::Carregada(kDialogo) ? Teste::Itens(listaDoDialogo()) : QStringList{"(não abriu)"};
 }
 
 // Entry i picked in the dialog and "Apagar" pressed, the question answered r.
@@ -79,8 +68,8 @@ void TesteApagarPonderacao::apagadaComSimEJanelaRefeita()
     QVERIFY(!Janelas::Carregada(kDialogo));
 
     // The window shows the table without it, each remaining weighting once, the first selected.
-    QCOMPARE(itens(j->ComboBox1), (QStringList{"Hidrológica", "Sanitária", "Ambiental", "Social"}));
-    QCOMPARE(itens(j->ComboBox2), (QStringList{"Hidrológico", "Sanitário", "Ambiental", "Social"}));
+    QCOMPARE(Teste::Itens(j->ComboBox1), (QStringList{"Hidrológica", "Sanitária", "Ambiental", "Social"}));
+    QCOMPARE(Teste::Itens(j->ComboBox2), (QStringList{"Hidrológico", "Sanitário", "Ambiental", "Social"}));
     QCOMPARE(j->ComboBox1->currentIndex(), 0);
     QCOMPARE(j->Text[2]->text(), QStringLiteral("20"));
     QVERIFY(j->CommandButton1->isEnabled());
@@ -108,7 +97,7 @@ void TesteApagarPonderacao::naoCancelarENomesQuaseIguais()
     apagar(2, Resposta::Nao);
     QCOMPARE(Teste::TextosMostrados(), QStringList{"Tem certeza que deseja apagar essa ponderação?"});
     QVERIFY(Janelas::Visivel(Janelas::Obter(kDialogo)));
-    QCOMPARE(itens(listaDoDialogo()), todas);
+    QCOMPARE(Teste::Itens(listaDoDialogo()), todas);
     clicar(Teste::Controle(kDialogo, "CommandButton2"));
     QVERIFY(!Janelas::Carregada(kDialogo));
     QCOMPARE(Teste::Linhas("tblPonderacao"), 8);
@@ -122,7 +111,7 @@ void TesteApagarPonderacao::naoCancelarENomesQuaseIguais()
     QCOMPARE(abrirDialogo(j), (QStringList{"Referência", "Caso", "O'Neil"}));
     apagar(2);
     QCOMPARE(nomesGuardados().last(), QVariant("Caso"));
-    QCOMPARE(itens(j->ComboBox1).last(), QStringLiteral("Caso"));
+    QCOMPARE(Teste::Itens(j->ComboBox1).last(), QStringLiteral("Caso"));
 }
 
 // Only the four aspects written exactly so are protected; the list is padded

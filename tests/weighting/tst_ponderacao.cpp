@@ -20,13 +20,7 @@ namespace {
 const QString kReferencia = QStringLiteral("10 14,1 4,9 8,1 7,8 10,9 7,7 9,4 5,9 6,1 5,1 4,2 5,6");
 const QString kSomaCem = QStringLiteral("A soma dos coeficientes de ponderação deve ser igual a 100%");
 
-frmPesoPond* abrir(Teste::Sessao& s)
-{
-    s.Principal();
-    auto* j = Janelas::Carregar<frmPesoPond>();
-    Janelas::Mostrar(j);
-    return j;
-}
+frmPesoPond* abrir(Teste::Sessao& s) { return s.Mostrar<frmPesoPond>(); }
 
 // The thirteen boxes, separated by spaces.
 QString coeficientes(const frmPesoPond* j)
@@ -35,14 +29,6 @@ QString coeficientes(const frmPesoPond* j)
     for (int n = 1; n <= 13; ++n)
         t << j->Text[n]->text();
     return t.join(' ');
-}
-
-QStringList itens(const QComboBox* c)
-{
-    QStringList t;
-    for (int i = 0; i < c->count(); ++i)
-        t << c->itemText(i);
-    return t;
 }
 
 QList<double> pesos()
@@ -158,9 +144,9 @@ void TestePonderacao::linhasGuardadasEEntrega()
     inserir("98,5", "Geral", QList<double>{86.5} + doze);
     inserir("sem c13", "Geral", QList<double>{88} + doze.mid(1));
     frmPesoPond* j = abrir(s);
-    QCOMPARE(itens(j->ComboBox1), (QStringList{"Referência", "Hidrológica", "Sanitária", "Ambiental",
+    QCOMPARE(Teste::Itens(j->ComboBox1), (QStringList{"Referência", "Hidrológica", "Sanitária", "Ambiental",
                                                "Social", "Caso", "caso", "98,5", "sem c13"}));
-    QCOMPARE(itens(j->ComboBox2).mid(0, 6),
+    QCOMPARE(Teste::Itens(j->ComboBox2).mid(0, 6),
              (QStringList{"Geral", "Hidrológico", "Sanitário", "Ambiental", "Social", "Geral"}));
     QVERIFY(j->ComboBox1->currentIndex() == 0 && j->ComboBox2->currentIndex() == 0);
     QCOMPARE(coeficientes(j), kReferencia);
@@ -247,7 +233,7 @@ void TestePonderacao::tabelaVaziaNaoTrava()
     // The first weighting of an empty table is one's own.
     novaPonderacao(j, {"60", "40"}, "Primeira", "Geral");
     clicar(j->Command3);
-    QCOMPARE(itens(j->ComboBox1), QStringList{"Primeira"});
+    QCOMPARE(Teste::Itens(j->ComboBox1), QStringList{"Primeira"});
     QVERIFY(avancar(j));
 
     // Discarding on an empty table leaves a closed gate.
@@ -349,7 +335,7 @@ void TestePonderacao::salvarVerificaNaOrdemDescartarEGravar()
              QStringLiteral("social|Urbano|19.0|0.5|0.0"));
     QVERIFY(!j->NovaPonderacao() && j->ComboBox1->isVisible() && !j->Command3->isVisible());
     QVERIFY(j->Command2->isEnabled() && j->Command1->isEnabled() && j->Text[1]->isReadOnly());
-    QCOMPARE(itens(j->ComboBox1).last(), QStringLiteral("social"));
+    QCOMPARE(Teste::Itens(j->ComboBox1).last(), QStringLiteral("social"));
     QVERIFY(j->ComboBox1->currentIndex() == 5 && j->ComboBox2->currentIndex() == 5);
     QCOMPARE(coeficientes(j), QStringLiteral("30 30 20 19 0,5 0 0 0 0 0 0 0 0"));
     clicar(j->CommandButton1);
