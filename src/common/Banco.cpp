@@ -375,6 +375,34 @@ bool Recordset::Delete()
     return true;
 }
 
+Transacao::Transacao(const ConexaoPtr& conexao) : m_conexao(conexao)
+{
+    m_iniciada = m_conexao && m_conexao->db().transaction();
+}
+
+Transacao::~Transacao()
+{
+    Desfazer();
+}
+
+bool Transacao::Confirmar()
+{
+    if (!m_iniciada)
+        return false;
+    m_iniciada = false;
+    if (m_conexao->db().commit())
+        return true;
+    m_conexao->db().rollback();
+    return false;
+}
+
+void Transacao::Desfazer()
+{
+    if (m_iniciada)
+        m_conexao->db().rollback();
+    m_iniciada = false;
+}
+
 bool ApagarAlternativas()
 {
     ConexaoPtr c = Abrir();

@@ -109,6 +109,27 @@ private:
     std::vector<std::pair<QString, QVariant>> m_pendentes;
 };
 
+// Several related writes as one: everything written through the database
+// between the start and Confirmar is kept or dropped together. A transaction
+// neither confirmed nor already ended is rolled back when it goes out of scope.
+// Transactions do not nest: starting one while another is open fails.
+class Transacao {
+public:
+    explicit Transacao(const ConexaoPtr& conexao);
+    ~Transacao();
+    Transacao(const Transacao&) = delete;
+    Transacao& operator=(const Transacao&) = delete;
+    // The transaction could be started.
+    bool Iniciada() const { return m_iniciada; }
+    // Commits; false (and rolled back) when it was not started or the commit fails.
+    bool Confirmar();
+    void Desfazer();
+
+private:
+    ConexaoPtr m_conexao;
+    bool m_iniciada = false;
+};
+
 // Converts a value for a column; ok false when the text does not convert.
 QVariant ConverterParaColuna(const QVariant& valor, TipoColuna tipo, bool* ok);
 

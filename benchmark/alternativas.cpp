@@ -1,0 +1,7 @@
+#include <cstdio>
+
+// Creating and removing the rows of the alternatives table.
+void MedirAlternativas()
+{
+    std::printf("alternativas: not measured yet\n");
+}

@@ -1,0 +1,18 @@
+// Tessaura's benchmark: times the evaluation and the alternatives table at
+// several sizes and prints the time per alternative. Built with the project,
+// run by hand: ./build/tessaura_benchmark
+#include <QApplication>
+#include <cstdio>
+
+void MedirAvaliacao();
+void MedirAlternativas();
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
+                                                                      : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    MedirAvaliacao();
+    MedirAlternativas();
+    return 0;
+}

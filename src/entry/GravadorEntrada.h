@@ -1,0 +1,24 @@
+#pragma once
+// The entry-record writer: what the three entry windows (objective, impact,
+// insertion) show, written into an alternative's row of tblTessaura through
+// the windows' maps, in its three framings. None of them shows a message: each
+// tells its caller whether the row was written, and the caller reports.
+namespace GravadorEntrada {
+
+// Per-alternative hand-over: stores the three windows into the current row of
+// rsAlternativas, moves it to the next row and empties the three windows
+// (both recharge options deselected). False when the row could not be
+// written: then nothing is moved or emptied.
+bool GravarEAvancarAlternativa();
+
+// Before a save: writes each loaded entry window (in the order per criterion
+// into the row that window shows, otherwise into the current row of
+// rsAlternativas) and unloads the entry windows that are not loaded-flagged.
+// Moves nothing. False when a row write failed.
+bool GravarFormulariosAtuais();
+
+// The review's store (frmDadosUtilizados::Up): as GravarFormulariosAtuais,
+// but unloads nothing. False when a row write failed.
+bool GravarJanelasCarregadas();
+
+}  // namespace GravadorEntrada
