@@ -45,7 +45,7 @@ frmSeriesGraf::frmSeriesGraf() : Dialogo(nullptr)
 {
     setWindowTitle(QString());
     setFont(verdana(8));
-    setFixedSize(Twips::Px(7200), Twips::Px(5160));
+    setFixedSize(Twips::Px(8040), Twips::Px(5160));
 
     auto criar = [this](auto* controle, const char* nome, int l, int t, int w, int h) {
         controle->setParent(this);
@@ -64,23 +64,23 @@ frmSeriesGraf::frmSeriesGraf() : Dialogo(nullptr)
 
     QLabel* Image21 = criar(new QLabel(), "Image21", 240, 180, 720, 720);
     Image21->setPixmap(figuraGrafico());
-    QLabel* Label3 = rotulo("Label3", QStringLiteral("Opções de Gráfico"), 1140, 360, 5700, 360);
+    QLabel* Label3 = rotulo("Label3", QStringLiteral("Opções de Gráfico"), 1140, 360, 6660, 360);
     Label3->setFont(verdana(12, true));
-    rotulo("Label1", QStringLiteral("Alternativas:"), 240, 1080, 2880, 255);
-    rotulo("Label2", QStringLiteral("Alternativas a serem plotadas:"), 4080, 1080, 2880, 255);
+    rotulo("Label1", QStringLiteral("Alternativas:"), 240, 1080, 3300, 255);
+    rotulo("Label2", QStringLiteral("Alternativas a serem plotadas:"), 4500, 1080, 3300, 255);
 
-    List2 = criar(new QListWidget(), "List2", 240, 1380, 2880, 2880);
-    List1 = criar(new QListWidget(), "List1", 4080, 1380, 2880, 2880);
+    List2 = criar(new QListWidget(), "List2", 240, 1380, 3300, 2880);
+    List1 = criar(new QListWidget(), "List1", 4500, 1380, 3300, 2880);
     for (QListWidget* l : {List1, List2}) {
         l->setSelectionMode(QAbstractItemView::SingleSelection);
         l->setTextElideMode(Qt::ElideRight);
     }
 
-    QPushButton* Command1 = botao("Command1", QStringLiteral(">"), 3300, 1620, 600, 375);
-    QPushButton* Command2 = botao("Command2", QStringLiteral(">>"), 3300, 2160, 600, 375);
-    QPushButton* Command3 = botao("Command3", QStringLiteral("<"), 3300, 2940, 600, 375);
-    QPushButton* Command4 = botao("Command4", QStringLiteral("<<"), 3300, 3480, 600, 375);
-    QPushButton* CommandButton1 = botao("CommandButton1", QStringLiteral("OK"), 5520, 4440, 1440, 450);
+    QPushButton* Command1 = botao("Command1", QStringLiteral(">"), 3720, 1620, 600, 375);
+    QPushButton* Command2 = botao("Command2", QStringLiteral(">>"), 3720, 2160, 600, 375);
+    QPushButton* Command3 = botao("Command3", QStringLiteral("<"), 3720, 2940, 600, 375);
+    QPushButton* Command4 = botao("Command4", QStringLiteral("<<"), 3720, 3480, 600, 375);
+    QPushButton* CommandButton1 = botao("CommandButton1", QStringLiteral("OK"), 6360, 4440, 1440, 450);
 
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
