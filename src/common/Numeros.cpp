@@ -53,7 +53,7 @@ double Centesimos(double valor)
     // which keeps its sign and whether it is zero) decides.
     const double acima = std::fma(valor, 100.0, -(p + 0.5));
     const double abaixo = std::fma(valor, 100.0, -(p - 0.5));
-    const bool impar = std::fmod(p, 2.0) != 0;
+    const bool impar = static_cast<long long>(p) % 2 != 0;
     if (acima > 0 || (acima == 0 && impar))
         p += 1;
     else if (abaixo < 0 || (abaixo == 0 && impar))
@@ -81,29 +81,34 @@ FormatoDuasCasas::FormatoDuasCasas()
 
 QString FormatoDuasCasas::DeCentesimos(double centesimos) const
 {
-    if (!m_algarismosLatinos || !std::isfinite(centesimos) || std::fabs(centesimos) >= 1e15)
-        return localeSemGrupos().toString(centesimos / 100.0 + 0.0, 'f', 2);
-    const bool negativo = centesimos < 0;
+    QString t;
+    Acrescentar(centesimos, t);
+    return t;
+}
+
+void FormatoDuasCasas::Acrescentar(double centesimos, QString& destino) const
+{
+    if (!m_algarismosLatinos || !std::isfinite(centesimos) || std::fabs(centesimos) >= 1e15
+        || m_menos.size() > 4 || m_separador.size() > 4) {
+        destino += localeSemGrupos().toString(centesimos / 100.0 + 0.0, 'f', 2);
+        return;
+    }
+    // Written from the right: two decimals, the separator, the whole part, the sign.
+    char16_t texto[32];
+    int i = 32;
     unsigned long long n = static_cast<unsigned long long>(std::fabs(centesimos));
-    char16_t digitos[24];
-    int i = 24;
-    digitos[--i] = u'0' + static_cast<char16_t>(n % 10);
-    n /= 10;
-    digitos[--i] = u'0' + static_cast<char16_t>(n % 10);
-    n /= 10;
-    const int inicioDecimais = i;
+    for (int casa = 0; casa < 2; ++casa, n /= 10)
+        texto[--i] = static_cast<char16_t>(u'0' + n % 10);
+    for (int s = static_cast<int>(m_separador.size()) - 1; s >= 0; --s)
+        texto[--i] = m_separador.at(s).unicode();
     do {
-        digitos[--i] = u'0' + static_cast<char16_t>(n % 10);
+        texto[--i] = static_cast<char16_t>(u'0' + n % 10);
         n /= 10;
     } while (n);
-    QString t;
-    t.reserve(m_menos.size() + (24 - i) + m_separador.size());
-    if (negativo)
-        t += m_menos;
-    t.append(reinterpret_cast<const QChar*>(digitos + i), inicioDecimais - i);
-    t += m_separador;
-    t.append(reinterpret_cast<const QChar*>(digitos + inicioDecimais), 2);
-    return t;
+    if (centesimos < 0)
+        for (int s = static_cast<int>(m_menos.size()) - 1; s >= 0; --s)
+            texto[--i] = m_menos.at(s).unicode();
+    destino.append(reinterpret_cast<const QChar*>(texto + i), 32 - i);
 }
 
 double Ler(const QString& texto, bool* ok)

@@ -27,6 +27,8 @@ public:
     FormatoDuasCasas();  // the current locale
     // The text of a whole number of hundredths (as Centesimos gives it).
     QString DeCentesimos(double centesimos) const;
+    // The same text appended to destino.
+    void Acrescentar(double centesimos, QString& destino) const;
 
 private:
     QString m_separador;

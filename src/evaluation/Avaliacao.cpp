@@ -185,12 +185,14 @@ Resultado Calcular(const std::vector<Alternativa>& alternativas,
         l.nome = a.nome;
         r.maiorNome = std::max(r.maiorNome, static_cast<int>(a.nome.size()));
         l.calculados = calcular(a, maiorARL2, maiorAdes);
+        l.textos.reserve(16 * 8);
         for (int k = 0; k < NI; ++k) {
             double valor = l.calculados[static_cast<size_t>(k)];
             const double nota = kCalculado[k] ? static_cast<double>(Escala::EscalaParaNota(valor))
                                               : valor;
             const double centesimos = Numeros::Centesimos(nota);
-            l.textos[static_cast<size_t>(k)] = formato.DeCentesimos(centesimos);
+            l.limites[static_cast<size_t>(k)] = static_cast<int>(l.textos.size());
+            formato.Acrescentar(centesimos, l.textos);
             l.valores[static_cast<size_t>(k)] = centesimos / 100.0;
             colunas[static_cast<size_t>(k)][i] = l.valores[static_cast<size_t>(k)];
             double volta = l.valores[static_cast<size_t>(k)];
@@ -206,7 +208,8 @@ Resultado Calcular(const std::vector<Alternativa>& alternativas,
         for (int j = 0; j < NI; ++j)
             s = s + l.valores[static_cast<size_t>(j)] * pesos[static_cast<size_t>(j)];
         const double centesimos = Numeros::Centesimos(s / 100.0);
-        l.textoMP = formato.DeCentesimos(centesimos);
+        l.limites[Linha::TextoMP] = static_cast<int>(l.textos.size());
+        formato.Acrescentar(centesimos, l.textos);
         l.mp = mp[i] = centesimos / 100.0;
     }
 
@@ -222,7 +225,9 @@ Resultado Calcular(const std::vector<Alternativa>& alternativas,
         for (size_t j = 0; j < NI; ++j)
             s = s + pesos[j] * (r.melhor[j] - l.valores[j]) / (r.melhor[j] - r.pior[j]);
         const double centesimos = Numeros::Centesimos(s);
-        l.textoPC = formato.DeCentesimos(centesimos);
+        l.limites[Linha::TextoPC] = static_cast<int>(l.textos.size());
+        formato.Acrescentar(centesimos, l.textos);
+        l.limites[Linha::TextoPC + 1] = static_cast<int>(l.textos.size());
         l.pc = pc[i] = centesimos / 100.0;
     }
 

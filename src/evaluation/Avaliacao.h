@@ -51,13 +51,23 @@ struct Linha {
     // The indicators as first computed: the six formulas rounded to two
     // decimals, the seven ratings as stored.
     std::array<double, NI> calculados{};
-    // On the 1-to-7 scale: the two-decimal texts and the values they read as.
-    std::array<QString, NI> textos;
+    // On the 1-to-7 scale: the values the two-decimal texts read as.
     std::array<double, NI> valores{};
-    QString textoMP, textoPC;
     double mp = 0, pc = 0;
+    // The two-decimal texts: 0..12 the indicators, TextoMP and TextoPC.
+    QStringView Texto(int coluna) const
+    {
+        const size_t c = static_cast<size_t>(coluna);
+        return QStringView(textos).mid(limites[c], limites[c + 1] - limites[c]);
+    }
+    static constexpr int TextoMP = NI;
+    static constexpr int TextoPC = NI + 1;
     // The chart's profile: each shown value taken back to the range -1..1.
     std::array<double, NI> perfil{};
+
+    // The fifteen texts one after the other, and where each begins.
+    QString textos;
+    std::array<int, NI + 3> limites{};
 };
 
 struct Resultado {

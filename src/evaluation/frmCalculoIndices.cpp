@@ -311,7 +311,7 @@ void frmCalculoIndices::mostrarEscala(const Avaliacao::Resultado& r)
     posicionarBarra(4);
     for (int k = 0; k < NI; ++k) {
         for (int i = 0; i < n; ++i)
-            Flex->DefinirTexto(i + 1, k + 1, r.linhas[static_cast<size_t>(i)].textos[static_cast<size_t>(k)]);
+            Flex->DefinirTexto(i + 1, k + 1, r.linhas[static_cast<size_t>(i)].Texto(k).toString());
         if (k < NI - 1)
             avancar(8);
     }
@@ -322,8 +322,8 @@ void frmCalculoIndices::mostrarEscala(const Avaliacao::Resultado& r)
 void frmCalculoIndices::mostrarIndices(const Avaliacao::Resultado& r)
 {
     for (size_t i = 0; i < r.linhas.size(); ++i) {
-        Flex->DefinirTexto(static_cast<int>(i) + 1, kColunaMP, r.linhas[i].textoMP);
-        Flex->DefinirTexto(static_cast<int>(i) + 1, kColunaPC, r.linhas[i].textoPC);
+        Flex->DefinirTexto(static_cast<int>(i) + 1, kColunaMP, r.linhas[i].Texto(Avaliacao::Linha::TextoMP).toString());
+        Flex->DefinirTexto(static_cast<int>(i) + 1, kColunaPC, r.linhas[i].Texto(Avaliacao::Linha::TextoPC).toString());
     }
 }
 
@@ -334,9 +334,9 @@ void frmCalculoIndices::mostrarClassificacao(const Avaliacao::Resultado& r)
         const Avaliacao::Linha& mp = r.linhas[static_cast<size_t>(r.classificacaoMP[k])];
         const Avaliacao::Linha& pc = r.linhas[static_cast<size_t>(r.classificacaoPC[k])];
         FlexClass->DefinirTexto(linha, 1, mp.nome);
-        FlexClass->DefinirTexto(linha, 2, mp.textoMP);
+        FlexClass->DefinirTexto(linha, 2, mp.Texto(Avaliacao::Linha::TextoMP).toString());
         FlexClass->DefinirTexto(linha, 3, pc.nome);
-        FlexClass->DefinirTexto(linha, 4, pc.textoPC);
+        FlexClass->DefinirTexto(linha, 4, pc.Texto(Avaliacao::Linha::TextoPC).toString());
     }
     FlexClass->Acomodar(1);
     FlexClass->Acomodar(3);
