@@ -81,24 +81,25 @@ void frmCalculoIndices::montarFrame2()
 
 void frmCalculoIndices::montarProgresso()
 {
-    Label3 = new QLabel(this);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    Label3->setGeometry(8, 404, 500, 18);
-    ProgressBar1 = new QProgressBar(this);
-    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setRange(0, 100);
-    ProgressBar1->setValue(0);
-    ProgressBar1->setTextVisible(false);
-    ProgressBar1->setGeometry(8, 424, 500, 16);
-    Label4 = new QLabel(QStringLiteral("Processo global..."), this);
-    Label4->setObjectName(QStringLiteral("Label4"));
-    Label4->setGeometry(8, 446, 500, 18);
-    ProgressBar2 = new QProgressBar(this);
-    ProgressBar2->setObjectName(QStringLiteral("ProgressBar2"));
-    ProgressBar2->setRange(0, 100);
-    ProgressBar2->setValue(0);
-    ProgressBar2->setTextVisible(false);
-    ProgressBar2->setGeometry(8, 466, 500, 16);
+    auto rotulo = [this](const char* nome, const QString& texto, int y) {
+        auto* l = new QLabel(texto, this);
+        l->setObjectName(QString::fromLatin1(nome));
+        l->setGeometry(8, y, 500, 18);
+        return l;
+    };
+    auto barra = [this](const char* nome, int y) {
+        auto* b = new QProgressBar(this);
+        b->setObjectName(QString::fromLatin1(nome));
+        b->setRange(0, 100);
+        b->setValue(0);
+        b->setTextVisible(false);
+        b->setGeometry(8, y, 500, 16);
+        return b;
+    };
+    Label3 = rotulo("Label3", QString(), 404);
+    ProgressBar1 = barra("ProgressBar1", 424);
+    Label4 = rotulo("Label4", QStringLiteral("Processo global..."), 446);
+    ProgressBar2 = barra("ProgressBar2", 466);
 }
 
 // ---------------------------------------------------------------- life cycle
@@ -340,6 +341,11 @@ void frmCalculoIndices::mostrarClassificacao(const Avaliacao::Resultado& r)
     }
     FlexClass->Acomodar(1);
     FlexClass->Acomodar(3);
+    // As wide as its columns, within its page.
+    int largura = 2 * FlexClass->frameWidth() + 2;
+    for (int c = 0; c < 5; ++c)
+        largura += FlexClass->columnWidth(c);
+    FlexClass->resize(std::min(largura, Frame2->width() - 2 * FlexClass->x()), FlexClass->height());
 }
 
 void frmCalculoIndices::esvaziarGrades()
