@@ -144,17 +144,14 @@ void frmCalculoIndices::executar()
     if (!pausar(guarda))
         return;
 
-    m_db = Banco::Abrir();
-    if (!m_db) {
-        ampulheta.Restaurar();
-        ocultarProgresso();
-        return;
-    }
+    // A file that cannot be opened or read is named in a message; the grids
+    // keep what they showed.
+    m_db = Banco::AbrirSilencioso();
     std::vector<Avaliacao::Alternativa> alternativas;
-    if (!TabelaAvaliacao::Ler(m_db, alternativas)) {
+    if (!m_db || !TabelaAvaliacao::Ler(m_db, alternativas)) {
+        ocultarProgresso();
         ampulheta.Restaurar();
         Banco::AvisarBancoInutilizavel();
-        ocultarProgresso();
         return;
     }
     if (!pausar(guarda))
