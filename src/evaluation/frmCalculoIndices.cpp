@@ -291,11 +291,15 @@ void frmCalculoIndices::montarFlexClass(int n)
 
 void frmCalculoIndices::mostrarCalculados(const Avaliacao::Resultado& r)
 {
+    // The values as first computed, in their plain form (they have at most
+    // two decimals).
     const int n = static_cast<int>(r.linhas.size());
+    const Numeros::FormatoDuasCasas formato;
     for (int k = 0; k < NI; ++k) {
-        for (int i = 0; i < n; ++i)
-            Flex->DefinirTexto(i + 1, k + 1,
-                               Numeros::Formatar(r.linhas[static_cast<size_t>(i)].calculados[static_cast<size_t>(k)]));
+        for (int i = 0; i < n; ++i) {
+            const double v = r.linhas[static_cast<size_t>(i)].calculados[static_cast<size_t>(k)];
+            Flex->DefinirTexto(i + 1, k + 1, formato.Simples(Numeros::Centesimos(v)));
+        }
         if (k == 0)
             posicionarBarra(4);
         else
