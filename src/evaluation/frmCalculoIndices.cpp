@@ -5,7 +5,7 @@
 #include "common/Mensagens.h"
 #include "common/ModuloTessaura.h"
 #include "common/Numeros.h"
-#include "evaluation/GradeFlex.h"
+#include "common/GradeFlex.h"
 #include "evaluation/TabelaAvaliacao.h"
 
 #include <QGroupBox>

@@ -6,7 +6,7 @@
 #include "common/Banco.h"
 #include "common/BarraStatus.h"
 #include "common/ModuloTessaura.h"
-#include "evaluation/GradeFlex.h"
+#include "common/GradeFlex.h"
 #include "evaluation/frmCalculoIndices.h"
 
 #include <QLocale>

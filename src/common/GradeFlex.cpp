@@ -1,4 +1,4 @@
-#include "evaluation/GradeFlex.h"
+#include "common/GradeFlex.h"
 
 #include "common/Numeros.h"
 #include "common/Twips.h"
