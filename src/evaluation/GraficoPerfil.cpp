@@ -2,9 +2,12 @@
 
 #include <QBarCategoryAxis>
 #include <QChart>
+#include <QChartView>
+#include <QHBoxLayout>
 #include <QLegend>
-#include <QLegendMarker>
 #include <QLineSeries>
+#include <QListWidget>
+#include <QPainter>
 #include <QValueAxis>
 
 namespace {
@@ -52,25 +55,51 @@ std::vector<GraficoPerfil::Linha> GraficoPerfil::Montar(const std::vector<Altern
     return series;
 }
 
-GraficoPerfil::GraficoPerfil(QWidget* parent) : QChartView(parent)
+GraficoPerfil::GraficoPerfil(QWidget* parent)
+    : QWidget(parent), m_vista(new QChartView(this)), m_legenda(new QListWidget(this))
 {
     setObjectName(QStringLiteral("Graf"));
-    setRenderHint(QPainter::Antialiasing);
+    m_vista->setRenderHint(QPainter::Antialiasing);
     auto* grafico = new QChart();
     grafico->setTitle(QStringLiteral("Análise Gráfica das Alternativas"));
     grafico->setTitleFont(verdana(10, true));
-    grafico->legend()->setAlignment(Qt::AlignRight);
-    grafico->legend()->setFont(verdana(8));
-    grafico->legend()->setShowToolTips(true);  // a name too long for the legend in full
-    setChart(grafico);
+    grafico->legend()->hide();
+    m_vista->setChart(grafico);
+
+    m_legenda->setObjectName(QStringLiteral("Legenda"));
+    m_legenda->setFont(verdana(8));
+    m_legenda->setSelectionMode(QAbstractItemView::NoSelection);
+    m_legenda->setFocusPolicy(Qt::NoFocus);
+    m_legenda->setTextElideMode(Qt::ElideRight);
+    m_legenda->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_legenda->setFixedWidth(200);
+    auto* disposicao = new QHBoxLayout(this);
+    disposicao->setContentsMargins(0, 0, 0, 0);
+    disposicao->setSpacing(4);
+    disposicao->addWidget(m_vista, 1);
+    disposicao->addWidget(m_legenda);
+}
+
+QChart* GraficoPerfil::Grafico() const
+{
+    return m_vista->chart();
+}
+
+QStringList GraficoPerfil::Legenda() const
+{
+    QStringList textos;
+    for (int i = 0; i < m_legenda->count(); ++i)
+        textos << m_legenda->item(i)->text();
+    return textos;
 }
 
 void GraficoPerfil::Preencher(const QStringList& indicadores, const std::vector<Alternativa>& alternativas,
                               const std::vector<qint64>& ordemPC)
 {
-    QChart* grafico = chart();
+    QChart* grafico = Grafico();
     grafico->removeAllSeries();
     m_series.clear();
+    m_legenda->clear();
     for (QAbstractAxis* eixo : grafico->axes())
         grafico->removeAxis(eixo);
     auto* categorias = new QBarCategoryAxis();
@@ -102,6 +131,11 @@ void GraficoPerfil::Preencher(const QStringList& indicadores, const std::vector<
         QPen caneta(cor(i++));
         caneta.setWidthF(s.larguraPontos * pxPorPonto);
         linha->setPen(caneta);
+        QPixmap amostra(18, 12);
+        amostra.fill(Qt::transparent);
+        QPainter(&amostra).fillRect(QRectF(0, 6 - caneta.widthF() / 2, 18, caneta.widthF()), caneta.color());
+        auto* entrada = new QListWidgetItem(QIcon(amostra), s.nome, m_legenda);
+        entrada->setToolTip(s.nome);
         linha->setPointsVisible(true);
         grafico->addSeries(linha);
         linha->attachAxis(categorias);
@@ -134,9 +168,9 @@ void GraficoPerfil::MostrarLinha(int i, bool mostrar)
     if (!s)
         return;
     s->setVisible(mostrar);
-    // Hiding a series hides its legend entry too; the entry stays.
-    for (QLegendMarker* m : chart()->legend()->markers(s))
-        m->setVisible(true);
+    // The legend entry stays, dimmed while the line is hidden.
+    if (QListWidgetItem* entrada = m_legenda->item(i - 1))
+        entrada->setForeground(mostrar ? palette().text() : palette().brush(QPalette::Disabled, QPalette::Text));
     if (mostrar)
         m_ocultas.remove(IdDaSerie(i));
     else

@@ -4,16 +4,22 @@
 // compromise-programming ranking drawn heaviest, the runner-up a little less.
 // Series follow the alternatives' rows: a line hidden through the series dialog
 // stays hidden after the chart is filled again, while its alternative exists.
-#include <QChartView>
 #include <QSet>
+#include <QWidget>
 #include <QString>
 #include <QStringList>
 #include <array>
 #include <vector>
 
+class QChart;
+class QChartView;
 class QLineSeries;
+class QListWidget;
 
-class GraficoPerfil : public QChartView {
+// The chart and, beside it, its legend: one entry per line in grid order, as
+// long a list as there are alternatives (it scrolls), each name in full in its
+// tool tip.
+class GraficoPerfil : public QWidget {
     Q_OBJECT
 public:
     // One row of the consequence grid: the alternative's row in the table, its
@@ -42,6 +48,10 @@ public:
     void Preencher(const QStringList& indicadores, const std::vector<Alternativa>& alternativas,
                    const std::vector<qint64>& ordemPC);
 
+    QChart* Grafico() const;
+    // The legend's entries, in order.
+    QStringList Legenda() const;
+
     // Series 1..Series(), in legend order.
     int Series() const { return static_cast<int>(m_series.size()); }
     QLineSeries* Serie(int i) const;
@@ -56,6 +66,8 @@ private:
         qint64 id;
         QLineSeries* serie;
     };
+    QChartView* m_vista;
+    QListWidget* m_legenda;
     std::vector<Desenhada> m_series;
     QSet<qint64> m_ocultas;  // rows whose line the user hid
 };

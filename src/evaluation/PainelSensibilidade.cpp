@@ -1,5 +1,6 @@
 #include "evaluation/PainelSensibilidade.h"
 
+#include "common/GradeFlex.h"
 #include "common/Twips.h"
 
 #include <QHeaderView>
@@ -7,7 +8,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QTableWidget>
 
 #include <functional>
 
@@ -177,9 +177,10 @@ PainelSensibilidade::PainelSensibilidade(QWidget* parent) : QFrame(parent)
         m_legendas[k] = legenda;
 
         for (int v = 1; v <= 2; ++v) {
-            auto* grade = new QTableWidget(this);
+            // An empty grid: one header row and one header column, no texts.
+            auto* grade = new GradeFlex(this);
             nomear(grade, QStringLiteral("FlexANA%1%2").arg(k).arg(v), 240, 1740, 10455, 3480);
-            grade->setEditTriggers(QAbstractItemView::NoEditTriggers);
+            grade->DefinirForma(2, 2);
             grade->hide();
             m_grades[k][v] = grade;
         }
@@ -195,7 +196,7 @@ void PainelSensibilidade::Variante(int analise, bool primeiro)
     m_primeiro[analise]->setPixmap((primeiro ? Image17 : Image18)->pixmap());
     m_segundo[analise]->setPixmap((primeiro ? Image20 : Image19)->pixmap());
     // The first button shows variant 2, the second variant 1.
-    QTableWidget* mostrada = m_grades[analise][primeiro ? 2 : 1];
+    GradeFlex* mostrada = m_grades[analise][primeiro ? 2 : 1];
     for (int k = 1; k <= 4; ++k)
         for (int v = 1; v <= 2; ++v)
             m_grades[k][v]->setVisible(m_grades[k][v] == mostrada);

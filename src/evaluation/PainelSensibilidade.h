@@ -6,7 +6,7 @@
 #include <array>
 
 class QLabel;
-class QTableWidget;
+class GradeFlex;
 
 class PainelSensibilidade : public QFrame {
     Q_OBJECT
@@ -38,7 +38,7 @@ private:
     std::array<QLabel*, 5> m_segundo{};   // Image10, 12, 14, 16 at 1..4
     std::array<QLabel*, 5> m_legendas{};  // Label7..10 at 1..4
     // FlexANA<analysis><variant>: [analysis][variant], both from 1.
-    std::array<std::array<QTableWidget*, 3>, 5> m_grades{};
+    std::array<std::array<GradeFlex*, 3>, 5> m_grades{};
     QLabel *Image7 = nullptr, *Image8 = nullptr;                        // tab selected / not
     QLabel *Image17 = nullptr, *Image18 = nullptr;                      // first button selected / not
     QLabel *Image19 = nullptr, *Image20 = nullptr;                      // second button selected / not

@@ -1,11 +1,11 @@
 #include "evaluation/frmSeriesGraf.h"
 
 #include "common/Twips.h"
+#include "evaluation/FigurasResultados.h"
 #include "evaluation/GraficoPerfil.h"
 
 #include <QLabel>
 #include <QListWidget>
-#include <QPainter>
 #include <QPushButton>
 
 REGISTRAR_JANELA(frmSeriesGraf)
@@ -18,23 +18,6 @@ QFont verdana(int pontos, bool negrito = false)
     f.setPointSize(pontos);
     f.setBold(negrito);
     return f;
-}
-
-// A small line chart: the dialog's decoration.
-QPixmap figuraGrafico()
-{
-    QPixmap p(48, 48);
-    p.fill(Qt::transparent);
-    QPainter g(&p);
-    g.setRenderHint(QPainter::Antialiasing);
-    g.setPen(QPen(QColor(90, 90, 90), 2));
-    g.drawLine(6, 4, 6, 42);
-    g.drawLine(6, 42, 44, 42);
-    g.setPen(QPen(QColor(31, 119, 180), 3));
-    g.drawPolyline(QPolygon({QPoint(8, 34), QPoint(18, 20), QPoint(28, 28), QPoint(42, 10)}));
-    g.setPen(QPen(QColor(214, 39, 40), 2));
-    g.drawPolyline(QPolygon({QPoint(8, 26), QPoint(18, 32), QPoint(28, 16), QPoint(42, 24)}));
-    return p;
 }
 
 constexpr int kId = Qt::UserRole;
@@ -63,7 +46,7 @@ frmSeriesGraf::frmSeriesGraf() : Dialogo(nullptr)
     };
 
     QLabel* Image21 = criar(new QLabel(), "Image21", 240, 180, 720, 720);
-    Image21->setPixmap(figuraGrafico());
+    Image21->setPixmap(FigurasResultados::Grafico().scaled(48, 48, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     QLabel* Label3 = rotulo("Label3", QStringLiteral("Opções de Gráfico"), 1140, 360, 6660, 360);
     Label3->setFont(verdana(12, true));
     rotulo("Label1", QStringLiteral("Alternativas:"), 240, 1080, 3300, 255);
