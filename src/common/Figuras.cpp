@@ -159,6 +159,29 @@ const QPixmap& Falta()
     return p;
 }
 
+const QPixmap& Marcador()
+{
+    static const QPixmap p = [] {
+        QPixmap p = tela(24, 24);
+        QPainter g(&p);
+        g.setRenderHint(QPainter::Antialiasing);
+        g.setPen(Qt::NoPen);
+        g.setBrush(Qt::black);
+        QPainterPath seta;
+        seta.moveTo(3, 9);
+        seta.lineTo(12, 9);
+        seta.lineTo(12, 4);
+        seta.lineTo(21, 12);
+        seta.lineTo(12, 20);
+        seta.lineTo(12, 15);
+        seta.lineTo(3, 15);
+        seta.closeSubpath();
+        g.drawPath(seta);
+        return p;
+    }();
+    return p;
+}
+
 QPixmap Unidade(const QString& chave)
 {
     // "m" with a raised exponent, then what follows it ("/s" for flows).
