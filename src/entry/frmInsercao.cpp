@@ -177,8 +177,12 @@ frmInsercao::frmInsercao()
         imagem->hide();
     }
 
+    // The look-alike is wide enough for its caption in the fallback fonts.
     PortaoAvancar::Geometria g;
-    g.balao = QRect(8550, 2550, 3300, 2250);
+    g.botao = QRect(9960, 6360, 1740, 585);
+    g.imitacao = QRect(9990, 6390, 1680, 530);
+    g.balao = QRect(8550, 2550, 3300, 1700);
+    g.icone = QRect(9480, 6420, 480, 480);
     PortaoAvancar::Nomes n;
     n.imagemImitacao = QStringLiteral("Image20");
     n.legendaImitacao = QStringLiteral("Label52");
@@ -310,6 +314,8 @@ void frmInsercao::montarPaginaSocial(QWidget* pagina)
         icone->setObjectName(QStringLiteral("Image%1").arg(5 + i));
         icone->setGeometry(200, it.icone, 16, 16);
         icone->setPixmap(Figuras::Falta());
+        icone->setMouseTracking(true);
+        icone->installEventFilter(this);
         m_iconesStatus[static_cast<size_t>(i)] = icone;
     }
 
@@ -705,6 +711,8 @@ void frmInsercao::Text_KeyDown(int caixa, int tecla)
 
 bool frmInsercao::eventFilter(QObject* obj, QEvent* ev)
 {
+    // A movement over a sub-menu item, a status icon or a frame is theirs
+    // alone: it does not reach the page beneath, which removes the underline.
     const QEvent::Type t = ev->type();
     if (t != QEvent::MouseMove && t != QEvent::MouseButtonPress)
         return false;
@@ -715,14 +723,18 @@ bool frmInsercao::eventFilter(QObject* obj, QEvent* ev)
             Label_MouseMove(i);
         else if (static_cast<QMouseEvent*>(ev)->button() == Qt::LeftButton)
             Label_Click(i);
-        return false;
+        return true;
     }
     if (t != QEvent::MouseMove)
         return false;
+    for (QLabel* icone : m_iconesStatus) {
+        if (obj == icone)
+            return true;
+    }
     for (int i = 1; i <= 6; ++i) {
         if (obj == m_frames[static_cast<size_t>(i)]) {
             Frame_MouseMove(i);
-            return false;
+            return true;
         }
     }
     for (QWidget* p : m_paginas) {
