@@ -1,8 +1,12 @@
 #include "entry/DesenhoEntrada.h"
 
+#include "common/Escala.h"
+
 #include <QFontMetrics>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <cmath>
 
 namespace DesenhoEntrada {
@@ -104,6 +108,30 @@ QPushButton* botao(QWidget* pai, const char* nome, const QString& texto, const Q
     b->setObjectName(QString::fromLatin1(nome));
     b->setGeometry(g);
     return b;
+}
+
+QGroupBox* moldura(QWidget* pagina, int indice, const QString& titulo, const QRect& g, QObject* filtro)
+{
+    auto* f = new QGroupBox(titulo, pagina);
+    f->setObjectName(QStringLiteral("Frame%1").arg(indice));
+    f->setGeometry(g);
+    f->setMouseTracking(true);
+    f->installEventFilter(filtro);
+    return f;
+}
+
+QList<QRadioButton*> opcoes(QGroupBox* f, const QList<int>& numeros, int primeiroNivel, QPoint inicio,
+                            int passo)
+{
+    QList<QRadioButton*> botoes;
+    for (int k = 0; k < numeros.size(); ++k) {
+        auto* o = new QRadioButton(Escala::Legenda(primeiroNivel + k), f);
+        o->setObjectName(QStringLiteral("Option%1").arg(numeros[k]));
+        o->move(inicio + QPoint(0, passo * k));
+        o->adjustSize();
+        botoes << o;
+    }
+    return botoes;
 }
 
 }  // namespace DesenhoEntrada

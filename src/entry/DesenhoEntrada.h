@@ -3,11 +3,16 @@
 // point or in a rectangle, hidden holders of texts, subscripts and exponents
 // set into the blanks of a caption, box colours and buttons.
 #include <QColor>
+#include <QList>
+#include <QPoint>
 #include <QRect>
 #include <QString>
 #include <utility>
 
+class QGroupBox;
 class QLabel;
+class QObject;
+class QRadioButton;
 class QPushButton;
 class QWidget;
 
@@ -30,5 +35,11 @@ void encaixar(QLabel* base, QLabel* acima, QLabel* abaixo, int folga = 0);
 // The background colour of a box, whether it is enabled or not.
 void fundo(QWidget* caixa, const QColor& cor);
 QPushButton* botao(QWidget* pai, const char* nome, const QString& texto, const QRect& g);
+// A frame of a page named "Frame<indice>", whose pointer movements go to filtro.
+QGroupBox* moldura(QWidget* pagina, int indice, const QString& titulo, const QRect& g, QObject* filtro);
+// The options of a rating group, top to bottom from level primeiroNivel with
+// the scale's captions, named "Option<n>" by numeros.
+QList<QRadioButton*> opcoes(QGroupBox* f, const QList<int>& numeros, int primeiroNivel, QPoint inicio,
+                            int passo);
 
 }  // namespace DesenhoEntrada

@@ -7,6 +7,7 @@
 #include "entry/CaixaNumerica.h"
 #include "entry/DesenhoEntrada.h"
 #include "entry/GrupoAvaliacao.h"
+#include "entry/JanelaEntrada.h"
 #include "entry/StatusEntrada.h"
 #include "entry/TextosImpacto.h"
 
@@ -183,15 +184,10 @@ void frmImpacto::montarCabecalho()
 
 QGroupBox* frmImpacto::frame(int indice, const QString& titulo, QWidget* pagina, const QRect& geometria)
 {
-    auto* f = new QGroupBox(titulo, pagina);
-    f->setObjectName(QStringLiteral("Frame%1").arg(indice));
-    f->setGeometry(geometria);
-    f->setMouseTracking(true);
-    f->installEventFilter(this);
+    QGroupBox* f = moldura(pagina, indice, titulo, geometria, this);
     m_frames[static_cast<size_t>(indice)] = f;
     return f;
 }
-
 void frmImpacto::montarPaginaHidrologica(QWidget* pagina)
 {
     // Downstream flows: minimum on top, the target in the middle, maximum below.
@@ -294,19 +290,10 @@ void frmImpacto::montarPaginaHidrologica(QWidget* pagina)
     }
 }
 
-GrupoAvaliacao* frmImpacto::grupo(QGroupBox* f, const QList<int>& opcoes)
+GrupoAvaliacao* frmImpacto::grupo(QGroupBox* f, const QList<int>& numeros)
 {
-    QList<QRadioButton*> botoes;
-    for (int k = 0; k < opcoes.size(); ++k) {
-        auto* o = new QRadioButton(Escala::Legenda(k + 1), f);
-        o->setObjectName(QStringLiteral("Option%1").arg(opcoes[k]));
-        o->move(22, 30 + 26 * k);
-        o->adjustSize();
-        botoes << o;
-    }
-    return new GrupoAvaliacao(botoes, 1, this);
+    return new GrupoAvaliacao(opcoes(f, numeros, 1, QPoint(22, 30), 26), 1, this);
 }
-
 void frmImpacto::montarPaginaSanitaria(QWidget* pagina)
 {
     QGroupBox* f3 = frame(3, QStringLiteral("Possibilidade de transmissão de doenças"), pagina,
@@ -362,61 +349,14 @@ void frmImpacto::Form_Unload()
 
 void frmImpacto::Form_Activate()
 {
-    auto travarSetas = [this] {
-        if (MT::EntradaPorAlternativa) {
-            Command1->setEnabled(false);
-            Command2->setEnabled(false);
-        }
-    };
-    if (MT::Reentrada) {
-        travarSetas();
-        if (MT::rsAlternativas)
-            MostrarRegistro(*MT::rsAlternativas);
-        return;
-    }
-    if (m_recordsetAberto) {
-        // Back from another window: the alternative on show, its controls and
-        // the statuses stay as they are.
-        if (Banco::Recordset* rs = RegistroMostrado())
-            MostrarRegistro(*rs);
-        travarSetas();
-        return;
-    }
-
-    MT::dbImpacto = Banco::Abrir();
-    if (!MT::dbImpacto)
-        return;
-    MT::rsImpacto = Banco::Recordset::Abrir(MT::dbImpacto, QStringLiteral("tblTessaura"));
-    if (!MT::rsImpacto)
-        return;
-    Banco::Recordset& rs = *MT::rsImpacto;
-    rs.MoveLast();
-    m_status.Dimensionar(rs.RecordCount());
-    rs.MoveFirst();
-    m_recordsetAberto = true;
-    MostrarRegistro(rs);
-    AvaliarAlternativa(rs);
-    travarSetas();
+    if (JanelaEntrada::Ativar(MT::dbImpacto, MT::rsImpacto, m_status, m_recordsetAberto, Label35, Command1,
+                              Command2))
+        AvaliarAlternativa(*MT::rsImpacto);
 }
-
-Banco::Recordset* frmImpacto::RegistroMostrado() const
-{
-    if (MT::EntradaPorAlternativa && MT::rsAlternativas)
-        return MT::rsAlternativas.get();
-    return MT::rsImpacto.get();
-}
-
 void frmImpacto::MostrarRegistro(Banco::Recordset& rs)
 {
-    if (!rs.TemLinhaAtual())
-        return;
-    const QVariant nome = rs.Campo(QStringLiteral("Nome"));
-    if (!nome.isNull())
-        Label35->setText(nome.toString());
-    MT::MostrarAlternativaNaBarra(Banco::NumeroDoMarcador(rs.Campo(QStringLiteral("Marcador")).toString()),
-                                  MT::NumeroAlternativas);
+    JanelaEntrada::MostrarRegistro(rs, Label35);
 }
-
 // ---------------------------------------------------------------- the page
 
 PaginaImpacto frmImpacto::Pagina() const
@@ -662,14 +602,9 @@ void frmImpacto::Text_KeyDown(int caixa, int tecla)
 {
     if (tecla != Qt::Key_F5)
         return;
-    const auto datum = MapaImpacto::DatumDaCaixa(caixa, Pagina().recarga);
-    if (!datum)
-        return;
-    Banco::Recordset* rs = RegistroMostrado();
-    const QString marcador = rs ? rs->Campo(QStringLiteral("Marcador")).toString() : QString();
-    Aproveitamento::PedirAproveitamento(m_caixas[static_cast<size_t>(caixa)], marcador, *datum);
+    if (const auto datum = MapaImpacto::DatumDaCaixa(caixa, Pagina().recarga))
+        JanelaEntrada::PedirDado(m_caixas[static_cast<size_t>(caixa)], MT::rsImpacto, *datum);
 }
-
 bool frmImpacto::eventFilter(QObject* obj, QEvent* ev)
 {
     if (ev->type() == QEvent::MouseMove) {

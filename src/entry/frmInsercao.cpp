@@ -1,6 +1,5 @@
 #include "entry/frmInsercao.h"
 
-#include "common/Escala.h"
 #include "common/Figuras.h"
 #include "common/Mensagens.h"
 #include "common/ModuloTessaura.h"
@@ -9,6 +8,7 @@
 #include "entry/DesenhoEntrada.h"
 #include "entry/GravadorEntrada.h"
 #include "entry/GrupoAvaliacao.h"
+#include "entry/JanelaEntrada.h"
 #include "entry/MapaImpacto.h"
 #include "entry/MapaObjetivo.h"
 #include "entry/StatusEntrada.h"
@@ -20,7 +20,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTabWidget>
 #include <QTextEdit>
 
@@ -239,15 +238,10 @@ void frmInsercao::montarCabecalho()
 
 QGroupBox* frmInsercao::frame(int indice, const QString& titulo, QWidget* pagina, const QRect& geometria)
 {
-    auto* f = new QGroupBox(titulo, pagina);
-    f->setObjectName(QStringLiteral("Frame%1").arg(indice));
-    f->setGeometry(geometria);
-    f->setMouseTracking(true);
-    f->installEventFilter(this);
+    QGroupBox* f = moldura(pagina, indice, titulo, geometria, this);
     m_frames[static_cast<size_t>(indice)] = f;
     return f;
 }
-
 // One line "A", subscript (with a qualifier above it), "=", the box, "m²".
 CaixaNumerica* frmInsercao::linhaArea(QGroupBox* f, int caixa, int y, const QString& subscrito,
                                       const QString& acima)
@@ -267,21 +261,12 @@ CaixaNumerica* frmInsercao::linhaArea(QGroupBox* f, int caixa, int y, const QStr
     return c;
 }
 
-GrupoAvaliacao* frmInsercao::grupo(QGroupBox* f, const QList<int>& opcoes, int primeiroNivel)
+GrupoAvaliacao* frmInsercao::grupo(QGroupBox* f, const QList<int>& numeros, int primeiroNivel)
 {
-    QList<QRadioButton*> botoes;
-    for (int k = 0; k < opcoes.size(); ++k) {
-        auto* o = new QRadioButton(Escala::Legenda(primeiroNivel + k), f);
-        o->setObjectName(QStringLiteral("Option%1").arg(opcoes[k]));
-        o->move(16, 24 + 24 * k);
-        o->adjustSize();
-        botoes << o;
-    }
-    auto* g = new GrupoAvaliacao(botoes, primeiroNivel, this);
+    auto* g = new GrupoAvaliacao(opcoes(f, numeros, primeiroNivel, QPoint(16, 24), 24), primeiroNivel, this);
     connect(g, &GrupoAvaliacao::alterado, this, &frmInsercao::AtualizarIcones);
     return g;
 }
-
 void frmInsercao::montarPaginaAmbiental(QWidget* pagina)
 {
     QGroupBox* f1 = frame(1, QStringLiteral("Criação e preservação de habitats"), pagina, QRect(8, 8, 249, 201));
@@ -382,61 +367,9 @@ void frmInsercao::Form_Unload()
 
 void frmInsercao::Form_Activate()
 {
-    auto travarSetas = [this] {
-        if (MT::EntradaPorAlternativa) {
-            Command1->setEnabled(false);
-            Command2->setEnabled(false);
-        }
-    };
-    if (MT::Reentrada) {
-        travarSetas();
-        if (MT::rsAlternativas)
-            MostrarRegistro(*MT::rsAlternativas);
-        return;
-    }
-    if (m_recordsetAberto) {
-        // Back from another window: the alternative on show, its controls and
-        // the statuses stay as they are.
-        if (Banco::Recordset* rs = RegistroMostrado())
-            MostrarRegistro(*rs);
-        travarSetas();
-        return;
-    }
-
-    MT::dbInsercao = Banco::Abrir();
-    if (!MT::dbInsercao)
-        return;
-    MT::rsInsercao = Banco::Recordset::Abrir(MT::dbInsercao, QStringLiteral("tblTessaura"));
-    if (!MT::rsInsercao)
-        return;
-    Banco::Recordset& rs = *MT::rsInsercao;
-    rs.MoveLast();
-    m_status.Dimensionar(rs.RecordCount());
-    rs.MoveFirst();
-    m_recordsetAberto = true;
-    if (Banco::Recordset* mostrado = RegistroMostrado())
-        MostrarRegistro(*mostrado);
-    travarSetas();
+    JanelaEntrada::Ativar(MT::dbInsercao, MT::rsInsercao, m_status, m_recordsetAberto, Label38, Command2,
+                          Command1);
 }
-
-Banco::Recordset* frmInsercao::RegistroMostrado() const
-{
-    if (MT::EntradaPorAlternativa && MT::rsAlternativas)
-        return MT::rsAlternativas.get();
-    return MT::rsInsercao.get();
-}
-
-void frmInsercao::MostrarRegistro(Banco::Recordset& rs)
-{
-    if (!rs.TemLinhaAtual())
-        return;
-    const QVariant nome = rs.Campo(QStringLiteral("Nome"));
-    if (!nome.isNull())
-        Label38->setText(nome.toString());
-    MT::MostrarAlternativaNaBarra(Banco::NumeroDoMarcador(rs.Campo(QStringLiteral("Marcador")).toString()),
-                                  MT::NumeroAlternativas);
-}
-
 // ---------------------------------------------------------------- the page
 
 PaginaInsercao frmInsercao::Pagina() const
@@ -530,7 +463,7 @@ void frmInsercao::Passo(Percurso::Direcao d)
     e.gravar = [this](Banco::Recordset& rs) { GravarPagina(rs); };
     e.esvaziar = [this] { Esvaziar(); };
     e.mostrar = [this](Banco::Recordset& rs) {
-        MostrarRegistro(rs);
+        JanelaEntrada::MostrarRegistro(rs, Label38);
         MostrarPagina(MapaInsercao::Ler(rs));
     };
     Percurso::Passo(MT::rsInsercao.get(), d, e);
@@ -700,15 +633,9 @@ void frmInsercao::Text_KeyDown(int caixa, int tecla)
 {
     if (tecla != Qt::Key_F5)
         return;
-    const auto datum = MapaInsercao::DatumDaCaixa(caixa);
-    if (!datum)
-        return;
-    Banco::Recordset* rs = RegistroMostrado();
-    const QString marcador =
-        rs && rs->TemLinhaAtual() ? rs->Campo(QStringLiteral("Marcador")).toString() : QString();
-    Aproveitamento::PedirAproveitamento(m_caixas[static_cast<size_t>(caixa)], marcador, *datum);
+    if (const auto datum = MapaInsercao::DatumDaCaixa(caixa))
+        JanelaEntrada::PedirDado(m_caixas[static_cast<size_t>(caixa)], MT::rsInsercao, *datum);
 }
-
 bool frmInsercao::eventFilter(QObject* obj, QEvent* ev)
 {
     // A movement over a sub-menu item, a status icon or a frame is theirs

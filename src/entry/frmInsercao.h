@@ -73,7 +73,7 @@ private:
     QGroupBox* frame(int indice, const QString& titulo, QWidget* pagina, const QRect& geometria);
     CaixaNumerica* linhaArea(QGroupBox* f, int caixa, int y, const QString& subscrito,
                              const QString& acima = QString());
-    GrupoAvaliacao* grupo(QGroupBox* f, const QList<int>& opcoes, int primeiroNivel);
+    GrupoAvaliacao* grupo(QGroupBox* f, const QList<int>& numeros, int primeiroNivel);
 
     void AtualizarIcones();
     void Passo(Percurso::Direcao d);
@@ -83,8 +83,6 @@ private:
     bool CriteriosAnterioresCompletos();
     void AvancarAlternativa();
     void MostrarResultados();
-    void MostrarRegistro(Banco::Recordset& rs);  // name and status-bar counter
-    Banco::Recordset* RegistroMostrado() const;
 
     // Controls that the handlers read or write.
     QLabel *Label37 = nullptr, *Label38 = nullptr, *Label53 = nullptr;
