@@ -370,6 +370,7 @@ void frmInsercao::Form_Activate()
     JanelaEntrada::Ativar(MT::dbInsercao, MT::rsInsercao, m_status, m_recordsetAberto, Label38, Command2,
                           Command1);
 }
+
 // ---------------------------------------------------------------- the page
 
 PaginaInsercao frmInsercao::Pagina() const
