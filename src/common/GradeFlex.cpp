@@ -224,7 +224,8 @@ void GradeFlex::Acomodar(int coluna)
     int maior = 0;
     for (int l = 0; l < Linhas(); ++l) {
         const QString& t = m_modelo->Texto(l, coluna);
-        if (!t.isEmpty())
+        // A text merged across columns has their joint width.
+        if (!t.isEmpty() && columnSpan(l, coluna) == 1)
             maior = std::max(maior, negrito.horizontalAdvance(t));
     }
     m_minimos[static_cast<size_t>(coluna)] = maior ? maior + 10 : 0;
