@@ -3,12 +3,15 @@
 #include <QBarCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QGraphicsLayout>
 #include <QHBoxLayout>
 #include <QLegend>
 #include <QLineSeries>
 #include <QListWidget>
 #include <QPainter>
 #include <QValueAxis>
+
+#include <algorithm>
 
 namespace {
 
@@ -64,6 +67,9 @@ GraficoPerfil::GraficoPerfil(QWidget* parent)
     grafico->setTitle(QStringLiteral("Análise Gráfica das Alternativas"));
     grafico->setTitleFont(verdana(10, true));
     grafico->legend()->hide();
+    grafico->layout()->setContentsMargins(0, 0, 0, 0);
+    grafico->setMargins(QMargins(6, 6, 6, 6));
+    grafico->setBackgroundRoundness(0);
     m_vista->setChart(grafico);
 
     m_legenda->setObjectName(QStringLiteral("Legenda"));
@@ -72,12 +78,18 @@ GraficoPerfil::GraficoPerfil(QWidget* parent)
     m_legenda->setFocusPolicy(Qt::NoFocus);
     m_legenda->setTextElideMode(Qt::ElideRight);
     m_legenda->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_legenda->setFixedWidth(200);
     auto* disposicao = new QHBoxLayout(this);
     disposicao->setContentsMargins(0, 0, 0, 0);
     disposicao->setSpacing(4);
     disposicao->addWidget(m_vista, 1);
     disposicao->addWidget(m_legenda);
+}
+
+void GraficoPerfil::resizeEvent(QResizeEvent* e)
+{
+    // The plot keeps room for the thirteen indicator codes.
+    m_legenda->setFixedWidth(std::clamp(width() / 5, 110, 200));
+    QWidget::resizeEvent(e);
 }
 
 QChart* GraficoPerfil::Grafico() const
@@ -106,7 +118,7 @@ void GraficoPerfil::Preencher(const QStringList& indicadores, const std::vector<
     categorias->append(indicadores);
     categorias->setTitleText(QStringLiteral("Indicadores"));
     categorias->setTitleFont(verdana(8, true));
-    categorias->setLabelsFont(verdana(8));
+    categorias->setLabelsFont(verdana(7));
     auto* valores = new QValueAxis();
     valores->setRange(-1.0, 1.0);
     valores->setTickCount(9);

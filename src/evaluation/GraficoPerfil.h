@@ -61,6 +61,9 @@ public:
     void MostrarLinha(int i, bool mostrar);
     bool LinhaVisivel(int i) const;
 
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+
 private:
     struct Desenhada {
         qint64 id;
