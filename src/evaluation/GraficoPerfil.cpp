@@ -108,10 +108,8 @@ QStringList GraficoPerfil::Legenda() const
 void GraficoPerfil::Preencher(const QStringList& indicadores, const std::vector<Alternativa>& alternativas,
                               const std::vector<qint64>& ordemPC)
 {
+    Esvaziar();
     QChart* grafico = Grafico();
-    grafico->removeAllSeries();
-    m_series.clear();
-    m_legenda->clear();
     for (QAbstractAxis* eixo : grafico->axes())
         grafico->removeAxis(eixo);
     auto* categorias = new QBarCategoryAxis();
@@ -156,6 +154,13 @@ void GraficoPerfil::Preencher(const QStringList& indicadores, const std::vector<
         if (m_ocultas.contains(s.id))
             MostrarLinha(Series(), false);
     }
+}
+
+void GraficoPerfil::Esvaziar()
+{
+    Grafico()->removeAllSeries();
+    m_series.clear();
+    m_legenda->clear();
 }
 
 QLineSeries* GraficoPerfil::Serie(int i) const

@@ -52,6 +52,10 @@ public:
     // The legend's entries, in order.
     QStringList Legenda() const;
 
+    // No lines at all (a run that found data missing); lines hidden by the user
+    // stay hidden when the chart is filled again.
+    void Esvaziar();
+
     // Series 1..Series(), in legend order.
     int Series() const { return static_cast<int>(m_series.size()); }
     QLineSeries* Serie(int i) const;

@@ -521,6 +521,7 @@ void frmCalculoIndices::esvaziarGrades()
 {
     Flex->DefinirForma(1, kColunasFlex);
     FlexClass->DefinirForma(2, 5);
+    Graf->Esvaziar();
 }
 
 void frmCalculoIndices::ocultarProgresso()
