@@ -2,6 +2,7 @@
 
 #include "common/Escala.h"
 #include "common/Figuras.h"
+#include "common/Indices.h"
 #include "common/ModuloTessaura.h"
 #include "common/PortaoAvancar.h"
 #include "entry/CaixaNumerica.h"
@@ -88,58 +89,6 @@ QLabel* indice(QWidget* pai, const char* nome, const QString& texto)
     l->setFont(f);
     l->adjustSize();
     return l;
-}
-
-// The start, in the label's own coordinates, and the width of the longest run
-// of blanks of its caption, after widening the blanks so that `largura` pixels
-// fit into the run.
-std::pair<int, int> abrirVao(QLabel* base, int largura)
-{
-    const QString t = base->text();
-    int inicio = -1, tamanho = 0;
-    for (int i = 0; i < t.size();) {
-        if (t.at(i) != QLatin1Char(' ')) {
-            ++i;
-            continue;
-        }
-        int j = i;
-        while (j < t.size() && t.at(j) == QLatin1Char(' '))
-            ++j;
-        if (j - i > tamanho) {
-            inicio = i;
-            tamanho = j - i;
-        }
-        i = j;
-    }
-    if (inicio < 0)
-        return {QFontMetrics(base->font()).horizontalAdvance(t), 0};
-    QFont f = base->font();
-    const int espaco = QFontMetrics(f).horizontalAdvance(QLatin1Char(' '));
-    // A pixel of overlap is allowed before the blanks are widened.
-    if (espaco * tamanho + 1 < largura) {
-        f.setWordSpacing(std::ceil(double(largura - espaco * tamanho) / tamanho));
-        base->setFont(f);
-    }
-    base->adjustSize();
-    const QFontMetrics fm(base->font());
-    const int x = fm.horizontalAdvance(t.left(inicio));
-    return {x, fm.horizontalAdvance(t.left(inicio + tamanho)) - x};
-}
-
-// Sets small labels into the blanks of a caption such as "Q    =" or "m /s":
-// the upper one raised, the lower one lowered, with `folga` pixels to spare.
-void encaixar(QLabel* base, QLabel* acima, QLabel* abaixo, int folga = 0)
-{
-    int largura = 0;
-    for (QLabel* l : {acima, abaixo})
-        if (l)
-            largura = std::max(largura, QFontMetrics(l->font()).horizontalAdvance(l->text()));
-    const int x = abrirVao(base, largura + folga).first;
-    const QPoint origem = base->pos() + QPoint(x, 0);
-    if (acima)
-        acima->move(origem + QPoint(0, -4));
-    if (abaixo)
-        abaixo->move(origem + QPoint(0, base->height() - abaixo->height() + 4));
 }
 
 void fundo(QWidget* caixa, const QColor& cor)
@@ -256,7 +205,7 @@ void frmImpacto::montarCabecalho()
     ajuda->setObjectName(QStringLiteral("Image7"));
     ajuda->setPixmap(Figuras::AjudaNormal().scaled(16, 16, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     ajuda->adjustSize();
-    const auto [x, vao] = abrirVao(clique, ajuda->width() + 4);
+    const auto [x, vao] = Indices::AbrirVao(clique, ajuda->width() + 4);
     ajuda->move(clique->x() + x + (vao - ajuda->width()) / 2,
                 clique->y() + (clique->height() - ajuda->height()) / 2);
 
@@ -320,14 +269,14 @@ void frmImpacto::montarPaginaHidrologica(QWidget* pagina)
         QLabel* acima = l.qualificador ? indice(f1, l.qualificador, QString::fromUtf8(l.qualificadorTexto))
                                        : nullptr;
         QLabel* abaixo = indice(f1, l.subscrito, QString::fromUtf8(l.subscritoTexto));
-        encaixar(simbolo, acima, abaixo, 3);
+        Indices::Encaixar(simbolo, acima, abaixo);
         auto* caixa = new CaixaNumerica(CaixaNumerica::Filtro::Decimal, f1);
         caixa->setObjectName(QStringLiteral("Text%1").arg(l.caixa));
         caixa->setGeometry(simbolo->geometry().right() + 8, l.y, 120, 22);
         fundo(caixa, CorCaixaLigada);
         m_caixas[static_cast<size_t>(l.caixa)] = caixa;
         QLabel* unidade = rotulo(f1, l.unidade, QStringLiteral("m /s"), caixa->geometry().right() + 8, l.y + 4);
-        encaixar(unidade, indice(f1, l.expoente, QStringLiteral("3")), nullptr);
+        Indices::Encaixar(unidade, indice(f1, l.expoente, QStringLiteral("3")), nullptr);
     }
     connect(Check1, &QCheckBox::toggled, this, &frmImpacto::Check1_Click);
     connect(Check2, &QCheckBox::toggled, this, &frmImpacto::Check2_Click);
@@ -365,15 +314,17 @@ void frmImpacto::montarPaginaHidrologica(QWidget* pagina)
         QLabel* sub = indice(f2, r.subscrito, QString::fromLatin1(r.subscritoTexto));
         sub->move(simbolo->x() + QFontMetrics(simbolo->font()).horizontalAdvance(QLatin1Char('Q')) + 1,
                   r.y + 10);
-        rotulo(f2, r.igual, QStringLiteral("="), 54, r.y + 4);
+        // "=" and the box stand clear of the subscript, whatever its font makes of it.
+        QLabel* igual = rotulo(f2, r.igual, QStringLiteral("="),
+                               std::max(54, sub->geometry().right() + 4), r.y + 4);
         auto* caixa = new CaixaNumerica(CaixaNumerica::Filtro::Decimal, f2);
         caixa->setObjectName(QStringLiteral("Text%1").arg(r.caixa));
-        caixa->setGeometry(70, r.y, 120, 22);
+        caixa->setGeometry(std::max(70, igual->geometry().right() + 6), r.y, 120, 22);
         fundo(caixa, CorCaixaLigada);
         m_caixas[static_cast<size_t>(r.caixa)] = caixa;
         QLabel* unidade = rotulo(f2, r.unidade, QStringLiteral("m /s"), 198, r.y + 4);
         QLabel* expoente = indice(f2, r.expoente, QStringLiteral("3"));
-        encaixar(unidade, expoente, nullptr);
+        Indices::Encaixar(unidade, expoente, nullptr);
         if (r.caixa == 4) {
             Label22 = simbolo;
             Label28 = unidade;

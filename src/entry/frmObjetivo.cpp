@@ -1,5 +1,6 @@
 #include "entry/frmObjetivo.h"
 
+#include "common/Indices.h"
 #include "common/Mensagens.h"
 #include "common/ModuloTessaura.h"
 #include "common/PortaoAvancar.h"
@@ -41,15 +42,12 @@ QFont fonte(int pontos, bool negrito = false)
     return f;
 }
 
-// A subscript label lying right after the "T" that starts a legend.
+// A subscript label set into the blanks after the "T" that starts a legend.
 QLabel* indiceApos(QWidget* pai, const char* nome, const QString& texto, QLabel* legenda)
 {
     QLabel* r = rotulo(pai, nome, texto);
     r->setFont(fonte(7));
-    const QFontMetrics fm(legenda->font());
-    r->move(legenda->x() + fm.horizontalAdvance(QLatin1Char('T')) + 1,
-            legenda->y() + fm.ascent() / 2);
-    r->adjustSize();
+    Indices::Encaixar(legenda, nullptr, r);
     r->raise();
     return r;
 }
