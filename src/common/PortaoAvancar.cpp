@@ -12,6 +12,12 @@ QRect emPixels(const QRect& t)
 {
     return Twips::Retangulo(t.x(), t.y(), t.width(), t.height());
 }
+
+// The forward button's icon, its gap to the caption and the room kept free on
+// either side of the look-alike's content, in pixels.
+constexpr int kIcone = 20;
+constexpr int kEspaco = 4;
+constexpr int kMargem = 3;
 }  // namespace
 
 PortaoAvancar::PortaoAvancar(QWidget* janela) : PortaoAvancar(janela, Geometria{}) {}
@@ -19,26 +25,41 @@ PortaoAvancar::PortaoAvancar(QWidget* janela) : PortaoAvancar(janela, Geometria{
 PortaoAvancar::PortaoAvancar(QWidget* janela, const Geometria& g)
     : QObject(janela), m_janela(janela)
 {
+    // The look-alike lies 2 px inside the button's face and centres the same
+    // icon and caption the same way, so nothing moves when the gate opens; the
+    // caption's size is the largest that fits whatever face stands in for the
+    // informal font.
+    const QRect botao = emPixels(g.botao);
+    const QRect imitacao = emPixels(g.imitacao);
+    const QSize tamanhoIcone(kIcone, kIcone);
     QFont comic(QStringLiteral("Comic Sans MS"));
-    comic.setPointSize(11);
     comic.setBold(true);
+    const int livre = imitacao.width() - 2 * kMargem - kIcone - kEspaco;
+    for (int pontos = 11; pontos >= 7; --pontos) {
+        comic.setPointSize(pontos);
+        if (QFontMetrics(comic).horizontalAdvance(QStringLiteral("Avançar")) <= livre)
+            break;
+    }
 
     CommandButton1 = new QPushButton(QStringLiteral("Avançar"), janela);
     CommandButton1->setObjectName(QStringLiteral("CommandButton1"));
     CommandButton1->setFont(comic);
     CommandButton1->setIcon(QIcon(Figuras::Avancar()));
-    CommandButton1->setGeometry(emPixels(g.botao));
+    CommandButton1->setIconSize(tamanhoIcone);
+    CommandButton1->setGeometry(botao);
     CommandButton1->setEnabled(false);
 
     Picture4 = new QFrame(janela);
     Picture4->setObjectName(QStringLiteral("Picture4"));
-    Picture4->setGeometry(emPixels(g.imitacao));
+    Picture4->setGeometry(imitacao);
     Picture4->setAutoFillBackground(true);
     auto* linha = new QHBoxLayout(Picture4);
-    linha->setContentsMargins(6, 0, 6, 0);
+    linha->setContentsMargins(0, 0, 0, 0);
+    linha->setSpacing(kEspaco);
     Image13 = new QLabel(Picture4);
     Image13->setObjectName(QStringLiteral("Image13"));
-    Image13->setPixmap(Figuras::Avancar());
+    Image13->setPixmap(Figuras::Avancar().scaled(tamanhoIcone, Qt::KeepAspectRatio,
+                                                 Qt::SmoothTransformation));
     Label44 = new QLabel(QStringLiteral("Avançar"), Picture4);
     Label44->setObjectName(QStringLiteral("Label44"));
     Label44->setFont(comic);
@@ -62,6 +83,7 @@ PortaoAvancar::PortaoAvancar(QWidget* janela, const Geometria& g)
     Label42->setObjectName(QStringLiteral("Label42"));
     Label42->setWordWrap(true);
     Label42->setFont(QFont(QStringLiteral("Verdana")));
+    Label42->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Label42->setStyleSheet(QStringLiteral("background: #ffffe1;"));
     caixa->addWidget(Label42);
     Picture3->hide();
@@ -95,11 +117,25 @@ void PortaoAvancar::mostrarFigura(FiguraDica f)
         Image10->clear();
 }
 
+void PortaoAvancar::definirTextoDoBalao(const QString& texto)
+{
+    Label42->setText(texto);
+    // The balloon keeps its size: the text takes the largest size that fits it.
+    const QRect area = Picture3->contentsRect().marginsRemoved(Picture3->layout()->contentsMargins());
+    QFont f = Label42->font();
+    for (int pontos = 9; pontos >= 6; --pontos) {
+        f.setPointSize(pontos);
+        Label42->setFont(f);
+        if (Label42->heightForWidth(area.width()) <= area.height())
+            break;
+    }
+}
+
 void PortaoAvancar::Abrir(const QString& textoAberto)
 {
     CommandButton1->setEnabled(true);
     Picture4->hide();
-    Label42->setText(textoAberto);
+    definirTextoDoBalao(textoAberto);
     mostrarFigura(FiguraDica::Primeira);
     Image10->show();
 }
@@ -122,17 +158,33 @@ void PortaoAvancar::Definir(bool aberto, const QString& textoAberto)
 
 void PortaoAvancar::MostrarDica(const QString& texto)
 {
-    Label42->setText(texto);
+    definirTextoDoBalao(texto);
     mostrarFigura(FiguraDica::Primeira);
     Image10->show();
 }
 
 void PortaoAvancar::Image10_Click()
 {
+    for (const QPointer<QWidget>& w : m_naoCobrir) {
+        if (w && w->isVisible())
+            return;
+    }
     m_dicaVisivel = true;
     Picture3->show();
     Picture3->raise();
     Image10->raise();
+}
+
+void PortaoAvancar::FecharBalao()
+{
+    m_dicaVisivel = false;
+    Picture3->hide();
+}
+
+void PortaoAvancar::NaoCobrir(QWidget* w)
+{
+    m_naoCobrir.append(w);
+    w->installEventFilter(this);
 }
 
 void PortaoAvancar::Form_MouseMove()
@@ -155,6 +207,8 @@ void PortaoAvancar::Timer1_Timer()
 bool PortaoAvancar::eventFilter(QObject* obj, QEvent* ev)
 {
     const QEvent::Type t = ev->type();
+    if (t == QEvent::Show && obj != m_janela && m_naoCobrir.contains(qobject_cast<QWidget*>(obj)))
+        FecharBalao();
     if (obj == Label44 && (t == QEvent::MouseMove || t == QEvent::Enter)) {
         emit Label44_MouseMove();
     } else if (obj == Image10

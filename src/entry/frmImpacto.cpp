@@ -164,9 +164,9 @@ frmImpacto::frmImpacto()
     Label49 = oculto(this, "Label49", TextoLabel49);
     Label50 = oculto(this, "Label50", TextoLabel50);
 
-    PortaoAvancar::Geometria g;
-    g.balao = QRect(5250, 4080, 4950, 1650);
-    m_portao = new PortaoAvancar(this, g);
+    m_portao = new PortaoAvancar(this);
+    m_portao->NaoCobrir(RichTextBox1);
+    m_portao->NaoCobrir(Command4);
     connect(m_portao, &PortaoAvancar::Label44_MouseMove, this, &frmImpacto::Label44_MouseMove);
     connect(m_portao->CommandButton1, &QPushButton::clicked, this, &frmImpacto::CommandButton1_Click);
 
@@ -689,6 +689,9 @@ void frmImpacto::Frame_MouseMove(int indice)
 
 void frmImpacto::TabStrip1_Click()
 {
+    // A balloon about one page does not stay over another.
+    if (m_portao)
+        m_portao->FecharBalao();
     for (int i = 0; i < 3; ++i)
         m_paginas[static_cast<size_t>(i)]->setEnabled(i == TabStrip1->currentIndex());
 }

@@ -225,7 +225,11 @@ void frmObjetivo::MostrarContador(const Banco::Recordset& rs)
 {
     const QString numero = rs.Campo(QStringLiteral("Marcador")).toString().mid(3);
     Label20->setText(numero);
-    Label15->setText(rs.Campo(QStringLiteral("Nome")).toString());
+    // A Null name cannot be shown: the label keeps what it holds, as in the
+    // impact window.
+    const QVariant nome = rs.Campo(QStringLiteral("Nome"));
+    if (!nome.isNull())
+        Label15->setText(nome.toString());
     MT::MostrarAlternativaNaBarra(numero, MT::NumeroAlternativas);
 }
 
@@ -278,8 +282,8 @@ void frmObjetivo::Form_Activate()
 
 void frmObjetivo::Avaliar()
 {
-    TRFornecido = Percurso::NumeroFornecido(Text1->text());
-    TRDFornecido = Percurso::NumeroFornecido(Text2->text());
+    TRFornecido = MapaObjetivo::Fornecido(Text1->text());
+    TRDFornecido = MapaObjetivo::Fornecido(Text2->text());
     Banco::Recordset* rs = MT::rsObjetivo.get();
     if (rs && rs->TemLinhaAtual())
         m_status.Marcar(Banco::NumeroDoMarcador(rs->Campo(QStringLiteral("Marcador")).toString()),

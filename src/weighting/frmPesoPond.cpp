@@ -284,6 +284,11 @@ void frmPesoPond::Form_Activate()
     if (!m_novaPonderacao)
         mostrarPrimeira();
     mostrarStatus();
+    // The window opens on the name list, never on a read-only coefficient box.
+    QWidget* foco = focusWidget();
+    auto* caixa = qobject_cast<QLineEdit*>(foco);
+    if (!m_novaPonderacao && (!foco || (caixa && caixa->isReadOnly())))
+        ComboBox1->setFocus(Qt::OtherFocusReason);
 }
 
 void frmPesoPond::mostrarStatus()
