@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScrollBar>
 
 namespace {
 
@@ -118,6 +119,26 @@ private:
     bool m_pendente = false;
 };
 
+// Scrolls the work area by the least that brings w into view (its top left
+// corner first when it is larger than the view).
+void MostrarNaArea(QMdiArea* area, QWidget* w)
+{
+    constexpr int kFolga = 8;
+    const QRect r(w->mapTo(area->viewport(), QPoint(0, 0)), w->size());
+    const QRect v = area->viewport()->rect();
+    const auto rolar = [](QScrollBar* barra, int inicio, int fim, int vInicio, int vFim) {
+        int delta = 0;
+        if (inicio < vInicio || fim - inicio > vFim - vInicio)
+            delta = inicio - vInicio - kFolga;
+        else if (fim > vFim)
+            delta = fim - vFim + kFolga;
+        if (delta != 0)
+            barra->setValue(barra->value() + delta);
+    };
+    rolar(area->horizontalScrollBar(), r.left(), r.right(), v.left(), v.right());
+    rolar(area->verticalScrollBar(), r.top(), r.bottom(), v.top(), v.bottom());
+}
+
 }  // namespace
 
 Dialogo::Dialogo(QWidget* parent) : QDialog(parent)
@@ -140,6 +161,11 @@ void Janelas::DefinirPrincipal(QMainWindow* principal, QMdiArea* area)
         // A work area smaller than a child window's design scrolls that window.
         area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        // The control that takes the focus is scrolled into view.
+        QObject::connect(qApp, &QApplication::focusChanged, area, [area](QWidget*, QWidget* agora) {
+            if (agora && area->viewport()->isAncestorOf(agora))
+                MostrarNaArea(area, agora);
+        });
         QObject::connect(area, &QMdiArea::subWindowActivated, area,
                          [](QMdiSubWindow* sub) { AoAtivarSubjanela(sub); });
     }
@@ -229,6 +255,11 @@ void Janelas::Mostrar(Janela* j)
     Rolagem::De(j->Widget())->Ajustar();
     j->Widget()->show();
     sub->showMaximized();
+    // Another window comes into view from its top left corner.
+    if (e.area && antes != j) {
+        e.area->horizontalScrollBar()->setValue(e.area->horizontalScrollBar()->minimum());
+        e.area->verticalScrollBar()->setValue(e.area->verticalScrollBar()->minimum());
+    }
     if (e.area)
         e.area->setActiveSubWindow(sub);
     // The activation runs once: through the MDI area's signal when it came,

@@ -22,36 +22,41 @@ constexpr int kMargem = 3;
 
 PortaoAvancar::PortaoAvancar(QWidget* janela) : PortaoAvancar(janela, Geometria{}) {}
 
+void PortaoAvancar::VestirBotao(QPushButton* botao)
+{
+    // The caption takes the largest size that fits beside the icon inside the
+    // look-alike, whatever face stands in for the informal font.
+    static const QFont comic = [] {
+        QFont f(QStringLiteral("Comic Sans MS"));
+        f.setBold(true);
+        const int livre = emPixels(Geometria{}.imitacao).width() - 2 * kMargem - kIcone - kEspaco;
+        for (int pontos = 11; pontos >= 7; --pontos) {
+            f.setPointSize(pontos);
+            if (QFontMetrics(f).horizontalAdvance(QStringLiteral("Avançar")) <= livre)
+                break;
+        }
+        return f;
+    }();
+    botao->setFont(comic);
+    botao->setIcon(QIcon(Figuras::Avancar()));
+    botao->setIconSize(QSize(kIcone, kIcone));
+}
+
 PortaoAvancar::PortaoAvancar(QWidget* janela, const Geometria& g)
     : QObject(janela), m_janela(janela)
 {
     // The look-alike lies 2 px inside the button's face and centres the same
-    // icon and caption the same way, so nothing moves when the gate opens; the
-    // caption's size is the largest that fits whatever face stands in for the
-    // informal font.
-    const QRect botao = emPixels(g.botao);
-    const QRect imitacao = emPixels(g.imitacao);
+    // icon and caption the same way, so nothing moves when the gate opens.
     const QSize tamanhoIcone(kIcone, kIcone);
-    QFont comic(QStringLiteral("Comic Sans MS"));
-    comic.setBold(true);
-    const int livre = imitacao.width() - 2 * kMargem - kIcone - kEspaco;
-    for (int pontos = 11; pontos >= 7; --pontos) {
-        comic.setPointSize(pontos);
-        if (QFontMetrics(comic).horizontalAdvance(QStringLiteral("Avançar")) <= livre)
-            break;
-    }
-
     CommandButton1 = new QPushButton(QStringLiteral("Avançar"), janela);
     CommandButton1->setObjectName(QStringLiteral("CommandButton1"));
-    CommandButton1->setFont(comic);
-    CommandButton1->setIcon(QIcon(Figuras::Avancar()));
-    CommandButton1->setIconSize(tamanhoIcone);
-    CommandButton1->setGeometry(botao);
+    VestirBotao(CommandButton1);
+    CommandButton1->setGeometry(emPixels(g.botao));
     CommandButton1->setEnabled(false);
 
     Picture4 = new QFrame(janela);
     Picture4->setObjectName(QStringLiteral("Picture4"));
-    Picture4->setGeometry(imitacao);
+    Picture4->setGeometry(emPixels(g.imitacao));
     Picture4->setAutoFillBackground(true);
     auto* linha = new QHBoxLayout(Picture4);
     linha->setContentsMargins(0, 0, 0, 0);
@@ -62,7 +67,7 @@ PortaoAvancar::PortaoAvancar(QWidget* janela, const Geometria& g)
                                                  Qt::SmoothTransformation));
     Label44 = new QLabel(QStringLiteral("Avançar"), Picture4);
     Label44->setObjectName(QStringLiteral("Label44"));
-    Label44->setFont(comic);
+    Label44->setFont(CommandButton1->font());
     Label44->setStyleSheet(QStringLiteral("color: #c0c0c0;"));
     Label44->setMouseTracking(true);
     Label44->installEventFilter(this);

@@ -28,6 +28,10 @@ public:
     explicit PortaoAvancar(QWidget* janela);
     PortaoAvancar(QWidget* janela, const Geometria& g);
 
+    // The look of every "Avançar": the informal caption and the forward icon at
+    // the sizes the look-alike uses.
+    static void VestirBotao(QPushButton* botao);
+
     // Controls, named as on every window that has the look.
     QPushButton* CommandButton1;  // the real "Avançar"
     QFrame* Picture4;             // the look-alike lying over it
