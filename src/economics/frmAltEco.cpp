@@ -6,6 +6,7 @@
 #include "common/ModuloTessaura.h"
 #include "common/Twips.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QSet>
 #include <QVBoxLayout>
@@ -16,6 +17,18 @@ namespace MT = ModuloTessaura;
 
 namespace {
 constexpr int kLinha = Qt::UserRole;  // the entry's row identity
+}  // namespace
+
+void LiberarEcoAoSair()
+{
+    static const bool registrado = [] {
+        qAddPostRoutine([] {
+            MT::rsEco.reset();
+            MT::dbEco.reset();
+        });
+        return true;
+    }();
+    Q_UNUSED(registrado);
 }
 
 frmAltEco::frmAltEco()
@@ -85,6 +98,7 @@ frmAltEco::frmAltEco()
 
 void frmAltEco::Form_Load()
 {
+    LiberarEcoAoSair();
     MT::dbEco = Banco::Abrir();
     MT::rsEco = MT::dbEco ? Banco::Recordset::Abrir(MT::dbEco, QStringLiteral("tblTessaura")) : nullptr;
     if (MT::rsEco) {

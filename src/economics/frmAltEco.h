@@ -27,6 +27,14 @@ public:
     QListWidget *List2, *List1;
     QPushButton *Command1, *Command2, *Command3, *Command4, *cmdOK;
 
+protected:
+    // Without a caption there is no closing but OK: Esc does nothing.
+    void reject() override {}
+
 private:
     void Escolher(const QListWidgetItem* item);
 };
+
+// The economic analysis's handle and recordset (dbEco, rsEco) are let go with
+// the application, while the database layer is still there to close them.
+void LiberarEcoAoSair();

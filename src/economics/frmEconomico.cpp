@@ -9,6 +9,7 @@
 #include "common/Percurso.h"
 #include "common/Twips.h"
 #include "economics/CalculoEconomico.h"
+#include "economics/frmAltEco.h"
 #include "economics/planilha/Planilha.h"
 
 #include <QAction>
@@ -206,6 +207,7 @@ void frmEconomico::Form_Load()
 {
     // The chooser opened the handle; shown without it, the window opens its own.
     // Either way the recordset is taken anew, over the rows as they are now.
+    LiberarEcoAoSair();
     if (!MT::dbEco || !MT::dbEco->db().isOpen())
         MT::dbEco = Banco::Abrir();
     MT::rsEco = MT::dbEco ? Banco::Recordset::Abrir(MT::dbEco, QStringLiteral("tblTessaura")) : nullptr;
@@ -247,6 +249,9 @@ void frmEconomico::Form_Unload()
     Janelas::Descarregar(QStringLiteral("frmGrafico"));
     if (QAction* dados = MT::BotaoBarra(QStringLiteral("dados")))
         dados->setEnabled(true);
+    // The next showing starts from the chooser's (or its own) new handles.
+    MT::rsEco.reset();
+    MT::dbEco.reset();
 }
 
 void frmEconomico::MostrarLinha()
@@ -496,12 +501,17 @@ void frmEconomico::cmdAnalise_Click()
         for (int c = 0; c < 5; ++c) {
             auto* item = new QTableWidgetItem(r.grade[j][static_cast<size_t>(c)]);
             item->setTextAlignment(Qt::AlignCenter);
+            if (c == 0)
+                item->setToolTip(item->text());
             flexECO->setItem(static_cast<int>(j) + 1, c, item);
         }
     }
-    // Column 0 widens for long names.
-    flexECO->resizeColumnToContents(0);
-    flexECO->setColumnWidth(0, std::max(flexECO->columnWidth(0) + 8, Twips::Px(1700)));
+    // The costs take the room they need; the names take the rest (their full
+    // text as a tip when it does not fit).
+    flexECO->horizontalHeader()->setMinimumSectionSize(Twips::Px(1700) / 2);
+    flexECO->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int c = 1; c < 5; ++c)
+        flexECO->horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
     flexECO->show();
     Frame3->show();
     ampulheta.Restaurar();

@@ -4,6 +4,8 @@
 
 #include <QChart>
 #include <QLegend>
+#include <QLegendMarker>
+#include <QLocale>
 #include <QScatterSeries>
 #include <QValueAxis>
 #include <cmath>
@@ -83,8 +85,11 @@ void VisaoGrafico::Desenhar()
     }
 
     auto* grafico = new QChart();
+    grafico->setLocale(QLocale());
+    grafico->setLocalizeNumbers(true);
     grafico->legend()->setVisible(true);
     grafico->legend()->setAlignment(Qt::AlignRight);
+    grafico->legend()->setMarkerShape(QLegend::MarkerShapeCircle);
     auto* eixoX = new QValueAxis();
     auto* eixoY = new QValueAxis();
     eixoX->setTitleText(QStringLiteral("Custo relativo"));
@@ -122,6 +127,11 @@ void VisaoGrafico::Desenhar()
         grafico->addSeries(serie);
         serie->attachAxis(eixoX);
         serie->attachAxis(eixoY);
+        // The legend names each bubble beside a ring of its colour.
+        for (QLegendMarker* marca : grafico->legend()->markers(serie)) {
+            marca->setPen(QPen(b.cor, 2));
+            marca->setBrush(serie->brush());
+        }
     }
     if (algum) {
         ajustarEixo(eixoX, xMin, xMax);
