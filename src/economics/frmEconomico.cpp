@@ -441,6 +441,8 @@ void frmEconomico::cmdAnalise_Click()
 
     // Every chosen alternative must hold what the computation needs.
     MT::dbEco = Banco::Abrir();
+    if (!MT::dbEco)
+        return;  // the database layer has said why
     const std::vector<Escolhida> lidas = lerEscolhidas(MT::dbEco);
     if (lidas.empty()) {
         avisar(QStringLiteral("Nenhuma alternativa foi escolhida para a análise econômica."));

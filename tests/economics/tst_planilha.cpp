@@ -1,5 +1,5 @@
 // The in-memory workbook: cells and clearing, references read live, series
-// added, deleted and formatted, and its opening and closing.
+// added, deleted and formatted.
 #include "economics/planilha/Planilha.h"
 
 #include <QSet>
@@ -13,7 +13,6 @@ private slots:
     void celulasELimpeza();
     void referenciasLidasNaHora();
     void seriesEFormato();
-    void abertaUmaVezFechadaSemGuardar();
 };
 
 void TestePlanilha::celulasELimpeza()
@@ -82,22 +81,6 @@ void TestePlanilha::seriesEFormato()
     g->ApagarSeries();
     QCOMPARE(g->Quantidade(), 0);
     QCOMPARE(p.Grafico(QStringLiteral("GrafPC"))->Quantidade(), 0);
-}
-
-void TestePlanilha::abertaUmaVezFechadaSemGuardar()
-{
-    QVERIFY(!ExcelAberto() && !xlSheet());
-    AbreExcel();
-    xlSheet()->DefinirCelula(3, 1, QStringLiteral("A"));
-    Pasta* pasta = xlBook();
-    AbreExcel();  // open already: the same workbook, its cells kept
-    QCOMPARE(xlBook(), pasta);
-    QCOMPARE(xlSheet()->Celula(3, 1), QVariant("A"));
-    FechaExcel();
-    QVERIFY(!ExcelAberto());
-    AbreExcel();  // a new opening starts from the empty sheets
-    QVERIFY(!xlSheet()->Celula(3, 1).isValid());
-    FechaExcel();
 }
 
 QTEST_MAIN(TestePlanilha)
