@@ -35,7 +35,6 @@ frmAltEco::frmAltEco()
 {
     // A dialog without a caption.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFont(QFont(QStringLiteral("MS Sans Serif")));
 
     Image21 = new QLabel(this);
     Image21->setObjectName(QStringLiteral("Image21"));

@@ -75,7 +75,7 @@ frmEconomico::frmEconomico()
     };
 
     Label1 = rotulo("Label1", QStringLiteral("Análise econômica"), this);
-    QFont titulo(QStringLiteral("Verdana"));
+    QFont titulo = font();
     titulo.setPointSize(14);
     titulo.setBold(true);
     Label1->setFont(titulo);
@@ -257,6 +257,7 @@ void frmEconomico::Form_Unload()
 void frmEconomico::MostrarLinha()
 {
     txtAlternativa->setText(m_temLinha ? MT::rsEco->Campo(QStringLiteral("Nome")).toString() : QString());
+    txtAlternativa->setCursorPosition(0);  // a long name shows from its start
     QLineEdit* caixas[5] = {txtCustoImplantacao, txtCustoOperacao, txtCustoManutencao, txtVidaUtil,
                             txtErroEco};
     for (int i = 0; i < 5; ++i) {

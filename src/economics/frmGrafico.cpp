@@ -55,7 +55,7 @@ frmGrafico::frmGrafico()
 {
     Label1 = new QLabel(QStringLiteral("Performance X Custos"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    QFont titulo(QStringLiteral("Verdana"));
+    QFont titulo = font();
     titulo.setPointSize(14);
     titulo.setBold(true);
     Label1->setFont(titulo);
