@@ -34,7 +34,7 @@ struct Acumulado {
 
 // f = 1 + taxa / 100. CO and CM add CO·f^(k−1) for k = 1..T; CI adds
 // CI·f^(k·VU − 1) for every k with k ≤ T / VU. A useful life that is not above
-// 0 adds no replacement.
+// 0 adds no replacement; callers keep T / VU within 32767.
 Acumulado Acumular(const Custos& c, int tempoBase, double taxa);
 
 // The mean over the thirteen indicators of weight / reference weight; 1 when
