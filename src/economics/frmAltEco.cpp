@@ -19,18 +19,6 @@ namespace {
 constexpr int kLinha = Qt::UserRole;  // the entry's row identity
 }  // namespace
 
-void LiberarEcoAoSair()
-{
-    static const bool registrado = [] {
-        qAddPostRoutine([] {
-            MT::rsEco.reset();
-            MT::dbEco.reset();
-        });
-        return true;
-    }();
-    Q_UNUSED(registrado);
-}
-
 frmAltEco::frmAltEco()
 {
     // A dialog without a caption.
@@ -97,7 +85,6 @@ frmAltEco::frmAltEco()
 
 void frmAltEco::Form_Load()
 {
-    LiberarEcoAoSair();
     MT::dbEco = Banco::Abrir();
     MT::rsEco = MT::dbEco ? Banco::Recordset::Abrir(MT::dbEco, QStringLiteral("tblTessaura")) : nullptr;
     if (MT::rsEco) {

@@ -34,7 +34,3 @@ protected:
 private:
     void Escolher(const QListWidgetItem* item);
 };
-
-// The economic analysis's handle and recordset (dbEco, rsEco) are let go with
-// the application, while the database layer is still there to close them.
-void LiberarEcoAoSair();

@@ -207,7 +207,6 @@ void frmEconomico::Form_Load()
 {
     // The chooser opened the handle; shown without it, the window opens its own.
     // Either way the recordset is taken anew, over the rows as they are now.
-    LiberarEcoAoSair();
     if (!MT::dbEco || !MT::dbEco->db().isOpen())
         MT::dbEco = Banco::Abrir();
     MT::rsEco = MT::dbEco ? Banco::Recordset::Abrir(MT::dbEco, QStringLiteral("tblTessaura")) : nullptr;
