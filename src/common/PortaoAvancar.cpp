@@ -43,6 +43,11 @@ void PortaoAvancar::VestirBotao(QPushButton* botao)
 }
 
 PortaoAvancar::PortaoAvancar(QWidget* janela, const Geometria& g)
+    : PortaoAvancar(janela, g, Nomes{})
+{
+}
+
+PortaoAvancar::PortaoAvancar(QWidget* janela, const Geometria& g, const Nomes& n)
     : QObject(janela), m_janela(janela)
 {
     // The look-alike lies 2 px inside the button's face and centres the same
@@ -62,11 +67,11 @@ PortaoAvancar::PortaoAvancar(QWidget* janela, const Geometria& g)
     linha->setContentsMargins(0, 0, 0, 0);
     linha->setSpacing(kEspaco);
     Image13 = new QLabel(Picture4);
-    Image13->setObjectName(QStringLiteral("Image13"));
+    Image13->setObjectName(n.imagemImitacao);
     Image13->setPixmap(Figuras::Avancar().scaled(tamanhoIcone, Qt::KeepAspectRatio,
                                                  Qt::SmoothTransformation));
     Label44 = new QLabel(QStringLiteral("Avançar"), Picture4);
-    Label44->setObjectName(QStringLiteral("Label44"));
+    Label44->setObjectName(n.legendaImitacao);
     Label44->setFont(CommandButton1->font());
     Label44->setStyleSheet(QStringLiteral("color: #c0c0c0;"));
     Label44->setMouseTracking(true);
@@ -85,7 +90,7 @@ PortaoAvancar::PortaoAvancar(QWidget* janela, const Geometria& g)
     auto* caixa = new QHBoxLayout(Picture3);
     caixa->setContentsMargins(6, 4, 6, 4);
     Label42 = new QLabel(Picture3);
-    Label42->setObjectName(QStringLiteral("Label42"));
+    Label42->setObjectName(n.textoBalao);
     Label42->setWordWrap(true);
     Label42->setFont(QFont(QStringLiteral("Verdana")));
     Label42->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -94,7 +99,7 @@ PortaoAvancar::PortaoAvancar(QWidget* janela, const Geometria& g)
     Picture3->hide();
 
     Image10 = new QLabel(janela);
-    Image10->setObjectName(QStringLiteral("Image10"));
+    Image10->setObjectName(n.icone);
     Image10->setGeometry(emPixels(g.icone));
     Image10->setMouseTracking(true);
     Image10->installEventFilter(this);
@@ -161,10 +166,10 @@ void PortaoAvancar::Definir(bool aberto, const QString& textoAberto)
         Fechar();
 }
 
-void PortaoAvancar::MostrarDica(const QString& texto)
+void PortaoAvancar::MostrarDica(const QString& texto, FiguraDica figura)
 {
     definirTextoDoBalao(texto);
-    mostrarFigura(FiguraDica::Primeira);
+    mostrarFigura(figura);
     Image10->show();
 }
 

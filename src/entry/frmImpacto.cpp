@@ -2,11 +2,12 @@
 
 #include "common/Escala.h"
 #include "common/Figuras.h"
-#include "common/Indices.h"
 #include "common/ModuloTessaura.h"
 #include "common/PortaoAvancar.h"
 #include "entry/CaixaNumerica.h"
+#include "entry/DesenhoEntrada.h"
 #include "entry/GrupoAvaliacao.h"
+#include "entry/JanelaEntrada.h"
 #include "entry/StatusEntrada.h"
 #include "entry/TextosImpacto.h"
 
@@ -24,6 +25,7 @@
 REGISTRAR_JANELA(frmImpacto)
 
 namespace MT = ModuloTessaura;
+using namespace DesenhoEntrada;
 using MapaImpacto::PaginaImpacto;
 using MapaImpacto::Recarga;
 
@@ -59,53 +61,6 @@ const QString TextoLabel2 = QStringLiteral(
     "hidrológicos chamados de I  , os sanitários, I  , e os referentes à qualidade das águas, "
     "I  . Posteriormente, a partir da relação entre eles poderá ser quantificado o indicador "
     "referente aos impactos da obra.");
-
-QLabel* rotulo(QWidget* pai, const char* nome, const QString& texto, int x, int y, int w = -1,
-               int h = -1)
-{
-    auto* l = new QLabel(texto, pai);
-    l->setObjectName(QString::fromLatin1(nome));
-    if (w < 0) {
-        l->adjustSize();
-        l->move(x, y);
-    } else {
-        l->setGeometry(x, y, w, h);
-    }
-    return l;
-}
-
-QLabel* oculto(QWidget* pai, const char* nome, const QString& texto)
-{
-    QLabel* l = rotulo(pai, nome, texto, 0, 0, 0, 0);
-    l->hide();
-    return l;
-}
-
-QLabel* indice(QWidget* pai, const char* nome, const QString& texto)
-{
-    QLabel* l = rotulo(pai, nome, texto, 0, 0);
-    QFont f = l->font();
-    f.setPointSizeF(f.pointSizeF() * 0.75);
-    l->setFont(f);
-    l->adjustSize();
-    return l;
-}
-
-void fundo(QWidget* caixa, const QColor& cor)
-{
-    QPalette p = caixa->palette();
-    for (auto g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        p.setColor(g, QPalette::Base, cor);
-    caixa->setPalette(p);
-}
-
-QPushButton* botao(QWidget* pai, const char* nome, const QString& texto, const QRect& g)
-{
-    auto* b = new QPushButton(texto, pai);
-    b->setObjectName(QString::fromLatin1(nome));
-    b->setGeometry(g);
-    return b;
-}
 
 }  // namespace
 
@@ -205,7 +160,7 @@ void frmImpacto::montarCabecalho()
     ajuda->setObjectName(QStringLiteral("Image7"));
     ajuda->setPixmap(Figuras::AjudaNormal().scaled(16, 16, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     ajuda->adjustSize();
-    const auto [x, vao] = Indices::AbrirVao(clique, ajuda->width() + 4);
+    const auto [x, vao] = abrirVao(clique, ajuda->width() + 4);
     ajuda->move(clique->x() + x + (vao - ajuda->width()) / 2,
                 clique->y() + (clique->height() - ajuda->height()) / 2);
 
@@ -229,15 +184,10 @@ void frmImpacto::montarCabecalho()
 
 QGroupBox* frmImpacto::frame(int indice, const QString& titulo, QWidget* pagina, const QRect& geometria)
 {
-    auto* f = new QGroupBox(titulo, pagina);
-    f->setObjectName(QStringLiteral("Frame%1").arg(indice));
-    f->setGeometry(geometria);
-    f->setMouseTracking(true);
-    f->installEventFilter(this);
+    QGroupBox* f = moldura(pagina, indice, titulo, geometria, this);
     m_frames[static_cast<size_t>(indice)] = f;
     return f;
 }
-
 void frmImpacto::montarPaginaHidrologica(QWidget* pagina)
 {
     // Downstream flows: minimum on top, the target in the middle, maximum below.
@@ -269,14 +219,14 @@ void frmImpacto::montarPaginaHidrologica(QWidget* pagina)
         QLabel* acima = l.qualificador ? indice(f1, l.qualificador, QString::fromUtf8(l.qualificadorTexto))
                                        : nullptr;
         QLabel* abaixo = indice(f1, l.subscrito, QString::fromUtf8(l.subscritoTexto));
-        Indices::Encaixar(simbolo, acima, abaixo);
+        encaixar(simbolo, acima, abaixo);
         auto* caixa = new CaixaNumerica(CaixaNumerica::Filtro::Decimal, f1);
         caixa->setObjectName(QStringLiteral("Text%1").arg(l.caixa));
         caixa->setGeometry(simbolo->geometry().right() + 8, l.y, 120, 22);
         fundo(caixa, CorCaixaLigada);
         m_caixas[static_cast<size_t>(l.caixa)] = caixa;
         QLabel* unidade = rotulo(f1, l.unidade, QStringLiteral("m /s"), caixa->geometry().right() + 8, l.y + 4);
-        Indices::Encaixar(unidade, indice(f1, l.expoente, QStringLiteral("3")), nullptr);
+        encaixar(unidade, indice(f1, l.expoente, QStringLiteral("3")), nullptr);
     }
     connect(Check1, &QCheckBox::toggled, this, &frmImpacto::Check1_Click);
     connect(Check2, &QCheckBox::toggled, this, &frmImpacto::Check2_Click);
@@ -324,7 +274,7 @@ void frmImpacto::montarPaginaHidrologica(QWidget* pagina)
         m_caixas[static_cast<size_t>(r.caixa)] = caixa;
         QLabel* unidade = rotulo(f2, r.unidade, QStringLiteral("m /s"), 198, r.y + 4);
         QLabel* expoente = indice(f2, r.expoente, QStringLiteral("3"));
-        Indices::Encaixar(unidade, expoente, nullptr);
+        encaixar(unidade, expoente, nullptr);
         if (r.caixa == 4) {
             Label22 = simbolo;
             Label28 = unidade;
@@ -342,19 +292,10 @@ void frmImpacto::montarPaginaHidrologica(QWidget* pagina)
     }
 }
 
-GrupoAvaliacao* frmImpacto::grupo(QGroupBox* f, const QList<int>& opcoes)
+GrupoAvaliacao* frmImpacto::grupo(QGroupBox* f, const QList<int>& numeros)
 {
-    QList<QRadioButton*> botoes;
-    for (int k = 0; k < opcoes.size(); ++k) {
-        auto* o = new QRadioButton(Escala::Legenda(k + 1), f);
-        o->setObjectName(QStringLiteral("Option%1").arg(opcoes[k]));
-        o->move(22, 30 + 26 * k);
-        o->adjustSize();
-        botoes << o;
-    }
-    return new GrupoAvaliacao(botoes, 1, this);
+    return new GrupoAvaliacao(opcoes(f, numeros, 1, QPoint(22, 30), 26), 1, this);
 }
-
 void frmImpacto::montarPaginaSanitaria(QWidget* pagina)
 {
     QGroupBox* f3 = frame(3, QStringLiteral("Possibilidade de transmissão de doenças"), pagina,
@@ -410,61 +351,14 @@ void frmImpacto::Form_Unload()
 
 void frmImpacto::Form_Activate()
 {
-    auto travarSetas = [this] {
-        if (MT::EntradaPorAlternativa) {
-            Command1->setEnabled(false);
-            Command2->setEnabled(false);
-        }
-    };
-    if (MT::Reentrada) {
-        travarSetas();
-        if (MT::rsAlternativas)
-            MostrarRegistro(*MT::rsAlternativas);
-        return;
-    }
-    if (m_recordsetAberto) {
-        // Back from another window: the alternative on show, its controls and
-        // the statuses stay as they are.
-        if (Banco::Recordset* rs = RegistroMostrado())
-            MostrarRegistro(*rs);
-        travarSetas();
-        return;
-    }
-
-    MT::dbImpacto = Banco::Abrir();
-    if (!MT::dbImpacto)
-        return;
-    MT::rsImpacto = Banco::Recordset::Abrir(MT::dbImpacto, QStringLiteral("tblTessaura"));
-    if (!MT::rsImpacto)
-        return;
-    Banco::Recordset& rs = *MT::rsImpacto;
-    rs.MoveLast();
-    m_status.Dimensionar(rs.RecordCount());
-    rs.MoveFirst();
-    m_recordsetAberto = true;
-    MostrarRegistro(rs);
-    AvaliarAlternativa(rs);
-    travarSetas();
+    if (JanelaEntrada::Ativar(MT::dbImpacto, MT::rsImpacto, m_status, m_recordsetAberto, Label35, Command1,
+                              Command2))
+        AvaliarAlternativa(*MT::rsImpacto);
 }
-
-Banco::Recordset* frmImpacto::RegistroMostrado() const
-{
-    if (MT::EntradaPorAlternativa && MT::rsAlternativas)
-        return MT::rsAlternativas.get();
-    return MT::rsImpacto.get();
-}
-
 void frmImpacto::MostrarRegistro(Banco::Recordset& rs)
 {
-    if (!rs.TemLinhaAtual())
-        return;
-    const QVariant nome = rs.Campo(QStringLiteral("Nome"));
-    if (!nome.isNull())
-        Label35->setText(nome.toString());
-    MT::MostrarAlternativaNaBarra(Banco::NumeroDoMarcador(rs.Campo(QStringLiteral("Marcador")).toString()),
-                                  MT::NumeroAlternativas);
+    JanelaEntrada::MostrarRegistro(rs, Label35);
 }
-
 // ---------------------------------------------------------------- the page
 
 PaginaImpacto frmImpacto::Pagina() const
@@ -713,14 +607,9 @@ void frmImpacto::Text_KeyDown(int caixa, int tecla)
 {
     if (tecla != Qt::Key_F5)
         return;
-    const auto datum = MapaImpacto::DatumDaCaixa(caixa, Pagina().recarga);
-    if (!datum)
-        return;
-    Banco::Recordset* rs = RegistroMostrado();
-    const QString marcador = rs ? rs->Campo(QStringLiteral("Marcador")).toString() : QString();
-    Aproveitamento::PedirAproveitamento(m_caixas[static_cast<size_t>(caixa)], marcador, *datum);
+    if (const auto datum = MapaImpacto::DatumDaCaixa(caixa, Pagina().recarga))
+        JanelaEntrada::PedirDado(m_caixas[static_cast<size_t>(caixa)], MT::rsImpacto, *datum);
 }
-
 bool frmImpacto::eventFilter(QObject* obj, QEvent* ev)
 {
     if (ev->type() == QEvent::MouseMove) {

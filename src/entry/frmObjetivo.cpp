@@ -1,11 +1,11 @@
 #include "entry/frmObjetivo.h"
 
-#include "common/Indices.h"
 #include "common/Mensagens.h"
 #include "common/ModuloTessaura.h"
 #include "common/PortaoAvancar.h"
 #include "common/Twips.h"
 #include "entry/CaixaNumerica.h"
+#include "entry/DesenhoEntrada.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -47,7 +47,7 @@ QLabel* indiceApos(QWidget* pai, const char* nome, const QString& texto, QLabel*
 {
     QLabel* r = rotulo(pai, nome, texto);
     r->setFont(fonte(7));
-    Indices::Encaixar(legenda, nullptr, r);
+    DesenhoEntrada::encaixar(legenda, nullptr, r);
     r->raise();
     return r;
 }
