@@ -79,16 +79,10 @@ const QPixmap& NovoProjeto()
         QPixmap p = tela(24, 24);
         QPainter g(&p);
         g.setRenderHint(QPainter::Antialiasing);
-        QPainterPath folha;
-        folha.moveTo(4.5, 1.5);
-        folha.lineTo(14.5, 1.5);
-        folha.lineTo(19.5, 6.5);
-        folha.lineTo(19.5, 22.5);
-        folha.lineTo(4.5, 22.5);
-        folha.closeSubpath();
         g.setPen(QPen(QColor(40, 40, 40), 1.2));
         g.setBrush(Qt::white);
-        g.drawPath(folha);
+        g.drawPolygon(QPolygonF({QPointF(4.5, 1.5), QPointF(14.5, 1.5), QPointF(19.5, 6.5),
+                                 QPointF(19.5, 22.5), QPointF(4.5, 22.5)}));
         g.setBrush(QColor(200, 200, 200));
         g.drawPolygon(QPolygonF({QPointF(14.5, 1.5), QPointF(14.5, 6.5), QPointF(19.5, 6.5)}));
         g.setPen(Qt::NoPen);
