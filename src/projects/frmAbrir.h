@@ -1,0 +1,60 @@
+#pragma once
+// The open dialog: the saved projects with their details; before a project is
+// opened it offers to save the project in progress and checks the project's
+// password. No part of the system loads a saved project back: a granted open
+// only closes the dialog.
+#include "common/Banco.h"
+#include "common/Janelas.h"
+#include "projects/PainelProjetos.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <memory>
+
+class CaixaTextoMultilinha;
+
+class frmAbrir : public Dialogo {
+    Q_OBJECT
+public:
+    frmAbrir();
+
+    void Form_Activate() override;
+    void FlexAbrir_Click(int linha);
+    void Image3_Click();
+    void CommandButton1_Click();  // "Abrir"
+    void CommandButton2_Click();  // "Cancelar"
+
+    QLabel* Label2;
+    QTableWidget* FlexAbrir;
+    QLabel* Label1;
+    QLabel* Label4;
+    QLabel* Label3;
+    Projetos::IconeOpcoes* Image3;
+    QGroupBox* Frame1;
+    QLabel* Label5;
+    QLineEdit* Text3;
+    QLabel* Label6;
+    CaixaTextoMultilinha* Text4;
+    QPushButton* CommandButton1;
+    QPushButton* CommandButton2;
+
+private:
+    // The list read again; a project selected before stays selected.
+    void preencher();
+    // Shows the details and takes the stored password of the first saved
+    // project of that exact name; false (nothing changed) if there is none.
+    bool selecionar(const QString& projeto);
+    // The project in progress: saved, or left after a second question.
+    // False when the user chose not to go on.
+    bool tratarProjetoEmAndamento();
+
+    Banco::ConexaoPtr m_db;
+    Banco::RecordsetPtr m_rs;
+    short m_numeroProjetos = 0;
+    QString m_senhaGuardada;
+    bool m_temSelecao = false;
+    std::unique_ptr<Projetos::PainelOpcoes> m_painel;
+};

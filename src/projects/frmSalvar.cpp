@@ -1,0 +1,158 @@
+#include "projects/frmSalvar.h"
+
+#include "common/CaixaTexto.h"
+#include "common/Mensagens.h"
+#include "common/ModuloTessaura.h"
+#include "common/Twips.h"
+#include "projects/Projetos.h"
+
+#include <QDateTime>
+#include <QFocusEvent>
+#include <QMainWindow>
+#include <QTimer>
+
+REGISTRAR_JANELA(frmSalvar)
+
+namespace MT = ModuloTessaura;
+
+using Projetos::Criar;
+using Projetos::Rotulo;
+
+frmSalvar::frmSalvar() : Dialogo(nullptr)
+{
+    setWindowTitle(QStringLiteral("Vazora - Salvar como..."));
+    setFixedSize(Twips::Px(6855), Twips::Px(4650 - 405));
+
+    Label2 = Rotulo(this, "Label2", QStringLiteral("Projetos "), 240, 400);
+    FlexSave = Projetos::CriarGrade(this, QStringLiteral("FlexSave"));
+    Twips::Posicionar(FlexSave, 240, 720, 6375, 1575);
+    Label1 = Rotulo(this, "Label1", QStringLiteral("Nome do projeto:"), 240, 2550);
+    Text1 = Criar<QLineEdit>(this, "Text1", 1800, 2490, 4815, 345);
+
+    Image3 = new Projetos::IconeOpcoes(this);
+    Image3->setObjectName(QStringLiteral("Image3"));
+    Twips::Posicionar(Image3, 240, 3000, 270, 270);
+    Label3 = Rotulo(this, "Label3", QStringLiteral("Opções"), 600, 3015);
+    Projetos::CriarImagensOpcoes(this);
+
+    Frame1 = Criar<QGroupBox>(this, "Frame1", 240, 3480, 6375, 2415);
+    Label4 = Rotulo(Frame1, "Label4", QStringLiteral("Senha de proteção:"), 240, 420);
+    Text2 = Criar<QLineEdit>(Frame1, "Text2", 2280, 360, 1575, 345);
+    Text2->setEchoMode(QLineEdit::Password);
+    Text2->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
+    Text2->setMaxLength(8);
+    Text2->setToolTip(QStringLiteral("Digite uma senha com até 8 dígitos"));
+    Label5 = Rotulo(Frame1, "Label5", QStringLiteral("Responsável:"), 240, 900);
+    Text3 = Criar<QLineEdit>(Frame1, "Text3", 2280, 840, 3855, 345);
+    Label6 = Rotulo(Frame1, "Label6", QStringLiteral("Descrição do projeto:"), 240, 1380);
+    Text4 = Criar<CaixaTextoMultilinha>(Frame1, "Text4", 2280, 1320, 3855, 915);
+    Text4->DefinirTamanhoMaximo(100);
+    Text4->setTabChangesFocus(true);
+    Frame1->hide();
+
+    CommandButton1 = Criar<QPushButton>(this, "CommandButton1", 1320, 3600, 1695, 480);
+    CommandButton1->setText(QStringLiteral("Salvar"));
+    CommandButton1->setDefault(true);
+    CommandButton2 = Criar<QPushButton>(this, "CommandButton2", 3840, 3600, 1695, 480);
+    CommandButton2->setText(QStringLiteral("Cancelar"));
+
+    m_painel = std::make_unique<Projetos::PainelOpcoes>(this, Frame1, Image3, CommandButton1, CommandButton2,
+                                          Projetos::LayoutOpcoes{7185, 4650, 1100, 6120, 3600});
+    setTabOrder(Text1, Text2);
+    setTabOrder(Text2, Text3);
+    setTabOrder(Text3, Text4);
+    setTabOrder(Text4, CommandButton1);
+    setTabOrder(CommandButton1, CommandButton2);
+
+    connect(FlexSave, &QTableWidget::cellClicked, this, [this](int linha, int) { FlexSave_Click(linha); });
+    connect(Image3, &Projetos::IconeOpcoes::clicado, this, &frmSalvar::Image3_Click);
+    connect(CommandButton1, &QPushButton::clicked, this, &frmSalvar::CommandButton1_Click);
+    connect(CommandButton2, &QPushButton::clicked, this, &frmSalvar::CommandButton2_Click);
+    Text1->installEventFilter(this);
+}
+
+bool frmSalvar::eventFilter(QObject* obj, QEvent* ev)
+{
+    if (obj == Text1 && ev->type() == QEvent::FocusIn) {
+        const Qt::FocusReason motivo = static_cast<QFocusEvent*>(ev)->reason();
+        if (motivo != Qt::ActiveWindowFocusReason && motivo != Qt::PopupFocusReason)
+            QTimer::singleShot(0, this, [this] { Text1_GotFocus(); });
+    }
+    return Dialogo::eventFilter(obj, ev);
+}
+
+void frmSalvar::Form_Activate()
+{
+    Projetos::PreencherGrade(FlexSave, MT::rsSaveNome.get(), MT::NumeroProjetos);
+    m_painel->Iniciar();
+}
+
+void frmSalvar::FlexSave_Click(int linha)
+{
+    const QTableWidgetItem* item = FlexSave->item(linha, 0);
+    Text1->setText(item ? item->text() : QString());
+    MT::NomeProjeto = Text1->text();
+}
+
+void frmSalvar::Text1_GotFocus()
+{
+    if (Text1->hasFocus())
+        Text1->selectAll();
+}
+
+void frmSalvar::Image3_Click()
+{
+    m_painel->Alternar();
+}
+
+void frmSalvar::entregarValores()
+{
+    MT::NomeProjeto = Text1->text();
+    MT::SenhaDigitada = Text2->text();
+    MT::ResponsavelProjeto = Text3->text();
+    MT::DescricaoProjeto = Text4->Texto();
+}
+
+void frmSalvar::CommandButton1_Click()
+{
+    for (int linha = 0; linha < MT::NumeroProjetos && linha < FlexSave->rowCount(); ++linha) {
+        const QTableWidgetItem* nome = FlexSave->item(linha, 0);
+        if (!nome || nome->text() != Text1->text())
+            continue;
+        const QDateTime agora = QDateTime::currentDateTime();
+        const QString pergunta =
+            QStringLiteral("Deseja substituir o projeto ") + nome->text() + QStringLiteral(" ( ")
+            + FlexSave->item(linha, 1)->text() + QStringLiteral(" ) ") + QStringLiteral(" por ")
+            + Text1->text() + QStringLiteral(" ( ") + Projetos::TextoData(agora.date())
+            + QStringLiteral(" - ") + Projetos::TextoHora(agora.time()) + QStringLiteral(" ) ")
+            + QStringLiteral(" ?");
+        if (Mensagens::Mostrar(pergunta, Mensagens::Icone::Pergunta, Mensagens::Botoes::SimNao)
+            != Mensagens::Resposta::Sim) {
+            Text1->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+        entregarValores();
+    }
+    if (Text1->text().isEmpty()) {
+        Mensagens::Mostrar(QStringLiteral("Você deve dar um nome ao projeto antes de salvá-lo!"),
+                           Mensagens::Icone::Critico, Mensagens::Botoes::OK, QStringLiteral("Vazora"));
+        Text1->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    entregarValores();
+    if (QMainWindow* principal = Janelas::Principal())
+        principal->setWindowTitle(QStringLiteral("Vazora - ") + MT::NomeProjeto);
+    MT::SalvamentoCancelado = false;
+    Janelas::Descarregar(this);
+}
+
+void frmSalvar::CommandButton2_Click()
+{
+    Janelas::Descarregar(this);
+    MT::SalvamentoCancelado = true;
+}
+
+void frmSalvar::reject()
+{
+    CommandButton2_Click();
+}
