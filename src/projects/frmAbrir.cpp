@@ -26,8 +26,8 @@ frmAbrir::frmAbrir() : Dialogo(nullptr)
     FlexAbrir = Projetos::CriarGrade(this, QStringLiteral("FlexAbrir"));
     Twips::Posicionar(FlexAbrir, 240, 720, 6375, 1575);
     Label1 = Rotulo(this, "Label1", QStringLiteral("Nome do projeto:"), 240, 2550);
-    Label4 = Rotulo(this, "Label4", QStringLiteral("Projeto"), 1800, 2550);
-    Label4->setFixedWidth(Twips::Px(4815));
+    Label4 = Rotulo(this, "Label4", QStringLiteral("Projeto"), 1920, 2550);
+    Label4->setFixedWidth(Twips::Px(4695));
 
     Image3 = new Projetos::IconeOpcoes(this);
     Image3->setObjectName(QStringLiteral("Image3"));

@@ -27,7 +27,7 @@ frmSalvar::frmSalvar() : Dialogo(nullptr)
     FlexSave = Projetos::CriarGrade(this, QStringLiteral("FlexSave"));
     Twips::Posicionar(FlexSave, 240, 720, 6375, 1575);
     Label1 = Rotulo(this, "Label1", QStringLiteral("Nome do projeto:"), 240, 2550);
-    Text1 = Criar<QLineEdit>(this, "Text1", 1800, 2490, 4815, 345);
+    Text1 = Criar<QLineEdit>(this, "Text1", 1920, 2490, 4695, 345);
 
     Image3 = new Projetos::IconeOpcoes(this);
     Image3->setObjectName(QStringLiteral("Image3"));

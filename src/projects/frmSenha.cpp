@@ -14,7 +14,7 @@ frmSenha::frmSenha() : Dialogo(nullptr)
 {
     s_respondida = false;
     setWindowTitle(QStringLiteral("Abrir - Senha"));
-    setFixedSize(Twips::Px(4680), Twips::Px(1800));
+    setFixedSize(Twips::Px(4680), Twips::Px(1440));
     Label1 = Projetos::Rotulo(this, "Label1", QStringLiteral("Digite a senha para entrar no projeto:"),
                               240, 240);
     Text1 = Criar<QLineEdit>(this, "Text1", 240, 720, 2895, 345);
