@@ -38,20 +38,7 @@ QPixmap figuraOpcoes(bool aberto)
     return p;
 }
 
-// Window frame (title bar and borders) included in a dialog's designed height.
-constexpr int kMoldura = 405;
-
-}  // namespace
-
-QLabel* Rotulo(QWidget* pai, const char* nome, const QString& texto, int left, int top)
-{
-    auto* l = Criar<QLabel>(pai, nome, left, top, 1800, 255);
-    l->setText(texto);
-    l->resize(std::max(l->width(), l->sizeHint().width()), std::max(l->height(), l->sizeHint().height()));
-    return l;
-}
-
-QTableWidget* CriarGrade(QWidget* pai, const QString& nome)
+QTableWidget* criarGrade(QWidget* pai, const QString& nome)
 {
     auto* grade = new QTableWidget(0, 2, pai);
     grade->setObjectName(nome);
@@ -64,6 +51,19 @@ QTableWidget* CriarGrade(QWidget* pai, const QString& nome)
     grade->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     grade->verticalHeader()->setDefaultSectionSize(grade->fontMetrics().height() + 6);
     return grade;
+}
+
+// Window frame (title bar and borders) included in a dialog's designed height.
+constexpr int kMoldura = 405;
+
+}  // namespace
+
+QLabel* Rotulo(QWidget* pai, const char* nome, const QString& texto, int left, int top)
+{
+    auto* l = Criar<QLabel>(pai, nome, left, top, 1800, 255);
+    l->setText(texto);
+    l->resize(std::max(l->width(), l->sizeHint().width()), std::max(l->height(), l->sizeHint().height()));
+    return l;
 }
 
 void PreencherGrade(QTableWidget* grade, Banco::Recordset* rs, int numero)
@@ -112,55 +112,62 @@ void IconeOpcoes::mousePressEvent(QMouseEvent* e)
     QLabel::mousePressEvent(e);
 }
 
-void CriarImagensOpcoes(QWidget* pai)
+DialogoProjetos::DialogoProjetos(const QString& titulo, const QString& nomeGrade, int alturaFrame,
+                                 int topoBotoes, const QString& textoBotao1, LayoutOpcoes layout)
+    : Dialogo(nullptr), m_layout(layout)
 {
+    setWindowTitle(titulo);
+    setFixedSize(Twips::Px(6855), Twips::Px(layout.alturaFechado - kMoldura));
+    Label2 = Rotulo(this, "Label2", QStringLiteral("Projetos "), 240, 400);
+    m_grade = criarGrade(this, nomeGrade);
+    Twips::Posicionar(m_grade, 240, 720, 6375, 1575);
+    Label1 = Rotulo(this, "Label1", QStringLiteral("Nome do projeto:"), 240, 2550);
+    Image3 = new IconeOpcoes(this);
+    Image3->setObjectName(QStringLiteral("Image3"));
+    Twips::Posicionar(Image3, 240, 3000, 270, 270);
+    Label3 = Rotulo(this, "Label3", QStringLiteral("Opções"), 600, 3015);
+    // The icon's two pictures, kept in hidden images: closed, open.
     for (const bool aberto : {false, true}) {
-        auto* imagem = new QLabel(pai);
+        auto* imagem = new QLabel(this);
         imagem->setObjectName(aberto ? QStringLiteral("Image2") : QStringLiteral("Image1"));
         imagem->setPixmap(figuraOpcoes(aberto));
         imagem->hide();
     }
+    Frame1 = Criar<QGroupBox>(this, "Frame1", 240, 3480, 6375, alturaFrame);
+    Frame1->hide();
+    CommandButton1 = Criar<QPushButton>(this, "CommandButton1", 1320, topoBotoes, 1695, 480);
+    CommandButton1->setText(textoBotao1);
+    CommandButton1->setDefault(true);
+    CommandButton2 = Criar<QPushButton>(this, "CommandButton2", 3840, topoBotoes, 1695, 480);
+    CommandButton2->setText(QStringLiteral("Cancelar"));
+    connect(Image3, &IconeOpcoes::clicado, this, &DialogoProjetos::Image3_Click);
 }
 
-PainelOpcoes::PainelOpcoes(QWidget* dialogo, QWidget* frame, IconeOpcoes* icone,
-                           QPushButton* botao1, QPushButton* botao2, LayoutOpcoes layout)
-    : m_dialogo(dialogo), m_frame(frame), m_icone(icone), m_botao1(botao1), m_botao2(botao2),
-      m_layout(layout)
+void DialogoProjetos::IniciarOpcoes()
 {
+    Image3->MostrarAberto(false);
+    m_topoAtivacao = y();
 }
 
-void PainelOpcoes::Iniciar()
+void DialogoProjetos::Image3_Click()
 {
-    m_icone->MostrarAberto(false);
-    m_topoAtivacao = m_dialogo->y();
+    const bool abrir = !Image3->Aberto();
+    Frame1->setVisible(abrir);
+    definirAltura(abrir ? m_layout.alturaAberto : m_layout.alturaFechado);
+    move(x(), abrir ? Twips::Px(m_layout.topoAberto) : m_topoAtivacao);
+    moverBotoes(abrir ? m_layout.botoesAberto : m_layout.botoesFechado);
+    Image3->MostrarAberto(abrir);
 }
 
-void PainelOpcoes::Alternar()
+void DialogoProjetos::moverBotoes(int topo)
 {
-    if (!m_icone->Aberto()) {
-        m_frame->show();
-        definirAltura(m_layout.alturaAberto);
-        m_dialogo->move(m_dialogo->x(), Twips::Px(m_layout.topoAberto));
-        moverBotoes(m_layout.botoesAberto);
-        m_icone->MostrarAberto(true);
-    } else {
-        m_frame->hide();
-        definirAltura(m_layout.alturaFechado);
-        m_dialogo->move(m_dialogo->x(), m_topoAtivacao);
-        moverBotoes(m_layout.botoesFechado);
-        m_icone->MostrarAberto(false);
-    }
+    CommandButton1->move(CommandButton1->x(), Twips::Px(topo));
+    CommandButton2->move(CommandButton2->x(), Twips::Px(topo));
 }
 
-void PainelOpcoes::moverBotoes(int topo)
+void DialogoProjetos::definirAltura(int altura)
 {
-    m_botao1->move(m_botao1->x(), Twips::Px(topo));
-    m_botao2->move(m_botao2->x(), Twips::Px(topo));
-}
-
-void PainelOpcoes::definirAltura(int altura)
-{
-    m_dialogo->setFixedHeight(Twips::Px(altura - kMoldura));
+    setFixedHeight(Twips::Px(altura - kMoldura));
 }
 
 }  // namespace Projetos

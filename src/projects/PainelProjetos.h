@@ -1,11 +1,12 @@
 #pragma once
-// What the save and open dialogs share: the grid of saved projects and the
-// options panel that opens and closes under the name.
+// What the save and open dialogs share: the grid of saved projects, the name
+// row, the options panel that opens and closes under it, and the two buttons.
 #include "common/Banco.h"
+#include "common/Janelas.h"
 #include "common/Twips.h"
 
+#include <QGroupBox>
 #include <QLabel>
-#include <QObject>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -22,14 +23,11 @@ template <class T> T* Criar(QWidget* pai, const char* nome, int left, int top, i
 // A label at (left, top), at least as large as its text.
 QLabel* Rotulo(QWidget* pai, const char* nome, const QString& texto, int left, int top);
 
-// The grid of saved projects: column "Projetos", column "Última atualização".
-QTableWidget* CriarGrade(QWidget* pai, const QString& nome);
 // Fills the grid with the first `numero` projects of rs (from its first row)
 // and one empty row after them.
 void PreencherGrade(QTableWidget* grade, Banco::Recordset* rs, int numero);
 
-// The clickable icon that opens and closes the options panel, with its two
-// pictures kept in hidden images (closed, open).
+// The clickable icon that opens and closes the options panel.
 class IconeOpcoes : public QLabel {
     Q_OBJECT
 public:
@@ -47,11 +45,8 @@ private:
     bool m_aberto = false;
 };
 
-// Hidden images holding the icon's pictures, named as the dialogs name them.
-void CriarImagensOpcoes(QWidget* pai);
-
-// The panel's two layouts: the dialog's height (in twips, window frame
-// included) and the buttons' top for each, and the dialog's top when open.
+// The options panel's two layouts: the dialog's height (in twips, window
+// frame included) and the buttons' top for each, and the dialog's top when open.
 struct LayoutOpcoes {
     int alturaAberto;
     int alturaFechado;
@@ -60,26 +55,36 @@ struct LayoutOpcoes {
     int botoesFechado;
 };
 
-// Opens and closes the panel: the dialog grows and moves up, the buttons go
-// below the panel; closing brings the dialog back to the top it had when it
-// was activated.
-class PainelOpcoes {
+// A dialog over the saved projects. Opening the options panel grows the
+// dialog, moves it up and puts the buttons below the panel; closing it brings
+// the dialog back to the top it had when it was activated.
+class DialogoProjetos : public Dialogo {
+    Q_OBJECT
 public:
-    PainelOpcoes(QWidget* dialogo, QWidget* frame, IconeOpcoes* icone, QPushButton* botao1,
-                 QPushButton* botao2, LayoutOpcoes layout);
+    // Built in the closed layout with the buttons at topoBotoes.
+    DialogoProjetos(const QString& titulo, const QString& nomeGrade, int alturaFrame,
+                    int topoBotoes, const QString& textoBotao1, LayoutOpcoes layout);
+
+    void Image3_Click();
+
+    QLabel* Label2;
+    QLabel* Label1;
+    QLabel* Label3;
+    IconeOpcoes* Image3;
+    QGroupBox* Frame1;
+    QPushButton* CommandButton1;
+    QPushButton* CommandButton2;
+
+protected:
     // At activation: the closed picture, and the dialog's top recorded.
-    void Iniciar();
-    void Alternar();
+    void IniciarOpcoes();
+    QTableWidget* Grade() const { return m_grade; }
 
 private:
     void moverBotoes(int topo);
     void definirAltura(int altura);
 
-    QWidget* m_dialogo;
-    QWidget* m_frame;
-    IconeOpcoes* m_icone;
-    QPushButton* m_botao1;
-    QPushButton* m_botao2;
+    QTableWidget* m_grade;
     LayoutOpcoes m_layout;
     int m_topoAtivacao = 0;
 };

@@ -17,25 +17,13 @@ namespace {
 const QString kTitulo = QStringLiteral("Análise Tessaura");
 }
 
-frmAbrir::frmAbrir() : Dialogo(nullptr)
+frmAbrir::frmAbrir()
+    : DialogoProjetos(QStringLiteral("Abrir Projeto"), QStringLiteral("FlexAbrir"), 1935, 3480,
+                      QStringLiteral("Abrir"), {6765, 4740, 1100, 5640, 3600})
 {
-    setWindowTitle(QStringLiteral("Abrir Projeto"));
-    setFixedSize(Twips::Px(6855), Twips::Px(4740 - 405));
-
-    Label2 = Rotulo(this, "Label2", QStringLiteral("Projetos "), 240, 400);
-    FlexAbrir = Projetos::CriarGrade(this, QStringLiteral("FlexAbrir"));
-    Twips::Posicionar(FlexAbrir, 240, 720, 6375, 1575);
-    Label1 = Rotulo(this, "Label1", QStringLiteral("Nome do projeto:"), 240, 2550);
+    FlexAbrir = Grade();
     Label4 = Rotulo(this, "Label4", QStringLiteral("Projeto"), 1920, 2550);
     Label4->setFixedWidth(Twips::Px(4695));
-
-    Image3 = new Projetos::IconeOpcoes(this);
-    Image3->setObjectName(QStringLiteral("Image3"));
-    Twips::Posicionar(Image3, 240, 3000, 270, 270);
-    Label3 = Rotulo(this, "Label3", QStringLiteral("Opções"), 600, 3015);
-    Projetos::CriarImagensOpcoes(this);
-
-    Frame1 = Criar<QGroupBox>(this, "Frame1", 240, 3480, 6375, 1935);
     Label5 = Rotulo(Frame1, "Label5", QStringLiteral("Responsável:"), 240, 420);
     Text3 = Criar<QLineEdit>(Frame1, "Text3", 2280, 360, 3855, 345);
     Text3->setReadOnly(true);
@@ -43,27 +31,15 @@ frmAbrir::frmAbrir() : Dialogo(nullptr)
     Text4 = Criar<CaixaTextoMultilinha>(Frame1, "Text4", 2280, 840, 3855, 915);
     Text4->setReadOnly(true);
     Text4->DefinirTamanhoMaximo(100);
-    Frame1->hide();
-
-    CommandButton1 = Criar<QPushButton>(this, "CommandButton1", 1320, 3480, 1695, 480);
-    CommandButton1->setText(QStringLiteral("Abrir"));
-    CommandButton1->setDefault(true);
-    CommandButton2 = Criar<QPushButton>(this, "CommandButton2", 3840, 3480, 1695, 480);
-    CommandButton2->setText(QStringLiteral("Cancelar"));
-
-    m_painel = std::make_unique<Projetos::PainelOpcoes>(this, Frame1, Image3, CommandButton1,
-                                                        CommandButton2,
-                                                        Projetos::LayoutOpcoes{6765, 4740, 1100, 5640, 3600});
 
     connect(FlexAbrir, &QTableWidget::cellClicked, this, [this](int linha, int) { FlexAbrir_Click(linha); });
-    connect(Image3, &Projetos::IconeOpcoes::clicado, this, &frmAbrir::Image3_Click);
     connect(CommandButton1, &QPushButton::clicked, this, &frmAbrir::CommandButton1_Click);
     connect(CommandButton2, &QPushButton::clicked, this, &frmAbrir::CommandButton2_Click);
 }
 
 void frmAbrir::Form_Activate()
 {
-    m_painel->Iniciar();
+    IniciarOpcoes();
     preencher();
 }
 
@@ -101,11 +77,6 @@ bool frmAbrir::selecionar(const QString& projeto)
         return true;
     }
     return false;
-}
-
-void frmAbrir::Image3_Click()
-{
-    m_painel->Alternar();
 }
 
 bool frmAbrir::tratarProjetoEmAndamento()

@@ -4,7 +4,6 @@
 // password. No part of the system loads a saved project back: a granted open
 // only closes the dialog.
 #include "common/Banco.h"
-#include "common/Janelas.h"
 #include "projects/PainelProjetos.h"
 
 #include <QGroupBox>
@@ -12,34 +11,25 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
-#include <memory>
 
 class CaixaTextoMultilinha;
 
-class frmAbrir : public Dialogo {
+class frmAbrir : public Projetos::DialogoProjetos {
     Q_OBJECT
 public:
     frmAbrir();
 
     void Form_Activate() override;
     void FlexAbrir_Click(int linha);
-    void Image3_Click();
     void CommandButton1_Click();  // "Abrir"
     void CommandButton2_Click();  // "Cancelar"
 
-    QLabel* Label2;
     QTableWidget* FlexAbrir;
-    QLabel* Label1;
     QLabel* Label4;
-    QLabel* Label3;
-    Projetos::IconeOpcoes* Image3;
-    QGroupBox* Frame1;
     QLabel* Label5;
     QLineEdit* Text3;
     QLabel* Label6;
     CaixaTextoMultilinha* Text4;
-    QPushButton* CommandButton1;
-    QPushButton* CommandButton2;
 
 private:
     // The list read again; a project selected before stays selected.
@@ -56,5 +46,4 @@ private:
     short m_numeroProjetos = 0;
     QString m_senhaGuardada;
     bool m_temSelecao = false;
-    std::unique_ptr<Projetos::PainelOpcoes> m_painel;
 };

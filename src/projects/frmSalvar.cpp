@@ -18,24 +18,13 @@ namespace MT = ModuloTessaura;
 using Projetos::Criar;
 using Projetos::Rotulo;
 
-frmSalvar::frmSalvar() : Dialogo(nullptr)
+frmSalvar::frmSalvar()
+    : DialogoProjetos(QStringLiteral("Vazora - Salvar como..."), QStringLiteral("FlexSave"), 2415, 3600,
+                      QStringLiteral("Salvar"), {7185, 4650, 1100, 6120, 3600})
 {
-    setWindowTitle(QStringLiteral("Vazora - Salvar como..."));
-    setFixedSize(Twips::Px(6855), Twips::Px(4650 - 405));
-
-    Label2 = Rotulo(this, "Label2", QStringLiteral("Projetos "), 240, 400);
-    FlexSave = Projetos::CriarGrade(this, QStringLiteral("FlexSave"));
-    Twips::Posicionar(FlexSave, 240, 720, 6375, 1575);
-    Label1 = Rotulo(this, "Label1", QStringLiteral("Nome do projeto:"), 240, 2550);
+    FlexSave = Grade();
     Text1 = Criar<QLineEdit>(this, "Text1", 1920, 2490, 4695, 345);
 
-    Image3 = new Projetos::IconeOpcoes(this);
-    Image3->setObjectName(QStringLiteral("Image3"));
-    Twips::Posicionar(Image3, 240, 3000, 270, 270);
-    Label3 = Rotulo(this, "Label3", QStringLiteral("Opções"), 600, 3015);
-    Projetos::CriarImagensOpcoes(this);
-
-    Frame1 = Criar<QGroupBox>(this, "Frame1", 240, 3480, 6375, 2415);
     Label4 = Rotulo(Frame1, "Label4", QStringLiteral("Senha de proteção:"), 240, 420);
     Text2 = Criar<QLineEdit>(Frame1, "Text2", 2280, 360, 1575, 345);
     Text2->setEchoMode(QLineEdit::Password);
@@ -48,16 +37,6 @@ frmSalvar::frmSalvar() : Dialogo(nullptr)
     Text4 = Criar<CaixaTextoMultilinha>(Frame1, "Text4", 2280, 1320, 3855, 915);
     Text4->DefinirTamanhoMaximo(100);
     Text4->setTabChangesFocus(true);
-    Frame1->hide();
-
-    CommandButton1 = Criar<QPushButton>(this, "CommandButton1", 1320, 3600, 1695, 480);
-    CommandButton1->setText(QStringLiteral("Salvar"));
-    CommandButton1->setDefault(true);
-    CommandButton2 = Criar<QPushButton>(this, "CommandButton2", 3840, 3600, 1695, 480);
-    CommandButton2->setText(QStringLiteral("Cancelar"));
-
-    m_painel = std::make_unique<Projetos::PainelOpcoes>(this, Frame1, Image3, CommandButton1, CommandButton2,
-                                          Projetos::LayoutOpcoes{7185, 4650, 1100, 6120, 3600});
     setTabOrder(Text1, Text2);
     setTabOrder(Text2, Text3);
     setTabOrder(Text3, Text4);
@@ -65,7 +44,6 @@ frmSalvar::frmSalvar() : Dialogo(nullptr)
     setTabOrder(CommandButton1, CommandButton2);
 
     connect(FlexSave, &QTableWidget::cellClicked, this, [this](int linha, int) { FlexSave_Click(linha); });
-    connect(Image3, &Projetos::IconeOpcoes::clicado, this, &frmSalvar::Image3_Click);
     connect(CommandButton1, &QPushButton::clicked, this, &frmSalvar::CommandButton1_Click);
     connect(CommandButton2, &QPushButton::clicked, this, &frmSalvar::CommandButton2_Click);
     Text1->installEventFilter(this);
@@ -78,13 +56,13 @@ bool frmSalvar::eventFilter(QObject* obj, QEvent* ev)
         if (motivo != Qt::ActiveWindowFocusReason && motivo != Qt::PopupFocusReason)
             QTimer::singleShot(0, this, [this] { Text1_GotFocus(); });
     }
-    return Dialogo::eventFilter(obj, ev);
+    return DialogoProjetos::eventFilter(obj, ev);
 }
 
 void frmSalvar::Form_Activate()
 {
     Projetos::PreencherGrade(FlexSave, MT::rsSaveNome.get(), MT::NumeroProjetos);
-    m_painel->Iniciar();
+    IniciarOpcoes();
 }
 
 void frmSalvar::FlexSave_Click(int linha)
@@ -98,11 +76,6 @@ void frmSalvar::Text1_GotFocus()
 {
     if (Text1->hasFocus())
         Text1->selectAll();
-}
-
-void frmSalvar::Image3_Click()
-{
-    m_painel->Alternar();
 }
 
 void frmSalvar::entregarValores()

@@ -2,7 +2,6 @@
 // The save dialog: the project's name, optionally a password, a responsible
 // person and a description, over the list of the projects already saved. It
 // only collects the values; the save writes them.
-#include "common/Janelas.h"
 #include "projects/PainelProjetos.h"
 
 #include <QGroupBox>
@@ -10,11 +9,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
-#include <memory>
 
 class CaixaTextoMultilinha;
 
-class frmSalvar : public Dialogo {
+class frmSalvar : public Projetos::DialogoProjetos {
     Q_OBJECT
 public:
     frmSalvar();
@@ -22,34 +20,24 @@ public:
     void Form_Activate() override;
     void FlexSave_Click(int linha);
     void Text1_GotFocus();
-    void Image3_Click();
     void CommandButton1_Click();  // "Salvar"
     void CommandButton2_Click();  // "Cancelar"
 
     // The close box and Esc cancel, as "Cancelar" does.
     void reject() override;
 
-    QLabel* Label2;
     QTableWidget* FlexSave;
-    QLabel* Label1;
     QLineEdit* Text1;
-    QLabel* Label3;
-    Projetos::IconeOpcoes* Image3;
-    QGroupBox* Frame1;
     QLabel* Label4;
     QLineEdit* Text2;
     QLabel* Label5;
     QLineEdit* Text3;
     QLabel* Label6;
     CaixaTextoMultilinha* Text4;
-    QPushButton* CommandButton1;
-    QPushButton* CommandButton2;
 
 protected:
     bool eventFilter(QObject* obj, QEvent* ev) override;
 
 private:
     void entregarValores();
-
-    std::unique_ptr<Projetos::PainelOpcoes> m_painel;
 };
