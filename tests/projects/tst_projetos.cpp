@@ -4,6 +4,9 @@
 
 #include "common/CaixaTexto.h"
 #include "common/ModuloTessaura.h"
+#include "entry/CaixaNumerica.h"
+#include "entry/frmImpacto.h"
+#include "entry/frmObjetivo.h"
 #include "projects/Senha.h"
 #include "projects/frmAbrir.h"
 #include "projects/frmSalvar.h"
@@ -272,6 +275,38 @@ private slots:
         });
         salvar(s);
         QCOMPARE(g_dialogos + Teste::Linhas("tblSaveNome"), 1);
+    }
+
+    // What the entry windows show is saved, each window's entries in the row of
+    // the alternative it shows.
+    void janelasDeEntradaAbertas_data()
+    {
+        QTest::addColumn<bool>("porAlternativa");
+        QTest::addColumn<QString>("esperado");
+        QTest::newRow("por critério") << false << "NULL|NULL|3.0;20|200|NULL;NULL|NULL|NULL";
+        QTest::newRow("por alternativa") << true << "20|200|3.0;NULL|NULL|NULL;NULL|NULL|NULL";
+    }
+    void janelasDeEntradaAbertas()
+    {
+        QFETCH(bool, porAlternativa);
+        QFETCH(QString, esperado);
+        Teste::Sessao s;
+        s.Principal();
+        Teste::Projeto(3, porAlternativa);
+        auto* objetivo = s.Mostrar<frmObjetivo>();
+        auto* impacto = s.Mostrar<frmImpacto>();
+        if (!porAlternativa)
+            QTest::mouseClick(objetivo->Command2, Qt::LeftButton);  // the objective walks to alt2
+        objetivo->Text1->setText("20");
+        objetivo->Text2->setText("200");
+        MapaImpacto::PaginaImpacto p = MapaImpacto::PaginaImpacto::Vazia(MapaImpacto::Recarga::Nenhuma);
+        p.qalvo = "3";
+        impacto->MostrarPagina(p);
+        aoExibir<frmSalvar>([](frmSalvar* d) { preencher(d, "Obra"); });
+        salvar(s);
+        QCOMPARE(Teste::Coluna("SELECT group_concat(quote(TR)||'|'||quote(TRD)||'|'||quote(Qalvo), ';') "
+                               "FROM tblSave").value(0).toString(), esperado);
+        QVERIFY(Janelas::Visivel(objetivo) && Janelas::Visivel(impacto));
     }
 
     // A project saved with a password and details is listed with them; the
