@@ -83,6 +83,7 @@ void PreencherGrade(QTableWidget* grade, Banco::Recordset* rs, int numero)
             rs->MoveNext();
         }
     }
+    grade->setCurrentItem(nullptr);
     grade->setColumnWidth(0, Twips::Px(3000));
     grade->setColumnWidth(1, Twips::Px(2000));
     // A date and time longer than the column in this locale widens it.

@@ -111,11 +111,12 @@ void SalvarProjeto()
     MT::rsSave = Banco::Recordset::Abrir(MT::dbSave, QStringLiteral("tblSave"));
     MT::rsSaveOrigem = Banco::Recordset::Abrir(MT::dbSave, QStringLiteral("tblTessaura"));
     MT::NumeroProjetos = ContarProjetos(MT::rsSaveNome.get());
+    const bool aberto = MT::rsSaveNome && MT::rsSave && MT::rsSaveOrigem;
 
-    if (MT::PedirNomeAoSalvar && !pedirNome())
+    if (aberto && MT::PedirNomeAoSalvar && !pedirNome())
         return;
 
-    bool ok = MT::rsSaveNome && MT::rsSave && MT::rsSaveOrigem;
+    bool ok = aberto;
     {
         Banco::Transacao transacao(MT::dbSave);
         ok = ok && transacao.Iniciada() && apagarProjeto(*MT::rsSave, MT::NomeProjeto)

@@ -23,6 +23,8 @@ public:
     void FlexAbrir_Click(int linha);
     void CommandButton1_Click();  // "Abrir"
     void CommandButton2_Click();  // "Cancelar"
+    // The close box and Esc close the dialog as "Cancelar" does.
+    void reject() override { CommandButton2_Click(); }
 
     QTableWidget* FlexAbrir;
     QLabel* Label4;
