@@ -16,7 +16,6 @@ private slots:
         QTest::addColumn<QString>("embaralhada");
         QTest::newRow("vazia") << "" << "";
         QTest::newRow("minúsculas") << "abc" << "áâã";
-        QTest::newRow("maiúscula") << "A" << "°";
         QTest::newRow("letra em outra caixa") << "N" << "¿";
         QTest::newRow("159 fica") << "n" << "Ÿ";
         // The seventh character meets the first key letter again.
@@ -24,7 +23,6 @@ private slots:
         QTest::newRow("127 fica") << "Ž" << "\x7f";
         QTest::newRow("31 fica") << "î" << "\x1f";
         QTest::newRow("abaixo de 31 volta") << "ñ" << "q";
-        QTest::newRow("euro") << "€" << "q";
         QTest::newRow("fora da página conta como ?") << "ő" << "Î";
         QTest::newRow("mista") << "Senha#9é" << "¢åîèáÎÈi";
     }
