@@ -3,7 +3,6 @@
 #include "common/Twips.h"
 #include "projects/Projetos.h"
 
-#include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -38,21 +37,6 @@ QPixmap figuraOpcoes(bool aberto)
     return p;
 }
 
-QTableWidget* criarGrade(QWidget* pai, const QString& nome)
-{
-    auto* grade = new QTableWidget(0, 2, pai);
-    grade->setObjectName(nome);
-    grade->setHorizontalHeaderLabels({QStringLiteral("Projetos"), QStringLiteral("Última atualização")});
-    grade->verticalHeader()->hide();
-    grade->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grade->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grade->setSelectionMode(QAbstractItemView::SingleSelection);
-    grade->horizontalHeader()->setHighlightSections(false);
-    grade->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    grade->verticalHeader()->setDefaultSectionSize(grade->fontMetrics().height() + 6);
-    return grade;
-}
-
 // Window frame (title bar and borders) included in a dialog's designed height.
 constexpr int kMoldura = 405;
 
@@ -66,31 +50,25 @@ QLabel* Rotulo(QWidget* pai, const char* nome, const QString& texto, int left, i
     return l;
 }
 
-void PreencherGrade(QTableWidget* grade, Banco::Recordset* rs, int numero)
+void PreencherGrade(GradeFlex* grade, Banco::Recordset* rs, int numero)
 {
-    grade->clearContents();
-    grade->setRowCount(std::max(numero, 0) + 1);
-    for (int linha = 0; linha < grade->rowCount(); ++linha) {
-        for (int coluna = 0; coluna < 2; ++coluna)
-            grade->setItem(linha, coluna, new QTableWidgetItem());
-    }
+    grade->DefinirForma(std::max(numero, 0) + 2, 2);
+    grade->DefinirFixas(1, 0);
+    grade->DefinirTexto(0, 0, QStringLiteral("Projetos"));
+    grade->DefinirTexto(0, 1, QStringLiteral("Última atualização"));
+    grade->DefinirLarguraColuna(0, 3000);
+    grade->DefinirLarguraColuna(1, 2000);
     if (rs) {
         rs->MoveFirst();
-        for (int linha = 0; !rs->EOF_() && linha < numero; ++linha) {
-            grade->item(linha, 0)->setText(rs->Campo(QStringLiteral("Projeto")).toString());
-            grade->item(linha, 1)->setText(
-                TextoAtualizacao(rs->Campo(QStringLiteral("Data")), rs->Campo(QStringLiteral("Time"))));
+        for (int linha = 1; !rs->EOF_() && linha <= numero; ++linha) {
+            grade->DefinirTexto(linha, 0, rs->Campo(QStringLiteral("Projeto")).toString());
+            grade->DefinirTexto(
+                linha, 1, TextoAtualizacao(rs->Campo(QStringLiteral("Data")), rs->Campo(QStringLiteral("Time"))));
             rs->MoveNext();
         }
     }
-    grade->setCurrentItem(nullptr);
-    grade->setColumnWidth(0, Twips::Px(3000));
-    grade->setColumnWidth(1, Twips::Px(2000));
     // A date and time longer than the column in this locale widens it.
-    int largura = grade->columnWidth(1);
-    for (int linha = 0; linha < grade->rowCount(); ++linha)
-        largura = std::max(largura, grade->fontMetrics().horizontalAdvance(grade->item(linha, 1)->text()) + 12);
-    grade->setColumnWidth(1, largura);
+    grade->Acomodar(1);
 }
 
 IconeOpcoes::IconeOpcoes(QWidget* pai) : QLabel(pai)
@@ -120,7 +98,9 @@ DialogoProjetos::DialogoProjetos(const QString& titulo, const QString& nomeGrade
     setWindowTitle(titulo);
     setFixedSize(Twips::Px(6855), Twips::Px(layout.alturaFechado - kMoldura));
     Label2 = Rotulo(this, "Label2", QStringLiteral("Projetos "), 240, 400);
-    m_grade = criarGrade(this, nomeGrade);
+    m_grade = new GradeFlex(this);
+    m_grade->setObjectName(nomeGrade);
+    m_grade->setSelectionBehavior(QAbstractItemView::SelectRows);
     Twips::Posicionar(m_grade, 240, 720, 6375, 1575);
     Label1 = Rotulo(this, "Label1", QStringLiteral("Nome do projeto:"), 240, 2550);
     Image3 = new IconeOpcoes(this);

@@ -2,13 +2,13 @@
 // What the save and open dialogs share: the grid of saved projects, the name
 // row, the options panel that opens and closes under it, and the two buttons.
 #include "common/Banco.h"
+#include "common/GradeFlex.h"
 #include "common/Janelas.h"
 #include "common/Twips.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableWidget>
 
 namespace Projetos {
 
@@ -23,9 +23,9 @@ template <class T> T* Criar(QWidget* pai, const char* nome, int left, int top, i
 // A label at (left, top), at least as large as its text.
 QLabel* Rotulo(QWidget* pai, const char* nome, const QString& texto, int left, int top);
 
-// Fills the grid with the first `numero` projects of rs (from its first row)
-// and one empty row after them.
-void PreencherGrade(QTableWidget* grade, Banco::Recordset* rs, int numero);
+// Fills the grid: the header row, the first `numero` projects of rs (from its
+// first row) in rows 1.., and one empty row after them.
+void PreencherGrade(GradeFlex* grade, Banco::Recordset* rs, int numero);
 
 // The clickable icon that opens and closes the options panel.
 class IconeOpcoes : public QLabel {
@@ -78,13 +78,13 @@ public:
 protected:
     // At activation: the closed picture, and the dialog's top recorded.
     void IniciarOpcoes();
-    QTableWidget* Grade() const { return m_grade; }
+    GradeFlex* Grade() const { return m_grade; }
 
 private:
     void moverBotoes(int topo);
     void definirAltura(int altura);
 
-    QTableWidget* m_grade;
+    GradeFlex* m_grade;
     LayoutOpcoes m_layout;
     int m_topoAtivacao = 0;
 };

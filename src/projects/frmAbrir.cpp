@@ -32,7 +32,7 @@ frmAbrir::frmAbrir()
     Text4->setReadOnly(true);
     Text4->DefinirTamanhoMaximo(100);
 
-    connect(FlexAbrir, &QTableWidget::cellClicked, this, [this](int linha, int) { FlexAbrir_Click(linha); });
+    connect(FlexAbrir, &QAbstractItemView::clicked, this, [this](const QModelIndex& i) { FlexAbrir_Click(i.row()); });
     connect(CommandButton1, &QPushButton::clicked, this, &frmAbrir::CommandButton1_Click);
     connect(CommandButton2, &QPushButton::clicked, this, &frmAbrir::CommandButton2_Click);
 }
@@ -56,8 +56,9 @@ void frmAbrir::preencher()
 
 void frmAbrir::FlexAbrir_Click(int linha)
 {
-    const QTableWidgetItem* item = FlexAbrir->item(linha, 0);
-    Label4->setText(item ? item->text() : QString());
+    if (linha < 1)
+        return;  // the header row
+    Label4->setText(FlexAbrir->Texto(linha, 0));
     m_temSelecao = true;
     selecionar(Label4->text());
 }

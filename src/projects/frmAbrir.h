@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
 
 class CaixaTextoMultilinha;
 
@@ -26,7 +25,7 @@ public:
     // The close box and Esc close the dialog as "Cancelar" does.
     void reject() override { CommandButton2_Click(); }
 
-    QTableWidget* FlexAbrir;
+    GradeFlex* FlexAbrir;
     QLabel* Label4;
     QLabel* Label5;
     QLineEdit* Text3;

@@ -43,7 +43,7 @@ frmSalvar::frmSalvar()
     setTabOrder(Text4, CommandButton1);
     setTabOrder(CommandButton1, CommandButton2);
 
-    connect(FlexSave, &QTableWidget::cellClicked, this, [this](int linha, int) { FlexSave_Click(linha); });
+    connect(FlexSave, &QAbstractItemView::clicked, this, [this](const QModelIndex& i) { FlexSave_Click(i.row()); });
     connect(CommandButton1, &QPushButton::clicked, this, &frmSalvar::CommandButton1_Click);
     connect(CommandButton2, &QPushButton::clicked, this, &frmSalvar::CommandButton2_Click);
     Text1->installEventFilter(this);
@@ -67,8 +67,9 @@ void frmSalvar::Form_Activate()
 
 void frmSalvar::FlexSave_Click(int linha)
 {
-    const QTableWidgetItem* item = FlexSave->item(linha, 0);
-    Text1->setText(item ? item->text() : QString());
+    if (linha < 1)
+        return;  // the header row
+    Text1->setText(FlexSave->Texto(linha, 0));
     MT::NomeProjeto = Text1->text();
 }
 
@@ -88,14 +89,14 @@ void frmSalvar::entregarValores()
 
 void frmSalvar::CommandButton1_Click()
 {
-    for (int linha = 0; linha < MT::NumeroProjetos && linha < FlexSave->rowCount(); ++linha) {
-        const QTableWidgetItem* nome = FlexSave->item(linha, 0);
-        if (!nome || nome->text() != Text1->text())
+    for (int linha = 1; linha <= MT::NumeroProjetos && linha < FlexSave->Linhas(); ++linha) {
+        const QString nome = FlexSave->Texto(linha, 0);
+        if (nome != Text1->text())
             continue;
         const QDateTime agora = QDateTime::currentDateTime();
         const QString pergunta =
-            QStringLiteral("Deseja substituir o projeto ") + nome->text() + QStringLiteral(" ( ")
-            + FlexSave->item(linha, 1)->text() + QStringLiteral(" ) ") + QStringLiteral(" por ")
+            QStringLiteral("Deseja substituir o projeto ") + nome + QStringLiteral(" ( ")
+            + FlexSave->Texto(linha, 1) + QStringLiteral(" ) ") + QStringLiteral(" por ")
             + Text1->text() + QStringLiteral(" ( ") + Projetos::TextoData(agora.date())
             + QStringLiteral(" - ") + Projetos::TextoHora(agora.time()) + QStringLiteral(" ) ")
             + QStringLiteral(" ?");

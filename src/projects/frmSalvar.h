@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
 
 class CaixaTextoMultilinha;
 
@@ -26,7 +25,7 @@ public:
     // The close box and Esc cancel, as "Cancelar" does.
     void reject() override;
 
-    QTableWidget* FlexSave;
+    GradeFlex* FlexSave;
     QLineEdit* Text1;
     QLabel* Label4;
     QLineEdit* Text2;

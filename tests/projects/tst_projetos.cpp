@@ -168,8 +168,8 @@ private slots:
         Teste::Sessao s(locale);
         projeto();
         aoExibir<frmSalvar>([&](frmSalvar* d) {
-            QCOMPARE(d->FlexSave->rowCount(), 2);  // the saved project and an empty row
-            QCOMPARE(d->FlexSave->item(0, 1)->text(), guardado);
+            QCOMPARE(d->FlexSave->Linhas(), 3);  // header, the saved project, an empty row
+            QCOMPARE(d->FlexSave->Texto(1, 1), guardado);
             Teste::Substituir(d->Text1, "Leito");
             Teste::EnfileirarResposta(Resposta::Nao);
             QTest::mouseClick(d->CommandButton1, Qt::LeftButton);
@@ -204,7 +204,7 @@ private slots:
         salvar(s);
         const QString antes = loja();
         aoExibir<frmSalvar>([modo](frmSalvar* d) {
-            d->FlexSave_Click(0);
+            d->FlexSave_Click(1);
             if (modo == 0)
                 QTest::mouseClick(d->CommandButton2, Qt::LeftButton);
             else if (modo == 1)
@@ -260,9 +260,9 @@ private slots:
     {
         Teste::Sessao s;
         aoExibir<frmSalvar>([](frmSalvar* d) {
-            QCOMPARE(d->FlexSave->rowCount(), 1);  // empty store: the empty row only
+            QCOMPARE(d->FlexSave->Linhas(), 2);  // empty store: the header and an empty row
             d->Text1->setText("x");
-            d->FlexSave_Click(0);
+            d->FlexSave_Click(1);
             QTest::mouseClick(d->CommandButton1, Qt::LeftButton);
             QCOMPARE(Teste::TextosMostrados(), QStringList{"Você deve dar um nome ao projeto antes de salvá-lo!"});
             QCOMPARE(Teste::UltimaMensagem()->titulo, QStringLiteral("Vazora"));
@@ -322,15 +322,15 @@ private slots:
     {
         Teste::Sessao s;
         projetoProtegido(s);
-        frmAbrir* d = abrir(2);  // the empty row: no project
-        QCOMPARE(d->FlexAbrir->rowCount(), 3);
-        QCOMPARE(d->Label4->text() + d->FlexAbrir->item(0, 1)->text(), QStringLiteral("01/02/2000 - 08:30:00"));
-        d->FlexAbrir_Click(1);
+        frmAbrir* d = abrir(3);  // the empty row: no project
+        QCOMPARE(d->FlexAbrir->Linhas(), 4);
+        QCOMPARE(d->Label4->text() + d->FlexAbrir->Texto(1, 1), QStringLiteral("01/02/2000 - 08:30:00"));
+        d->FlexAbrir_Click(2);
         QCOMPARE((QStringList{d->Label4->text(), d->Text3->text(), d->Text4->Texto()}),
                  (QStringList{"Protegido", "Eng. Zé", "Várzea, 2ª etapa"}));
-        d->FlexAbrir_Click(2);  // the details stay
+        d->FlexAbrir_Click(3);  // the details stay
         QCOMPARE(d->Label4->text() + d->Text3->text(), QStringLiteral("Eng. Zé"));
-        d->FlexAbrir_Click(1);
+        d->FlexAbrir_Click(2);
 
         // The prompt's close box cancels, even with the right password typed before.
         MT::SenhaDigitada = QStringLiteral("Chave9ç");
@@ -351,7 +351,7 @@ private slots:
         QVERIFY(Teste::TextosMostrados().size() == 2 && !Janelas::Carregada("frmAbrir"));
 
         g_dialogos = 0;  // without a password no prompt
-        QTest::mouseClick(abrir(0)->CommandButton1, Qt::LeftButton);
+        QTest::mouseClick(abrir(1)->CommandButton1, Qt::LeftButton);
         QVERIFY(g_dialogos == 0 && !Janelas::Carregada("frmAbrir"));
     }
 
@@ -362,7 +362,7 @@ private slots:
         Teste::Sessao s;
         projetoProtegido(s);
         MT::ProjetoEmAndamento = true;
-        frmAbrir* d = abrir(0);
+        frmAbrir* d = abrir(1);
         Teste::EnfileirarResposta(Resposta::Nao);
         Teste::EnfileirarResposta(Resposta::Nao);
         QTest::mouseClick(d->CommandButton1, Qt::LeftButton);
@@ -377,13 +377,13 @@ private slots:
         QCOMPARE(Teste::TextosMostrados().last(), QStringLiteral("Continua abrindo"));
         QVERIFY(!Janelas::Carregada("frmAbrir"));
 
-        d = abrir(1);
+        d = abrir(2);
         Mensagens::LimparHistorico();
         Teste::AoExibirModal([](Dialogo* j) {
             if (auto* salvar = dynamic_cast<frmSalvar*>(j))
                 return preencher(salvar, "Novo nome");
             auto* aberto = Janelas::Obter<frmAbrir>();
-            QCOMPARE(QString::number(aberto->FlexAbrir->rowCount()) + aberto->Label4->text(), QStringLiteral("4Protegido"));
+            QCOMPARE(QString::number(aberto->FlexAbrir->Linhas()) + aberto->Label4->text(), QStringLiteral("5Protegido"));
             Teste::Digitar(static_cast<frmSenha*>(j)->Text1, "Chave9ç");
             QTest::mouseClick(static_cast<frmSenha*>(j)->Command1, Qt::LeftButton);
         });
