@@ -50,8 +50,6 @@ Entrada abrir(Teste::Sessao& s, int n, bool porAlternativa)
     Entrada e;
     e.objetivo = s.Mostrar<frmObjetivo>();
     e.impacto = s.Mostrar<frmImpacto>();
-    if (!Janelas::Carregar(QStringLiteral("frmInsercao")))
-        Janelas::RegistrarFabrica(QStringLiteral("frmInsercao"), [] { return new frmInsercao(); });
     e.insercao = s.Mostrar<frmInsercao>();
     return e;
 }
@@ -184,10 +182,6 @@ void TesteGravador::porCriterioCadaJanelaNaSuaLinha()
     QTest::mouseClick(Controle<QPushButton>(e.objetivo, "Command2"), Qt::LeftButton);
     for (int i = 0; i < 2; ++i)
         QTest::mouseClick(Controle<QPushButton>(e.impacto, "Command2"), Qt::LeftButton);
-    if (!MT::rsInsercao) {
-        MT::rsInsercao = Banco::Recordset::Abrir(Banco::Abrir(), QStringLiteral("tblTessaura"));
-        MT::rsInsercao->MoveFirst();
-    }
     MT::rsAlternativas->MoveNext();
     Teste::Executar(QString::fromLatin1(kAntigos));
     objetivo(e.objetivo, "20", "200");
@@ -228,7 +222,9 @@ void TesteGravador::porAlternativaUmaAUma()
         QVERIFY(semSelecao(e.impacto, 1, 30));  // both recharge options too
         QCOMPARE(e.impacto->Pagina().qalvo, QString());
         QCOMPARE(e.insercao->Pagina().ades, QString());
-        QCOMPARE(e.insercao->Pagina().puof, 0);
+        QVERIFY(semSelecao(e.insercao, 1, 18));
+        // The largest expropriation area seen stays beside the emptied box.
+        QCOMPARE(Controle<QLineEdit>(e.insercao, "Text6")->text(), v);
     }
     for (int n = 1; n <= 3; ++n)
         QCOMPARE(linha(n), QStringLiteral("%1 %1 | %1.0 NULL %1.0 | NULL NULL %1.0 %1.0 | %1 %1 %1 %1 | "
