@@ -69,6 +69,7 @@ void PreencherGrade(GradeFlex* grade, Banco::Recordset* rs, int numero)
     }
     // A date and time longer than the column in this locale widens it.
     grade->Acomodar(1);
+    grade->setCurrentIndex(QModelIndex());
 }
 
 IconeOpcoes::IconeOpcoes(QWidget* pai) : QLabel(pai)
