@@ -460,6 +460,8 @@ void TesteInsercao::porAlternativa()
     Janelas::Ocultar(Janelas::Obter(QStringLiteral("frmCalculoIndices")));
     MT::rsAlternativas->MoveNext();
     Janelas::Mostrar(w);
+    QVERIFY(w->Pagina().ades.isEmpty());  // the store emptied the window
+    completar(w);
     objetivo->Text1->clear();
     passarSobre(Controle(w, "Frame1"));
     clicar(w, "CommandButton1");
