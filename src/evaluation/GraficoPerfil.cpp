@@ -1,5 +1,7 @@
 #include "evaluation/GraficoPerfil.h"
 
+#include "evaluation/FonteResultados.h"
+
 #include <QBarCategoryAxis>
 #include <QChart>
 #include <QChartView>
@@ -15,13 +17,7 @@
 
 namespace {
 
-QFont verdana(int pontos, bool negrito = false)
-{
-    QFont f(QStringLiteral("Verdana"));
-    f.setPointSize(pontos);
-    f.setBold(negrito);
-    return f;
-}
+using FonteResultados::Verdana;
 
 // Well-separated colours, whatever the number of lines.
 QColor cor(int i)
@@ -65,7 +61,7 @@ GraficoPerfil::GraficoPerfil(QWidget* parent)
     m_vista->setRenderHint(QPainter::Antialiasing);
     auto* grafico = new QChart();
     grafico->setTitle(QStringLiteral("Análise Gráfica das Alternativas"));
-    grafico->setTitleFont(verdana(10, true));
+    grafico->setTitleFont(Verdana(10, true));
     grafico->legend()->hide();
     grafico->layout()->setContentsMargins(0, 0, 0, 0);
     grafico->setMargins(QMargins(6, 6, 6, 6));
@@ -73,7 +69,7 @@ GraficoPerfil::GraficoPerfil(QWidget* parent)
     m_vista->setChart(grafico);
 
     m_legenda->setObjectName(QStringLiteral("Legenda"));
-    m_legenda->setFont(verdana(8));
+    m_legenda->setFont(Verdana(8));
     m_legenda->setSelectionMode(QAbstractItemView::NoSelection);
     m_legenda->setFocusPolicy(Qt::NoFocus);
     m_legenda->setTextElideMode(Qt::ElideRight);
@@ -115,13 +111,13 @@ void GraficoPerfil::Preencher(const QStringList& indicadores, const std::vector<
     auto* categorias = new QBarCategoryAxis();
     categorias->append(indicadores);
     categorias->setTitleText(QStringLiteral("Indicadores"));
-    categorias->setTitleFont(verdana(8, true));
-    categorias->setLabelsFont(verdana(7));
+    categorias->setTitleFont(Verdana(8, true));
+    categorias->setLabelsFont(Verdana(7));
     auto* valores = new QValueAxis();
     valores->setRange(-1.0, 1.0);
     valores->setTickCount(9);
     valores->setLabelFormat(QStringLiteral("%.2f"));
-    valores->setLabelsFont(verdana(8));
+    valores->setLabelsFont(Verdana(8));
     grafico->addAxis(categorias, Qt::AlignBottom);
     grafico->addAxis(valores, Qt::AlignLeft);
 

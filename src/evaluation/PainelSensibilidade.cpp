@@ -2,6 +2,7 @@
 
 #include "common/GradeFlex.h"
 #include "common/Twips.h"
+#include "evaluation/FonteResultados.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -100,16 +101,11 @@ PainelSensibilidade::PainelSensibilidade(QWidget* parent) : QFrame(parent)
         w->setObjectName(nome);
         Twips::Posicionar(w, l, t, largura, altura);
     };
-    auto fonte = [](int pontos, bool negrito) {
-        QFont f(QStringLiteral("Verdana"));
-        f.setPointSize(pontos);
-        f.setBold(negrito);
-        return f;
-    };
+    using FonteResultados::Verdana;
 
     auto* Label6 = new QLabel(QStringLiteral("Análises de Sensibilidade: (480)"), this);
     nomear(Label6, QStringLiteral("Label6"), 240, 180, 6000, 300);
-    Label6->setFont(fonte(10, true));
+    Label6->setFont(Verdana(10, true));
 
     // The source pictures, never shown themselves.
     auto fonteFigura = [&](QLabel*& rotulo, const char* nome, const QPixmap& figura) {
@@ -155,7 +151,7 @@ PainelSensibilidade::PainelSensibilidade(QWidget* parent) : QFrame(parent)
         auto* aba = new Clicavel([this, k] { Aba(k); }, this);
         aba->setText(QStringLiteral("Análise %1").arg(k));
         aba->setAlignment(Qt::AlignCenter);
-        aba->setFont(fonte(8, true));
+        aba->setFont(Verdana(8, true));
         nomear(aba, QStringLiteral("lblAnalise%1").arg(k), esquerda, 600, kLarguraAba, kAlturaAba);
         m_abas[k] = aba;
 
@@ -172,7 +168,7 @@ PainelSensibilidade::PainelSensibilidade(QWidget* parent) : QFrame(parent)
 
         auto* legenda = new QLabel(this);
         nomear(legenda, QStringLiteral("Label%1").arg(6 + k), 1260, 1200, 9435, 300);
-        legenda->setFont(fonte(8, false));
+        legenda->setFont(Verdana(8, false));
         legenda->hide();
         m_legendas[k] = legenda;
 

@@ -8,6 +8,7 @@
 #include "common/Numeros.h"
 #include "common/GradeFlex.h"
 #include "evaluation/FigurasResultados.h"
+#include "evaluation/FonteResultados.h"
 #include "evaluation/GraficoPerfil.h"
 #include "evaluation/PainelSensibilidade.h"
 #include "evaluation/TabelaAvaliacao.h"
@@ -53,7 +54,7 @@ std::array<double, NI> pesos()
 
 frmCalculoIndices::frmCalculoIndices()
 {
-    setFont(QFont(QStringLiteral("Verdana"), 8));
+    setFont(FonteResultados::Verdana(8));
     montarCabecalho();
     montarFrame1();
     montarFrame2();
@@ -106,9 +107,7 @@ void frmCalculoIndices::montarCabecalho()
     Image2->setPixmap(FigurasResultados::Grafico());
     Label1 = new QLabel(QStringLiteral("Avaliação das Alternativas"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    QFont titulo(QStringLiteral("Verdana"), 14);
-    titulo.setBold(true);
-    Label1->setFont(titulo);
+    Label1->setFont(FonteResultados::Verdana(14, true));
 
     auto botao = [this](const char* nome, const QString& texto) {
         auto* b = new QPushButton(texto, this);
@@ -146,7 +145,7 @@ void frmCalculoIndices::montarFrame3()
         t->setObjectName(QString::fromLatin1(nome));
         t->setReadOnly(true);
         t->setAcceptRichText(false);
-        t->setFont(QFont(QStringLiteral("Verdana"), 9));
+        t->setFont(FonteResultados::Verdana(9));
         return t;
     };
     RichTextBox1 = caixa("RichTextBox1");

@@ -2,6 +2,7 @@
 
 #include "common/Twips.h"
 #include "evaluation/FigurasResultados.h"
+#include "evaluation/FonteResultados.h"
 #include "evaluation/GraficoPerfil.h"
 
 #include <QLabel>
@@ -12,13 +13,7 @@ REGISTRAR_JANELA(frmSeriesGraf)
 
 namespace {
 
-QFont verdana(int pontos, bool negrito = false)
-{
-    QFont f(QStringLiteral("Verdana"));
-    f.setPointSize(pontos);
-    f.setBold(negrito);
-    return f;
-}
+using FonteResultados::Verdana;
 
 constexpr int kId = Qt::UserRole;
 
@@ -27,7 +22,7 @@ constexpr int kId = Qt::UserRole;
 frmSeriesGraf::frmSeriesGraf() : Dialogo(nullptr)
 {
     setWindowTitle(QString());
-    setFont(verdana(8));
+    setFont(Verdana(8));
     setFixedSize(Twips::Px(8040), Twips::Px(5160));
 
     auto criar = [this](auto* controle, const char* nome, int l, int t, int w, int h) {
@@ -48,7 +43,7 @@ frmSeriesGraf::frmSeriesGraf() : Dialogo(nullptr)
     QLabel* Image21 = criar(new QLabel(), "Image21", 240, 180, 720, 720);
     Image21->setPixmap(FigurasResultados::Grafico().scaled(48, 48, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     QLabel* Label3 = rotulo("Label3", QStringLiteral("Opções de Gráfico"), 1140, 360, 6660, 360);
-    Label3->setFont(verdana(12, true));
+    Label3->setFont(Verdana(12, true));
     rotulo("Label1", QStringLiteral("Alternativas:"), 240, 1080, 3300, 255);
     rotulo("Label2", QStringLiteral("Alternativas a serem plotadas:"), 4500, 1080, 3300, 255);
 

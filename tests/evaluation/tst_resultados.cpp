@@ -207,6 +207,12 @@ void TesteResultados::paginasPelaBarraDeStatus()
     QVERIFY(botao(w, "ToggleButton2")->isChecked());
     QVERIFY(visivel(w, "RichTextBox1") && !visivel(w, "RichTextBox2"));
     QCOMPARE(paginas(w), QString("Frame1 Frame3 irr"));
+
+    // "Análise econômica" shows the economic analysis' chooser modally.
+    QString modal;
+    Teste::AoExibirModal([&](Dialogo* d) { modal = d->objectName(); });
+    QTest::mouseClick(botao(w, "cmdAnaEco"), Qt::LeftButton);
+    QCOMPARE(modal, QString("frmAltEco"));
 }
 
 void TesteResultados::ajudaPorColuna_data()
