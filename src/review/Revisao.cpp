@@ -129,29 +129,31 @@ QString Campo(const QString& chave)
 
 QString ChaveDoDado(const QString& descricao, const QString& letra, const QString& subscrito)
 {
-    if (descricao == QStringLiteral("Recarga do aquífero")) {
-        const QString l = letra == QLatin1String("Q") ? QStringLiteral("q")
-                          : letra == QLatin1String("A") ? QStringLiteral("a")
-                                                        : QString();
-        if (!l.isEmpty() && (subscrito == QLatin1String("inf") || subscrito == QLatin1String("nat")))
-            return l + subscrito;
-        return QString();
+    // Data that come in pairs are told apart by their symbol.
+    struct Par {
+        QString descricao, letra, subscrito, chave;
+    };
+    static const Par pares[] = {
+        {QStringLiteral("Recarga do aquífero"), QStringLiteral("Q"), QStringLiteral("inf"), QStringLiteral("qinf")},
+        {QStringLiteral("Recarga do aquífero"), QStringLiteral("Q"), QStringLiteral("nat"), QStringLiteral("qnat")},
+        {QStringLiteral("Recarga do aquífero"), QStringLiteral("A"), QStringLiteral("inf"), QStringLiteral("ainf")},
+        {QStringLiteral("Recarga do aquífero"), QStringLiteral("A"), QStringLiteral("nat"), QStringLiteral("anat")},
+        {QStringLiteral("Criação e preservação de habitats"), {}, QStringLiteral("apta 1"), QStringLiteral("aapta1")},
+        {QStringLiteral("Criação e preservação de habitats"), {}, QStringLiteral("apta 2"), QStringLiteral("aapta2")},
+        {QStringLiteral("Criação de áreas de recreação e lazer e equipamentos urbanos"), {}, QStringLiteral("RL 1"),
+         QStringLiteral("arl1")},
+        {QStringLiteral("Criação de áreas de recreação e lazer e equipamentos urbanos"), {}, QStringLiteral("RL 2"),
+         QStringLiteral("arl2")},
+    };
+    bool emPar = false;
+    for (const Par& p : pares) {
+        if (p.descricao != descricao)
+            continue;
+        emPar = true;
+        if ((p.letra.isEmpty() || p.letra == letra) && p.subscrito == subscrito)
+            return p.chave;
     }
-    if (descricao == QStringLiteral("Criação e preservação de habitats")) {
-        if (subscrito == QLatin1String("apta 1"))
-            return QStringLiteral("aapta1");
-        if (subscrito == QLatin1String("apta 2"))
-            return QStringLiteral("aapta2");
-        return QString();
-    }
-    if (descricao == QStringLiteral("Criação de áreas de recreação e lazer e equipamentos urbanos")) {
-        if (subscrito == QLatin1String("RL 1"))
-            return QStringLiteral("arl1");
-        if (subscrito == QLatin1String("RL 2"))
-            return QStringLiteral("arl2");
-        return QString();
-    }
-    return descricao;
+    return emPar ? QString() : descricao;
 }
 
 bool LerValorNovo(const QString& campo, const QString& texto, QVariant* valor)

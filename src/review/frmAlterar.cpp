@@ -7,6 +7,7 @@
 #include "common/Numeros.h"
 #include "common/Twips.h"
 #include "review/Revisao.h"
+#include "review/Verdana.h"
 #include "review/frmDadosUtilizados.h"
 
 #include <QComboBox>
@@ -25,14 +26,6 @@ namespace {
 
 const QString Titulo = QStringLiteral("Análise Tessaura");
 
-QFont verdana(double pontos, bool negrito = false)
-{
-    QFont f(QStringLiteral("Verdana"));
-    f.setPointSizeF(pontos);
-    f.setBold(negrito);
-    return f;
-}
-
 void ajustar(QLabel* l)
 {
     l->resize(std::max(l->sizeHint().width(), 1), l->height());
@@ -44,7 +37,7 @@ frmAlterar::frmAlterar() : Dialogo(nullptr)
 {
     setObjectName(QStringLiteral("frmAlterar"));
     setWindowTitle(QStringLiteral("Alterar dados"));
-    setFont(verdana(9));
+    setFont(Verdana(9));
     setFixedSize(Twips::Px(6960), Twips::Px(4440));
 
     auto criar = [](auto* controle, QWidget* pai, const char* nome, int l, int t, int w, int h) {
@@ -69,25 +62,25 @@ frmAlterar::frmAlterar() : Dialogo(nullptr)
     Label12->setWordWrap(true);
     Label12->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     for (QLabel* l : {Label2, Label6, Label12})
-        l->setFont(verdana(9, true));
+        l->setFont(Verdana(9, true));
 
     Frame1 = criar(new QFrame, this, "Frame1", 5040, 1080, 1695, 615);
     Frame1->setFrameShape(QFrame::Box);
     Frame1->setFrameShadow(QFrame::Sunken);
     Label13 = rotulo(Frame1, "Label13", QStringLiteral("("), 120, 150, 120, 300);
     lblA = rotulo(Frame1, "lblA", QStringLiteral("A"), 240, 150, 180, 300);
-    lblA->setFont(verdana(9));
+    lblA->setFont(Verdana(9));
     lblB = rotulo(Frame1, "lblB", QStringLiteral("B"), 360, 60, 180, 210);
     lblC = rotulo(Frame1, "lblC", QStringLiteral("C"), 360, 330, 180, 210);
-    lblB->setFont(verdana(6.75));
-    lblC->setFont(verdana(6.75));
+    lblB->setFont(Verdana(6.75));
+    lblC->setFont(Verdana(6.75));
     Label14 = rotulo(Frame1, "Label14", QStringLiteral(")"), 600, 150, 120, 300);
     for (QLabel* l : {Label13, Label14})
-        l->setFont(verdana(9));
+        l->setFont(Verdana(9));
 
     Label5 = rotulo(this, "Label5", QStringLiteral("Valor antigo"), 120, 2040, 2040, 300);
     lblValor = rotulo(this, "lblValor", QStringLiteral("Valor"), 120, 2400, 2040, 300);
-    lblValor->setFont(verdana(9, true));
+    lblValor->setFont(Verdana(9, true));
     Label11 = rotulo(this, "Label11", QStringLiteral("Valor novo"), 2400, 2040, 1575, 300);
     Text1 = criar(new QLineEdit, this, "Text1", 2400, 2400, 975, 330);
     ComboBox1 = criar(new QComboBox, this, "ComboBox1", 2160, 2400, 1815, 330);
@@ -126,6 +119,8 @@ void frmAlterar::Form_Load()
     ComboBox1->clear();
     ComboBox1->addItems(Escala::Legendas());
     ComboBox1->setCurrentIndex(-1);
+    // Room for the longest level.
+    ComboBox1->resize(std::max(ComboBox1->width(), ComboBox1->sizeHint().width()), ComboBox1->height());
 }
 
 void frmAlterar::Form_Activate()

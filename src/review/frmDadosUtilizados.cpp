@@ -5,6 +5,7 @@
 #include "common/Numeros.h"
 #include "entry/GravadorEntrada.h"
 #include "review/Revisao.h"
+#include "review/Verdana.h"
 #include "review/frmAlterar.h"
 
 #include <QComboBox>
@@ -26,14 +27,6 @@ namespace MT = ModuloTessaura;
 using Revisao::SemDado;
 
 namespace {
-
-QFont verdana(double pontos, bool negrito = false)
-{
-    QFont f(QStringLiteral("Verdana"));
-    f.setPointSizeF(pontos);
-    f.setBold(negrito);
-    return f;
-}
 
 QLabel* rotulo(QWidget* pai, const QString& nome, const QString& texto, int x, int y,
                const QFont& fonte)
@@ -58,7 +51,7 @@ constexpr int kAlturaFrame = 321; // 4815 twips
 QPixmap balao()
 {
     const QString texto = QStringLiteral("Clique sobre os dados para alterá-los.");
-    const QFont fonte = verdana(8, true);
+    const QFont fonte = Verdana(8, true);
     const QFontMetrics m(fonte);
     const int w = m.horizontalAdvance(texto) + 24;
     const int h = m.height() + 16;
@@ -86,10 +79,10 @@ QPixmap balao()
 frmDadosUtilizados::frmDadosUtilizados()
 {
     setObjectName(QStringLiteral("frmDadosUtilizados"));
-    setFont(verdana(8));
+    setFont(Verdana(8));
 
     Label1 = rotulo(this, QStringLiteral("Label1"), QStringLiteral("Dados utilizados"), 80, 14,
-                    verdana(14.25, true));
+                    Verdana(14.25, true));
     Command4 = new QPushButton(QStringLiteral("Sair"), this);
     Command4->setObjectName(QStringLiteral("Command4"));
     Command4->setGeometry(569, 14, 80, 28);
@@ -106,12 +99,12 @@ frmDadosUtilizados::frmDadosUtilizados()
 
     // Captions of the two rows end just before the name and the chooser.
     auto legenda = [this](const char* nome, const QString& texto, int y) {
-        QLabel* l = rotulo(this, QString::fromLatin1(nome), texto, 0, y, verdana(11.25));
+        QLabel* l = rotulo(this, QString::fromLatin1(nome), texto, 0, y, Verdana(11.25));
         l->move(146 - l->width(), y);
         return l;
     };
     Label2 = legenda("Label2", QStringLiteral("Alternativa:"), 78);
-    Label4 = rotulo(this, QStringLiteral("Label4"), QString(), 152, 82, verdana(9.75, true));
+    Label4 = rotulo(this, QStringLiteral("Label4"), QString(), 152, 82, Verdana(9.75));
     QPalette azul = Label4->palette();
     azul.setColor(QPalette::WindowText, Qt::blue);
     Label4->setPalette(azul);
@@ -130,7 +123,7 @@ frmDadosUtilizados::frmDadosUtilizados()
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->setGeometry(152, 112, 185, 22);
     Label67 = rotulo(this, QStringLiteral("Label67"), QStringLiteral("Clique no dado para alterá-lo!"),
-                     360, 116, verdana(8, true));
+                     360, 116, Verdana(8, true));
     linha("Line2", 80, 146, 569);
     linha("Line3", 80, 160 + kAlturaFrame + 8, 569);
 
@@ -156,7 +149,7 @@ frmDadosUtilizados::frmDadosUtilizados()
     Frame2 = montarFrame("Frame2", QStringLiteral("Impactos Ambientais"), 465);
     int y = kTopo;
     rotulo(Frame2, QStringLiteral("Label13"), QStringLiteral("Impacto sobre as vazões a jusante:"),
-           kMargem, y, verdana(8, true));
+           kMargem, y, Verdana(8, true));
     struct Vazao {
         const char *letra, *acima, *abaixo, *igual, *valor;
         const char *textoAcima, *textoAbaixo;
@@ -183,7 +176,7 @@ frmDadosUtilizados::frmDadosUtilizados()
         l->move(xValor, l->y());
     y += kLinha;
     rotulo(Frame2, QStringLiteral("Label27"), QStringLiteral("Recarga do aqüífero:"), kMargem, y,
-           verdana(8, true));
+           Verdana(8, true));
     y += kLinha;
     valor(Frame2, "Label34", recarga(Frame2, kRecuo, y, "Label26", "Label28", QStringLiteral("Inf"), &Label26), y);
     y += kLinha;
@@ -198,7 +191,7 @@ frmDadosUtilizados::frmDadosUtilizados()
         for (const Item& i : itens) {
             y += kLinha;
             legendas.push_back(rotulo(f, QString::fromLatin1(i.legenda), QString::fromUtf8(i.texto),
-                                      kMargem, y, verdana(8, true)));
+                                      kMargem, y, Verdana(8, true)));
             largura = std::max(largura, legendas.back()->width());
         }
         // The values in one column after the longest caption.
@@ -223,7 +216,7 @@ frmDadosUtilizados::frmDadosUtilizados()
     };
     y = kTopo;
     rotulo(Frame3, QStringLiteral("Label43"), QStringLiteral("Criação e preservação de habitats:"),
-           kMargem, y, verdana(8, true));
+           kMargem, y, Verdana(8, true));
     y += kLinha;
     area(Frame3, y, {QStringLiteral("Label44"), {}, QStringLiteral("Label45"), QStringLiteral("Label46")},
          QStringLiteral("apta 1"), "Label59");
@@ -234,7 +227,7 @@ frmDadosUtilizados::frmDadosUtilizados()
     y += kLinha;
     rotulo(Frame3, QStringLiteral("Label51"),
            QStringLiteral("Criação de áreas de recreação e lazer e equipamentos urbanos:"), kMargem, y,
-           verdana(8, true));
+           Verdana(8, true));
     y += kLinha;
     area(Frame3, y, {QStringLiteral("Label52"), {}, QStringLiteral("Label53"), QStringLiteral("Label54")},
          QStringLiteral("RL 1"), "Label62");
@@ -246,12 +239,12 @@ frmDadosUtilizados::frmDadosUtilizados()
     y += kLinha;
     rotulo(Frame3, QStringLiteral("Label68"),
            QStringLiteral("Possibilidade da utilização para o desempenho de outras funções técnicas:"),
-           kMargem, y, verdana(8, true));
+           kMargem, y, Verdana(8, true));
     y += kLinha - 4;
     valor(Frame3, "Label65", kRecuo, y);
     y += kLinha;
     rotulo(Frame3, QStringLiteral("Label69"), QStringLiteral("Desapropriação de áreas:"), kMargem, y,
-           verdana(8, true));
+           Verdana(8, true));
     y += kLinha;
     area(Frame3, y, {QStringLiteral("Label70"), {}, QStringLiteral("Label71"), QStringLiteral("Label72")},
          QStringLiteral("des"), "Label66");
@@ -270,7 +263,7 @@ QGroupBox* frmDadosUtilizados::montarFrame(const char* nome, const QString& titu
 {
     auto* f = new QGroupBox(titulo, this);
     f->setObjectName(QString::fromLatin1(nome));
-    f->setFont(verdana(9, true));
+    f->setFont(Verdana(9, true));
     f->setGeometry(80, 160, largura, kAlturaFrame);
     f->setMouseTracking(true);
     f->installEventFilter(this);
@@ -279,7 +272,7 @@ QGroupBox* frmDadosUtilizados::montarFrame(const char* nome, const QString& titu
 
 QLabel* frmDadosUtilizados::valor(QGroupBox* f, const char* nome, int x, int y)
 {
-    QLabel* l = rotulo(f, QString::fromLatin1(nome), SemDado, x, y, verdana(8.25));
+    QLabel* l = rotulo(f, QString::fromLatin1(nome), SemDado, x, y, Verdana(8.25));
     QPalette azul = l->palette();
     azul.setColor(QPalette::WindowText, Qt::blue);
     l->setPalette(azul);
@@ -298,18 +291,18 @@ int frmDadosUtilizados::simbolo(QGroupBox* f, int x, int y, const QStringList& n
                                 const QString& letra, const QString& acima, const QString& abaixo,
                                 bool igualNegrito)
 {
-    QLabel* l = rotulo(f, nomes.at(0), letra, x, y - 2, verdana(10));
+    QLabel* l = rotulo(f, nomes.at(0), letra, x, y - 2, Verdana(10));
     const int xi = l->x() + l->width();
     int fim = xi;
     if (!acima.isEmpty()) {
-        QLabel* a = rotulo(f, nomes.at(1), acima, xi, y - 6, verdana(6.75));
+        QLabel* a = rotulo(f, nomes.at(1), acima, xi, y - 6, Verdana(6.75));
         fim = std::max(fim, a->x() + a->width());
     }
     if (!abaixo.isEmpty()) {
-        QLabel* b = rotulo(f, nomes.at(2), abaixo, xi, y + 6, verdana(6.75));
+        QLabel* b = rotulo(f, nomes.at(2), abaixo, xi, y + 6, Verdana(6.75));
         fim = std::max(fim, b->x() + b->width());
     }
-    QLabel* igual = rotulo(f, nomes.at(3), QStringLiteral("="), fim + 4, y - 1, verdana(9, igualNegrito));
+    QLabel* igual = rotulo(f, nomes.at(3), QStringLiteral("="), fim + 4, y - 1, Verdana(9, igualNegrito));
     return igual->x() + igual->width() + 6;
 }
 
@@ -317,14 +310,14 @@ int frmDadosUtilizados::simbolo(QGroupBox* f, int x, int y, const QStringList& n
 int frmDadosUtilizados::recarga(QGroupBox* f, int x, int y, const char* nome, const char* nomeIndice,
                                 const QString& indice, QLabel** saida)
 {
-    const QFont fonte = verdana(10);
+    const QFont fonte = Verdana(10);
     QLabel* l = rotulo(f, QString::fromLatin1(nome), QStringLiteral("Q    ="), x, y - 2, fonte);
     const QFontMetrics m(fonte);
     const int largura = std::max(m.horizontalAdvance(Revisao::SimboloVazao),
                                  m.horizontalAdvance(Revisao::SimboloArea));
     l->resize(largura + 2, l->height());
     const int xi = x + std::max(m.horizontalAdvance(QLatin1Char('Q')), m.horizontalAdvance(QLatin1Char('A')));
-    rotulo(f, QString::fromLatin1(nomeIndice), indice, xi, y + 6, verdana(6.75));
+    rotulo(f, QString::fromLatin1(nomeIndice), indice, xi, y + 6, Verdana(6.75));
     *saida = l;
     return x + largura + 8;
 }
@@ -352,6 +345,11 @@ void frmDadosUtilizados::Form_Activate()
     if (m_rs)
         m_rs->MoveFirst();
     Preenche();
+}
+
+QString frmDadosUtilizados::Quali(int indice)
+{
+    return Revisao::Quali(indice);
 }
 
 void frmDadosUtilizados::Up()
@@ -393,25 +391,26 @@ void frmDadosUtilizados::Preenche()
 
 void frmDadosUtilizados::Command1_Click()
 {
-    if (!m_rs || m_rs->RecordCount() == 0)
-        return;
-    if (m_rs->EOF_())
-        m_rs->MoveFirst();
-    m_rs->MoveNext();
-    if (m_rs->EOF_())
-        m_rs->MoveFirst();
-    Preenche();
+    Passo(true);
 }
 
 void frmDadosUtilizados::Command2_Click()
 {
+    Passo(false);
+}
+
+// One alternative forward or back; past either end the walk comes round.
+void frmDadosUtilizados::Passo(bool avancar)
+{
     if (!m_rs || m_rs->RecordCount() == 0)
         return;
-    if (m_rs->BOF())
-        m_rs->MoveLast();
-    m_rs->MovePrevious();
-    if (m_rs->BOF())
-        m_rs->MoveLast();
+    auto fora = [this, avancar] { return avancar ? m_rs->EOF_() : m_rs->BOF(); };
+    auto volta = [this, avancar] { avancar ? m_rs->MoveFirst() : m_rs->MoveLast(); };
+    if (fora())
+        volta();
+    avancar ? m_rs->MoveNext() : m_rs->MovePrevious();
+    if (fora())
+        volta();
     Preenche();
 }
 

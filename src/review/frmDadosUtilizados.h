@@ -22,6 +22,8 @@ public:
 
     // Label4 and the 19 value labels from the current row.
     void Preenche();
+    // A rating in words; empty outside 1..7.
+    static QString Quali(int indice);
     // The review's store of the open entry windows (order per alternative).
     void Up();
 
@@ -58,6 +60,7 @@ private:
                 const QString& acima, const QString& abaixo, bool igualNegrito = false);
     int recarga(QGroupBox* f, int x, int y, const char* nome, const char* nomeIndice,
                 const QString& indice, QLabel** rotulo);
+    void Passo(bool avancar);
     void sublinhar(QLabel* rotulo, bool sim);
     void abrirEditor(QLabel* rotulo, const QString& letra, const QString& unidade);
 

@@ -267,7 +267,7 @@ void TesteRevisao::passeioEscolhaEAtivacao()
     QVERIFY(r->Command2->x() > curto + 100);
     clicar(r->Command1);
     QCOMPARE(nome(), QStringLiteral("B3"));
-    QCOMPARE(r->Command2->x(), curto + (r->Label4->width() - QFontMetrics(r->Label4->font()).horizontalAdvance("B1")));
+    QVERIFY(r->Command2->x() > r->Label4->geometry().right() && r->Command2->x() < curto + 20);
 
     // The chooser shows one frame at a time.
     const QList<QGroupBox*> quadros{r->Frame1, r->Frame2, r->Frame3};
