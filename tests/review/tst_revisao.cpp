@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -337,6 +338,17 @@ void TesteRevisao::tabelaVaziaDepoisDeNovo()
     QCOMPARE(u->texto, QStringLiteral("Esse dado ainda não foi fornecido"));
     QCOMPARE(u->icone, Mensagens::Icone::Exclamacao);
     QCOMPARE(u->titulo, QStringLiteral("Avaliação Tessaura"));
+
+    // Without the database file: the message naming it, once, and an empty review.
+    QFile::remove(s.CaminhoBanco());
+    Mensagens::LimparHistorico();
+    Teste::MostrarOutraJanela();
+    dados->trigger();
+    QCOMPARE(Teste::TextosMostrados().size(), 1);
+    QVERIFY(Teste::TextosMostrados().first().startsWith("Não foi possível abrir o banco de dados"));
+    QCOMPARE(Teste::UltimaMensagem()->icone, Mensagens::Icone::Critico);
+    clicar(r->Command1);
+    QCOMPARE(r->Label4->text(), QString());
 }
 
 void TesteRevisao::elosPreparamOEditor()
