@@ -72,16 +72,20 @@ ConexaoPtr AbrirSilencioso()
     return std::make_shared<Conexao>(db);
 }
 
+void AvisarBancoInutilizavel()
+{
+    Mensagens::Mostrar(
+        QStringLiteral("Não foi possível abrir o banco de dados \"%1\". Verifique se o "
+                       "arquivo existe, se pode ser gravado e se não está danificado.")
+            .arg(QDir::toNativeSeparators(Caminho())),
+        Mensagens::Icone::Critico, Mensagens::Botoes::OK, QStringLiteral("Vazora"));
+}
+
 ConexaoPtr Abrir()
 {
     ConexaoPtr c = AbrirSilencioso();
-    if (!c) {
-        Mensagens::Mostrar(
-            QStringLiteral("Não foi possível abrir o banco de dados \"%1\". Verifique se o "
-                           "arquivo existe, se pode ser gravado e se não está danificado.")
-                .arg(QDir::toNativeSeparators(Caminho())),
-            Mensagens::Icone::Critico, Mensagens::Botoes::OK, QStringLiteral("Vazora"));
-    }
+    if (!c)
+        AvisarBancoInutilizavel();
     return c;
 }
 

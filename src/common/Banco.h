@@ -29,6 +29,8 @@ using ConexaoPtr = std::shared_ptr<Conexao>;
 ConexaoPtr Abrir();
 // As Abrir, without the message.
 ConexaoPtr AbrirSilencioso();
+// The critical message of a database file that is missing or unusable.
+void AvisarBancoInutilizavel();
 
 enum class TipoColuna { Texto, Inteiro, Real };
 

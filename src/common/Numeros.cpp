@@ -43,14 +43,72 @@ double ArredondarInteiro(double valor)
     return std::nearbyint(valor);
 }
 
+double Centesimos(double valor)
+{
+    double p = std::nearbyint(valor * 100.0);
+    if (!std::isfinite(p) || std::fabs(p) >= 0x1p52)
+        return p + 0.0;
+    // The product was rounded, so p may be one off. The exact distance of
+    // valor x 100 from the midpoints p - 1/2 and p + 1/2 (one rounding each,
+    // which keeps its sign and whether it is zero) decides.
+    const double acima = std::fma(valor, 100.0, -(p + 0.5));
+    const double abaixo = std::fma(valor, 100.0, -(p - 0.5));
+    const bool impar = static_cast<long long>(p) % 2 != 0;
+    if (acima > 0 || (acima == 0 && impar))
+        p += 1;
+    else if (abaixo < 0 || (abaixo == 0 && impar))
+        p -= 1;
+    return p + 0.0;
+}
+
 double ArredondarDuasCasas(double valor)
 {
-    return std::nearbyint(valor * 100.0) / 100.0;
+    return Centesimos(valor) / 100.0 + 0.0;
 }
 
 QString FormatarDuasCasas(double valor)
 {
-    return localeSemGrupos().toString(ArredondarDuasCasas(valor), 'f', 2);
+    return FormatoDuasCasas().DeCentesimos(Centesimos(valor));
+}
+
+FormatoDuasCasas::FormatoDuasCasas()
+{
+    const QLocale loc;
+    m_separador = loc.decimalPoint();
+    m_menos = loc.negativeSign();
+    m_algarismosLatinos = loc.zeroDigit() == QLatin1String("0");
+}
+
+QString FormatoDuasCasas::DeCentesimos(double centesimos) const
+{
+    QString t;
+    Acrescentar(centesimos, t);
+    return t;
+}
+
+void FormatoDuasCasas::Acrescentar(double centesimos, QString& destino) const
+{
+    if (!m_algarismosLatinos || !std::isfinite(centesimos) || std::fabs(centesimos) >= 1e15
+        || m_menos.size() > 4 || m_separador.size() > 4) {
+        destino += localeSemGrupos().toString(centesimos / 100.0 + 0.0, 'f', 2);
+        return;
+    }
+    // Written from the right: two decimals, the separator, the whole part, the sign.
+    char16_t texto[32];
+    int i = 32;
+    unsigned long long n = static_cast<unsigned long long>(std::fabs(centesimos));
+    for (int casa = 0; casa < 2; ++casa, n /= 10)
+        texto[--i] = static_cast<char16_t>(u'0' + n % 10);
+    for (int s = static_cast<int>(m_separador.size()) - 1; s >= 0; --s)
+        texto[--i] = m_separador.at(s).unicode();
+    do {
+        texto[--i] = static_cast<char16_t>(u'0' + n % 10);
+        n /= 10;
+    } while (n);
+    if (centesimos < 0)
+        for (int s = static_cast<int>(m_menos.size()) - 1; s >= 0; --s)
+            texto[--i] = m_menos.at(s).unicode();
+    destino.append(reinterpret_cast<const QChar*>(texto + i), 32 - i);
 }
 
 double Ler(const QString& texto, bool* ok)

@@ -223,6 +223,12 @@ MapaObjetivo::Textos frmObjetivo::Caixas() const
     return {Text1->text(), Text2->text()};
 }
 
+void frmObjetivo::Esvaziar()
+{
+    Text1->clear();
+    Text2->clear();
+}
+
 void frmObjetivo::MostrarContador(const Banco::Recordset& rs)
 {
     const QString numero = rs.Campo(QStringLiteral("Marcador")).toString().mid(3);
@@ -315,10 +321,7 @@ void frmObjetivo::Passo(Percurso::Direcao d)
     Percurso::Etapas e;
     e.avaliar = [this] { Avaliar(); };
     e.gravar = [this](Banco::Recordset& rs) { GravarLinha(rs); };
-    e.esvaziar = [this] {
-        Text1->clear();
-        Text2->clear();
-    };
+    e.esvaziar = [this] { Esvaziar(); };
     e.mostrar = [this](Banco::Recordset& rs) { MostrarLinha(rs); };
     Percurso::Passo(rs, d, e);
 }
@@ -401,8 +404,7 @@ void frmObjetivo::Label44_MouseMove()
 void frmObjetivo::PreencherDe(Banco::Recordset& origem)
 {
     const MapaObjetivo::Textos t = MapaObjetivo::Ler(origem);
-    Text1->clear();
-    Text2->clear();
+    Esvaziar();
     Text1->setText(t.tr);
     Text2->setText(t.trd);
 }

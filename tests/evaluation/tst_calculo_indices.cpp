@@ -1,0 +1,282 @@
+// The results window evaluating prepared tables as a user opens it: the
+// consequence grid, the classification and the indices stored in each row,
+// in both number formats; re-activation; missing data; a refused write.
+#include "Ambiente.h"
+
+#include "common/BarraStatus.h"
+#include "common/ModuloTessaura.h"
+#include "evaluation/GradeFlex.h"
+#include "evaluation/frmCalculoIndices.h"
+
+#include <QLocale>
+#include <QProgressBar>
+#include <QTest>
+#include <QTimer>
+
+namespace MT = ModuloTessaura;
+using Teste::Controle;
+
+namespace {
+
+// Three alternatives worked by hand under the weighting "Hidrológica".
+// Row 1: Io 10/25 = 0,4; IH1 both flows (0,8 + 10/12)/2 = 0,82; IH2 flows
+// (3-2)/2; IA1 (150-100)/100; ISC1 with nothing before 50/200; ISC4 -75/300.
+// Row 2: Io 1; IH1 minimum only 5/10; IH2 by areas, none with the works: -1;
+// IA1 1; ISC1 1; ISC4 -1. Row 3: Io 5/8 = 0,625 and IH1 maximum only 10/16 =
+// 0,625, both to the even 0,62; IH2 -3/8 = -0,375 to -0,38; IA1 -0,25;
+// ISC1 (50-40)/40; no expropriation.
+const QVariantMap kLinhas[3] = {
+    {{"TR", 10}, {"TRD", 25}, {"QJmin", 8}, {"QJmax", 12}, {"Qalvo", 10}, {"Qinf", 3}, {"Qnat", 2},
+     {"PTD", 5}, {"PPI", 4}, {"IAsup", 6}, {"IAsub", 3}, {"Aapta1", 100}, {"Aapta2", 150}, {"IP", 5},
+     {"ARL1", 0}, {"ARL2", 50}, {"ICC", 4}, {"PUOF", 5}, {"Ades", 75}},
+    {{"TR", 30}, {"TRD", 25}, {"QJmin", 5}, {"Qalvo", 10}, {"Ainf", 0}, {"Anat", 500},
+     {"PTD", 3}, {"PPI", 6}, {"IAsup", 4}, {"IAsub", 5}, {"Aapta1", 100}, {"Aapta2", 250}, {"IP", 2},
+     {"ARL1", 100}, {"ARL2", 200}, {"ICC", 6}, {"PUOF", 7}, {"Ades", 300}},
+    {{"TR", 5}, {"TRD", 8}, {"QJmax", 16}, {"Qalvo", 10}, {"Qinf", 5}, {"Qnat", 8},
+     {"PTD", 7}, {"PPI", 2}, {"IAsup", 1}, {"IAsub", 7}, {"Aapta1", 80}, {"Aapta2", 60}, {"IP", 4},
+     {"ARL1", 40}, {"ARL2", 50}, {"ICC", 5}, {"PUOF", 4}, {"Ades", 0}},
+};
+// Indicators, MP and PC of each row as shown (comma form).
+const QStringList kGrade[3] = {
+    QStringList{"5,20", "6,46", "5,50", "5,00", "4,00", "6,00", "3,00", "5,50", "5,00", "4,75",
+                "4,00", "5,00", "3,25", "5,18", "40,67"},
+    QStringList{"7,00", "5,50", "1,00", "3,00", "6,00", "4,00", "5,00", "7,00", "2,00", "7,00",
+                "6,00", "7,00", "1,00", "4,67", "55,40"},
+    QStringList{"5,86", "5,86", "2,86", "7,00", "2,00", "1,00", "7,00", "3,25", "4,00", "4,75",
+                "5,00", "4,00", "4,00", "4,57", "59,47"},
+};
+const double kHidrologica[13] = {15, 20, 15, 6, 6, 6, 6, 5, 5, 4, 4, 4, 4};
+
+QString emLocale(QString t, bool ponto) { return ponto ? t.replace(',', '.') : t; }
+
+void preparar(const QStringList& nomes, const QList<QVariantMap>& linhas)
+{
+    for (int i = 0; i < linhas.size(); ++i) {
+        QVariantMap campos = linhas[i];
+        campos["Marcador"] = QStringLiteral("alt%1").arg(i + 1);
+        campos["Nome"] = nomes[i];
+        QVERIFY(Teste::Inserir("tblTessaura", campos));
+    }
+    for (int j = 0; j < 13; ++j)
+        MT::PesoPonderacao[static_cast<size_t>(j + 1)] = kHidrologica[j];
+    MT::NumeroAlternativas = static_cast<short>(linhas.size());
+}
+
+QList<QVariantMap> exemplo() { return {kLinhas[0], kLinhas[1], kLinhas[2]}; }
+
+GradeFlex* flex(QWidget* w) { return Controle<GradeFlex>(w, "Flex"); }
+GradeFlex* flexClass(QWidget* w) { return Controle<GradeFlex>(w, "FlexClass"); }
+
+QStringList linhaDe(GradeFlex* g, int linha, int de, int ate)
+{
+    QStringList t;
+    for (int c = de; c <= ate; ++c)
+        t << g->Texto(linha, c);
+    return t;
+}
+
+// Whether the progress display shows while the next run pauses.
+bool* observarProgresso(QWidget* w)
+{
+    static bool visto;
+    visto = false;
+    auto* barra = Controle<QProgressBar>(w, "ProgressBar1");
+    QTimer::singleShot(0, barra, [barra] { visto = barra->isVisible(); });
+    return &visto;
+}
+
+}  // namespace
+
+class TesteCalculoIndices : public QObject {
+    Q_OBJECT
+private slots:
+    void avaliacaoCompleta_data();
+    void avaliacaoCompleta();
+    void semDadosSuficientes_data();
+    void semDadosSuficientes();
+    void gravacaoRecusada();
+    void tabelasPequenas();
+};
+
+void TesteCalculoIndices::avaliacaoCompleta_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<bool>("nomesIguais");
+    QTest::newRow("vírgula") << "pt_BR" << false;
+    QTest::newRow("ponto") << "en_US" << false;
+    QTest::newRow("nomes repetidos") << "pt_BR" << true;
+}
+
+void TesteCalculoIndices::avaliacaoCompleta()
+{
+    QFETCH(QString, locale);
+    QFETCH(bool, nomesIguais);
+    const bool ponto = locale == "en_US";
+    Teste::Sessao s(locale);
+    const QStringList nomes{"Bacia Norte", "Bacia Sul", nomesIguais ? "Bacia Norte" : "Canal"};
+    preparar(nomes, exemplo());
+    s.Principal();
+    bool* progresso = nullptr;
+    frmCalculoIndices* w = nullptr;
+    {
+        // The first run shows its progress while it pauses.
+        w = Janelas::Carregar<frmCalculoIndices>();
+        progresso = observarProgresso(w);
+        Janelas::Mostrar(w);
+        QVERIFY(*progresso);
+    }
+    QVERIFY(MT::CalculoCarregado);
+    QVERIFY(Teste::TextosMostrados().isEmpty());
+
+    GradeFlex* g = flex(w);
+    QCOMPARE(g->Linhas(), 4);
+    QCOMPARE(g->Colunas(), 16);
+    QCOMPARE(linhaDe(g, 0, 0, 15),
+             (QStringList{"Alternativa/Indicador", "Io", "IH1", "IH2", "IS1", "IS2", "IQ1", "IQ2",
+                          "IA1", "IA2", "ISC1", "ISC2", "ISC3", "ISC4", "Índice Global (M)",
+                          "Índice Global (PC)"}));
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(g->Texto(i + 1, 0), nomes[i]);
+        QStringList esperado;
+        for (const QString& t : kGrade[i])
+            esperado << emLocale(t, ponto);
+        QCOMPARE(linhaDe(g, i + 1, 1, 15), esperado);
+    }
+
+    // Both rankings: MP descending, PC ascending (smallest distance first).
+    GradeFlex* c = flexClass(w);
+    QCOMPARE(c->Linhas(), 5);
+    QCOMPARE(linhaDe(c, 0, 0, 4), (QStringList{"Classificação", "Média Ponderada", "Média Ponderada",
+                                                "Programação de Compromisso",
+                                                "Programação de Compromisso"}));
+    QCOMPARE(linhaDe(c, 1, 0, 4),
+             (QStringList{"Classificação", "Alternativa", "Índice", "Alternativa", "Índice"}));
+    const QString n3 = nomes[2];
+    QCOMPARE(linhaDe(c, 2, 0, 4), (QStringList{"1", "Bacia Norte", emLocale("5,18", ponto),
+                                                "Bacia Norte", emLocale("40,67", ponto)}));
+    QCOMPARE(linhaDe(c, 3, 0, 4), (QStringList{"2", "Bacia Sul", emLocale("4,67", ponto),
+                                                "Bacia Sul", emLocale("55,40", ponto)}));
+    QCOMPARE(linhaDe(c, 4, 0, 4),
+             (QStringList{"3", n3, emLocale("4,57", ponto), n3, emLocale("59,47", ponto)}));
+
+    // Each row keeps what is shown beside it, also when names repeat.
+    QCOMPARE(Teste::Coluna("SELECT PerMP FROM tblTessaura ORDER BY id"),
+             (QList<QVariant>{5.18, 4.67, 4.57}));
+    QCOMPARE(Teste::Coluna("SELECT PerPC FROM tblTessaura ORDER BY id"),
+             (QList<QVariant>{40.67, 55.40, 59.47}));
+
+    // The status bar turns to the results pages.
+    BarraStatus* barra = MT::sbStatusBar();
+    QCOMPARE(barra->Painel(1)->text(), QStringLiteral("Análises"));
+    QVERIFY(barra->Painel(2)->isHidden());
+    QVERIFY(barra->Painel(3)->isVisible() && barra->Painel(5)->isVisible());
+    QCOMPARE(barra->Painel(3)->BevelAtual(), PainelStatus::Inset);
+
+    // Coming back: the same grid, computed again without the progress display.
+    Teste::Executar("UPDATE tblTessaura SET PerMP = NULL, PerPC = NULL");
+    Teste::MostrarOutraJanela();
+    progresso = observarProgresso(w);
+    Janelas::Mostrar(w);
+    QVERIFY(!*progresso);
+    QVERIFY(!Controle(w, "ProgressBar1")->isVisible());
+    QVERIFY(!Controle(w, "Label3")->isVisible());
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(g->Texto(i + 1, 15), emLocale(kGrade[i][14], ponto));
+    QCOMPARE(Teste::Coluna("SELECT PerPC FROM tblTessaura ORDER BY id"),
+             (QList<QVariant>{40.67, 55.40, 59.47}));
+
+    Janelas::Descarregar(w);
+    QVERIFY(!MT::CalculoCarregado);
+}
+
+void TesteCalculoIndices::semDadosSuficientes_data()
+{
+    QTest::addColumn<int>("linha");
+    QTest::addColumn<QString>("campo");
+    QTest::addColumn<QVariant>("valor");
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<QString>("codigo");
+    const QVariant nulo;
+    QTest::newRow("período desejado") << 2 << "TRD" << nulo << "Bacia Sul" << "Io";
+    QTest::newRow("nenhuma vazão") << 1 << "QJmin" << nulo << "Bacia Norte" << "IH1";
+    QTest::newRow("vazão alvo") << 3 << "Qalvo" << nulo << "Canal" << "IH1";
+    QTest::newRow("recarga sem par") << 3 << "Qnat" << nulo << "Canal" << "IH2";
+    QTest::newRow("nota fora da escala") << 2 << "PUOF" << QVariant(9) << "Bacia Sul" << "ISC3";
+    QTest::newRow("nota ausente") << 1 << "IAsub" << nulo << "Bacia Norte" << "IQ2";
+    QTest::newRow("área negativa") << 3 << "Aapta1" << QVariant(-5) << "Canal" << "IA1";
+    QTest::newRow("desapropriação") << 2 << "Ades" << nulo << "Bacia Sul" << "ISC4";
+}
+
+void TesteCalculoIndices::semDadosSuficientes()
+{
+    QFETCH(int, linha);
+    QFETCH(QString, campo);
+    QFETCH(QVariant, valor);
+    QFETCH(QString, nome);
+    QFETCH(QString, codigo);
+    Teste::Sessao s;
+    QList<QVariantMap> linhas = exemplo();
+    if (campo == "QJmin")
+        linhas[0].remove("QJmax");  // neither flow limit
+    linhas[linha - 1][campo] = valor;
+    // A later gap never hides an earlier one.
+    linhas[2]["TR"] = QVariant();
+    if (linha == 3)
+        linhas[2]["TR"] = 5;
+    preparar({"Bacia Norte", "Bacia Sul", "Canal"}, linhas);
+    auto* w = s.Mostrar<frmCalculoIndices>();
+    QCOMPARE(Teste::TextosMostrados(),
+             QStringList{QStringLiteral("Faltam dados da alternativa \"%1\" para o indicador %2. "
+                                        "Corrija-os na revisão dos dados.")
+                             .arg(nome, codigo)});
+    QCOMPARE(Teste::UltimaMensagem()->icone, Mensagens::Icone::Exclamacao);
+    QCOMPARE(Teste::UltimaMensagem()->titulo, QStringLiteral("Análise Tessaura"));
+    QCOMPARE(flex(w)->Linhas(), 1);
+    QVERIFY(flex(w)->Texto(0, 1).isEmpty());
+    QCOMPARE(flexClass(w)->Linhas(), 2);
+    QCOMPARE(Teste::Coluna("SELECT count(*) FROM tblTessaura WHERE PerMP IS NOT NULL "
+                           "OR PerPC IS NOT NULL").value(0).toInt(), 0);
+}
+
+void TesteCalculoIndices::gravacaoRecusada()
+{
+    Teste::Sessao s;
+    preparar({"Bacia Norte", "Bacia Sul", "Canal"}, exemplo());
+    // The database refuses the last row: no row keeps a new index.
+    Teste::Executar("CREATE TRIGGER recusa BEFORE UPDATE OF PerMP ON tblTessaura "
+                    "WHEN NEW.Nome = 'Canal' BEGIN SELECT RAISE(ABORT, 'recusado'); END");
+    auto* w = s.Mostrar<frmCalculoIndices>();
+    QCOMPARE(Teste::TextosMostrados(),
+             QStringList{QStringLiteral("Não foi possível gravar os dados no banco de dados.")});
+    QCOMPARE(Teste::UltimaMensagem()->icone, Mensagens::Icone::Critico);
+    QCOMPARE(Teste::UltimaMensagem()->titulo, QStringLiteral("Análise Tessaura"));
+    QCOMPARE(Teste::Coluna("SELECT count(*) FROM tblTessaura WHERE PerMP IS NOT NULL")
+                 .value(0).toInt(), 0);
+    QCOMPARE(flex(w)->Texto(1, 14), QStringLiteral("5,18"));  // what was computed stays shown
+}
+
+void TesteCalculoIndices::tabelasPequenas()
+{
+    {
+        // No alternative at all: the headers, nothing to rank or store.
+        Teste::Sessao s;
+        preparar({}, {});
+        auto* w = s.Mostrar<frmCalculoIndices>();
+        QVERIFY(Teste::TextosMostrados().isEmpty());
+        QCOMPARE(flex(w)->Linhas(), 1);
+        QCOMPARE(flexClass(w)->Linhas(), 2);
+    }
+    // One alternative: every span widened to a whole step; it leads both lists.
+    Teste::Sessao s;
+    preparar({QString(60, QChar('x'))}, {kLinhas[0]});
+    auto* w = s.Mostrar<frmCalculoIndices>();
+    QCOMPARE(flex(w)->Texto(1, 14), QStringLiteral("5,18"));
+    QCOMPARE(flexClass(w)->Texto(2, 1), QString(60, QChar('x')));
+    QCOMPARE(flexClass(w)->Texto(2, 3), QString(60, QChar('x')));
+    QCOMPARE(flex(w)->LarguraColuna(0), 8 * 60 + 2500);
+    QVERIFY(flex(w)->columnWidth(0) >= flex(w)->fontMetrics().horizontalAdvance(QString(60, 'x')));
+    QCOMPARE(Teste::Coluna("SELECT PerMP FROM tblTessaura"), QList<QVariant>{5.18});
+}
+
+QTEST_MAIN(TesteCalculoIndices)
+#include "tst_calculo_indices.moc"
