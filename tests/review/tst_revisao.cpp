@@ -5,6 +5,10 @@
 
 #include "common/Janelas.h"
 #include "common/ModuloTessaura.h"
+#include "entry/CaixaNumerica.h"
+#include "entry/frmObjetivo.h"
+#include "evaluation/GradeFlex.h"
+#include "evaluation/frmCalculoIndices.h"
 #include "review/frmAlterar.h"
 #include "review/frmDadosUtilizados.h"
 #include "shell/frmMain.h"
@@ -15,6 +19,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTest>
 
@@ -24,6 +30,7 @@ namespace {
 
 const QString Q5 = QStringLiteral("Q     ="), A5 = QStringLiteral("A     =");
 const QString Invalido = QStringLiteral("O valor digitado não é válido para este dado.");
+const QString Falhou = QStringLiteral("Não foi possível gravar os dados no banco de dados.");
 const QString Falta = QStringLiteral("Você deve escolher o novo valor para o dado a ser alterado");
 
 // Five alternatives: the first with every datum (flows, a zero, ratings out of
@@ -123,6 +130,9 @@ private slots:
     void editorRecusaEntradas_data();
     void editorRecusaEntradas();
     void editorQinfComParDeAreas();
+    void edicaoRecalculaResultados();
+    void upGravaAsJanelasDeEntrada_data();
+    void upGravaAsJanelasDeEntrada();
 };
 
 void TesteRevisao::valoresDeCadaQuadro_data()
@@ -427,6 +437,87 @@ void TesteRevisao::editorQinfComParDeAreas()
     // The review, walked back to it, still shows the areas.
     QCOMPARE(r->Label4->text() + '|' + r->Label26->text() + '|' + rotulo(r, "Label34")->text(),
              "Bacia 1|" + A5 + "|30");
+}
+
+void TesteRevisao::edicaoRecalculaResultados()
+{
+    Teste::Sessao s;
+    const QVariantMap linha{{"TR", 10}, {"TRD", 25}, {"QJmin", 8}, {"QJmax", 12}, {"Qalvo", 10},
+                            {"Qinf", 3}, {"Qnat", 2}, {"PTD", 5}, {"PPI", 4}, {"IAsup", 6}, {"IAsub", 3},
+                            {"Aapta1", 100}, {"Aapta2", 150}, {"IP", 5}, {"ARL1", 0}, {"ARL2", 50},
+                            {"ICC", 4}, {"PUOF", 5}, {"Ades", 75}};
+    for (int i = 1; i <= 2; ++i) {
+        QVariantMap l = linha;
+        l["Marcador"] = QStringLiteral("alt%1").arg(i);
+        l["Nome"] = QStringLiteral("Bacia %1").arg(i);
+        Teste::Inserir("tblTessaura", l);
+    }
+    MT::NumeroAlternativas = 2;
+    for (int j = 1; j <= 13; ++j)
+        MT::PesoPonderacao[static_cast<size_t>(j)] = j == 1 ? 28.0 : 6.0;
+    auto* calculo = s.Mostrar<frmCalculoIndices>();
+    QCOMPARE(Teste::Controle<GradeFlex>(calculo, "Flex")->Texto(2, 1), QStringLiteral("5,20"));
+    auto* r = s.Mostrar<frmDadosUtilizados>();
+    clicar(r->Command1);
+    editar(r, "Label5", [](frmAlterar* d) {
+        Teste::Substituir(d->Text1, QStringLiteral("30"));
+        clicar(d->CommandButton1);
+    });
+    // The results window loaded anew, recomputed and in front; the review behind
+    // it on the edited alternative.
+    auto* novo = Janelas::Obter<frmCalculoIndices>();
+    QVERIFY(novo && novo != calculo && MT::CalculoCarregado);
+    QCOMPARE(Teste::Controle<GradeFlex>(novo, "Flex")->Texto(2, 1), QStringLiteral("7,00"));
+    QCOMPARE(Teste::Controle<GradeFlex>(novo, "Flex")->Texto(1, 1), QStringLiteral("5,20"));
+    QCOMPARE(Janelas::Area()->activeSubWindow()->widget(), novo);
+    QCOMPARE(r->Label4->text() + '|' + rotulo(r, "Label5")->text(), QStringLiteral("Bacia 2|30"));
+
+    // A write the database refuses: reported once, nothing else happens.
+    Teste::Executar("CREATE TRIGGER recusa BEFORE UPDATE ON tblTessaura BEGIN SELECT RAISE(ABORT, 'x'); END");
+    Mensagens::LimparHistorico();
+    const QStringList antes = tabela();
+    Janelas::Mostrar(r);
+    editar(r, "Label6", [](frmAlterar* d) {
+        Teste::Substituir(d->Text1, QStringLiteral("50"));
+        clicar(d->CommandButton1);
+        QVERIFY(Janelas::Carregada("frmAlterar"));
+        clicar(d->CommandButton2);
+    });
+    QCOMPARE(Teste::TextosMostrados(), QStringList{Falhou});
+    QCOMPARE(Teste::UltimaMensagem()->icone, Mensagens::Icone::Critico);
+    QCOMPARE(tabela(), antes);
+    QCOMPARE(Janelas::Obter<frmCalculoIndices>(), novo);
+}
+
+void TesteRevisao::upGravaAsJanelasDeEntrada_data()
+{
+    QTest::addColumn<bool>("porAlternativa");
+    QTest::addColumn<bool>("recusada");
+    QTest::newRow("por alternativa") << true << false;
+    QTest::newRow("por critério") << false << false;
+    QTest::newRow("por alternativa, gravação recusada") << true << true;
+}
+
+void TesteRevisao::upGravaAsJanelasDeEntrada()
+{
+    QFETCH(bool, porAlternativa);
+    QFETCH(bool, recusada);
+    Teste::Sessao s;
+    Teste::Projeto(2, porAlternativa, QStringLiteral("Bacia "));
+    auto* objetivo = s.Mostrar<frmObjetivo>();
+    Teste::Substituir(objetivo->Text1, QStringLiteral("15"));
+    if (recusada)
+        Teste::Executar("CREATE TRIGGER recusa BEFORE UPDATE ON tblTessaura BEGIN SELECT RAISE(ABORT, 'x'); END");
+    Mensagens::LimparHistorico();
+    QAction* dados = s.Principal()->findChild<QAction*>(QStringLiteral("dados"));
+    dados->setEnabled(true);
+    dados->trigger();
+    auto* r = Janelas::Obter<frmDadosUtilizados>();
+    const bool gravado = porAlternativa && !recusada;
+    QCOMPARE(valor("TR", "alt1").toString(), gravado ? QStringLiteral("15") : QString());
+    QCOMPARE(rotulo(r, "Label5")->text(), gravado ? QStringLiteral("15") : QStringLiteral(" - "));
+    QCOMPARE(Teste::TextosMostrados(), recusada ? QStringList{Falhou} : QStringList{});
+    QCOMPARE(objetivo->Text1->text(), QStringLiteral("15"));
 }
 
 QTEST_MAIN(TesteRevisao)
