@@ -58,7 +58,7 @@ frmAlterar::frmAlterar() : Dialogo(nullptr)
     Label3 = rotulo(this, "Label3", QStringLiteral("Alternativa:"), 120, 600, 2040, 300);
     Label6 = rotulo(this, "Label6", QStringLiteral("Alternativa"), 2280, 600, 4560, 300);
     Label4 = rotulo(this, "Label4", QStringLiteral("Dado:"), 120, 1080, 720, 300);
-    Label12 = rotulo(this, "Label12", QStringLiteral("Nome do dado a alterar"), 840, 1080, 3960, 600);
+    Label12 = rotulo(this, "Label12", QStringLiteral("Nome do dado a alterar"), 840, 1080, 3960, 720);
     Label12->setWordWrap(true);
     Label12->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     for (QLabel* l : {Label2, Label6, Label12})
