@@ -7,7 +7,6 @@
 #include "common/ModuloTessaura.h"
 #include "entry/CaixaNumerica.h"
 #include "entry/frmObjetivo.h"
-#include "evaluation/GradeFlex.h"
 #include "evaluation/frmCalculoIndices.h"
 #include "review/frmAlterar.h"
 #include "review/frmDadosUtilizados.h"
@@ -22,6 +21,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
 
 namespace MT = ModuloTessaura;
@@ -56,6 +56,13 @@ frmDadosUtilizados* dados(Teste::Sessao& s)
     a->setEnabled(true);
     a->trigger();
     return Janelas::Obter<frmDadosUtilizados>();
+}
+
+// A cell of the results window's consequence grid.
+QString celula(QWidget* calculo, int linha, int coluna)
+{
+    const QAbstractItemModel* m = Teste::Controle<QTableView>(calculo, "Flex")->model();
+    return m->index(linha, coluna).data().toString();
 }
 
 QString texto(frmDadosUtilizados* r, const char* nome)
@@ -413,7 +420,7 @@ void TesteRevisao::edicaoRecalculaResultados()
     for (int j = 1; j <= 13; ++j)
         MT::PesoPonderacao[static_cast<size_t>(j)] = j == 1 ? 28.0 : 6.0;
     auto* calculo = s.Mostrar<frmCalculoIndices>();
-    QCOMPARE(Teste::Controle<GradeFlex>(calculo, "Flex")->Texto(2, 1), QStringLiteral("5,20"));
+    QCOMPARE(celula(calculo, 2, 1), QStringLiteral("5,20"));
     frmDadosUtilizados* r = dados(s);
     clicar(r->Command1);
     editar(r, "Label5", alterarPara("30"));
@@ -421,8 +428,7 @@ void TesteRevisao::edicaoRecalculaResultados()
     // 1) and in front; the review behind it on the edited alternative.
     auto* novo = Janelas::Obter<frmCalculoIndices>();
     QVERIFY(novo && novo != calculo && MT::CalculoCarregado);
-    QCOMPARE(Teste::Controle<GradeFlex>(novo, "Flex")->Texto(1, 1) + '|' + Teste::Controle<GradeFlex>(novo, "Flex")->Texto(2, 1),
-             QStringLiteral("5,20|7,00"));
+    QCOMPARE(celula(novo, 1, 1) + '|' + celula(novo, 2, 1), QStringLiteral("5,20|7,00"));
     QCOMPARE(Janelas::Area()->activeSubWindow()->widget(), novo);
     QCOMPARE(r->Label4->text() + '|' + texto(r, "Label5"), QStringLiteral("Bacia 2|30"));
 
