@@ -48,28 +48,32 @@ QPixmap circuloComLetra(const QColor& fundo, const QString& letra)
     return p;
 }
 
+// A thick arrow pointing right.
+QPixmap seta(const QPen& caneta, const QColor& cor)
+{
+    QPixmap p = tela(24, 24);
+    QPainter g(&p);
+    g.setRenderHint(QPainter::Antialiasing);
+    g.setPen(caneta);
+    g.setBrush(cor);
+    QPainterPath contorno;
+    contorno.moveTo(3, 8);
+    contorno.lineTo(12, 8);
+    contorno.lineTo(12, 3);
+    contorno.lineTo(21, 12);
+    contorno.lineTo(12, 21);
+    contorno.lineTo(12, 16);
+    contorno.lineTo(3, 16);
+    contorno.closeSubpath();
+    g.drawPath(contorno);
+    return p;
+}
+
 }  // namespace
 
 const QPixmap& Avancar()
 {
-    static const QPixmap p = [] {
-        QPixmap p = tela(24, 24);
-        QPainter g(&p);
-        g.setRenderHint(QPainter::Antialiasing);
-        g.setPen(QPen(QColor(0, 90, 0), 1));
-        g.setBrush(QColor(40, 160, 40));
-        QPainterPath seta;
-        seta.moveTo(3, 8);
-        seta.lineTo(12, 8);
-        seta.lineTo(12, 3);
-        seta.lineTo(21, 12);
-        seta.lineTo(12, 21);
-        seta.lineTo(12, 16);
-        seta.lineTo(3, 16);
-        seta.closeSubpath();
-        g.drawPath(seta);
-        return p;
-    }();
+    static const QPixmap p = seta(QPen(QColor(0, 90, 0), 1), QColor(40, 160, 40));
     return p;
 }
 
@@ -156,6 +160,12 @@ const QPixmap& Falta()
         g.drawLine(QPointF(12, 4), QPointF(4, 12));
         return p;
     }();
+    return p;
+}
+
+const QPixmap& Marcador()
+{
+    static const QPixmap p = seta(Qt::NoPen, Qt::black);
     return p;
 }
 

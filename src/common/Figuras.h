@@ -15,6 +15,7 @@ const QPixmap& InformacaoSobre();
 const QPixmap& Logo();           // the program's logo
 const QPixmap& Ok();             // status mark: datum given
 const QPixmap& Falta();          // status mark: datum missing
+const QPixmap& Marcador();       // black arrow pointing right: the chosen item of a menu
 // A unit written as a small picture: "m2" m², "m3" m³/s, "ano" Ano; empty for
 // other keys.
 QPixmap Unidade(const QString& chave);

@@ -111,6 +111,20 @@ void FormatoDuasCasas::Acrescentar(double centesimos, QString& destino) const
     destino.append(reinterpret_cast<const QChar*>(texto + i), 32 - i);
 }
 
+QString FormatoDuasCasas::Simples(double centesimos) const
+{
+    if (!m_algarismosLatinos || !std::isfinite(centesimos) || std::fabs(centesimos) >= 1e15)
+        return Formatar(centesimos / 100.0);
+    QString t = DeCentesimos(centesimos);
+    int fim = static_cast<int>(t.size());
+    while (t.at(fim - 1) == QLatin1Char('0') && fim > 1)
+        --fim;
+    if (t.mid(0, fim).endsWith(m_separador))
+        fim -= static_cast<int>(m_separador.size());
+    t.truncate(fim);
+    return t == m_menos + QLatin1Char('0') ? QStringLiteral("0") : t;
+}
+
 double Ler(const QString& texto, bool* ok)
 {
     const QString t = texto.trimmed();

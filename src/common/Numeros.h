@@ -29,6 +29,9 @@ public:
     QString DeCentesimos(double centesimos) const;
     // The same text appended to destino.
     void Acrescentar(double centesimos, QString& destino) const;
+    // The plain text of the same number, as Formatar writes it: no trailing
+    // zeros after the separator, no separator for a whole number.
+    QString Simples(double centesimos) const;
 
 private:
     QString m_separador;

@@ -17,6 +17,11 @@ QRect emPixels(const QRect& t)
 PortaoAvancar::PortaoAvancar(QWidget* janela) : PortaoAvancar(janela, Geometria{}) {}
 
 PortaoAvancar::PortaoAvancar(QWidget* janela, const Geometria& g)
+    : PortaoAvancar(janela, g, Nomes{})
+{
+}
+
+PortaoAvancar::PortaoAvancar(QWidget* janela, const Geometria& g, const Nomes& n)
     : QObject(janela), m_janela(janela)
 {
     QFont comic(QStringLiteral("Comic Sans MS"));
@@ -37,10 +42,10 @@ PortaoAvancar::PortaoAvancar(QWidget* janela, const Geometria& g)
     auto* linha = new QHBoxLayout(Picture4);
     linha->setContentsMargins(6, 0, 6, 0);
     Image13 = new QLabel(Picture4);
-    Image13->setObjectName(QStringLiteral("Image13"));
+    Image13->setObjectName(n.imagemImitacao);
     Image13->setPixmap(Figuras::Avancar());
     Label44 = new QLabel(QStringLiteral("Avançar"), Picture4);
-    Label44->setObjectName(QStringLiteral("Label44"));
+    Label44->setObjectName(n.legendaImitacao);
     Label44->setFont(comic);
     Label44->setStyleSheet(QStringLiteral("color: #c0c0c0;"));
     Label44->setMouseTracking(true);
@@ -59,7 +64,7 @@ PortaoAvancar::PortaoAvancar(QWidget* janela, const Geometria& g)
     auto* caixa = new QHBoxLayout(Picture3);
     caixa->setContentsMargins(6, 4, 6, 4);
     Label42 = new QLabel(Picture3);
-    Label42->setObjectName(QStringLiteral("Label42"));
+    Label42->setObjectName(n.textoBalao);
     Label42->setWordWrap(true);
     Label42->setFont(QFont(QStringLiteral("Verdana")));
     Label42->setStyleSheet(QStringLiteral("background: #ffffe1;"));
@@ -67,7 +72,7 @@ PortaoAvancar::PortaoAvancar(QWidget* janela, const Geometria& g)
     Picture3->hide();
 
     Image10 = new QLabel(janela);
-    Image10->setObjectName(QStringLiteral("Image10"));
+    Image10->setObjectName(n.icone);
     Image10->setGeometry(emPixels(g.icone));
     Image10->setMouseTracking(true);
     Image10->installEventFilter(this);
@@ -120,10 +125,10 @@ void PortaoAvancar::Definir(bool aberto, const QString& textoAberto)
         Fechar();
 }
 
-void PortaoAvancar::MostrarDica(const QString& texto)
+void PortaoAvancar::MostrarDica(const QString& texto, FiguraDica figura)
 {
     Label42->setText(texto);
-    mostrarFigura(FiguraDica::Primeira);
+    mostrarFigura(figura);
     Image10->show();
 }
 

@@ -21,12 +21,22 @@ public:
         QRect balao{6120, 4440, 4215, 1215};
         QRect icone{10320, 5640, 480, 480};
     };
+    // Names of the look-alike's icon and caption, the hint icon and the
+    // balloon's text, as each window calls them.
+    struct Nomes {
+        QString imagemImitacao = QStringLiteral("Image13");
+        QString legendaImitacao = QStringLiteral("Label44");
+        QString icone = QStringLiteral("Image10");
+        QString textoBalao = QStringLiteral("Label42");
+    };
     enum class FiguraDica { Nenhuma, Primeira, Segunda };
 
     explicit PortaoAvancar(QWidget* janela);
     PortaoAvancar(QWidget* janela, const Geometria& g);
+    PortaoAvancar(QWidget* janela, const Geometria& g, const Nomes& n);
 
-    // Controls, named as on every window that has the look.
+    // Controls, named as on the alternatives window unless the window gives
+    // its own names.
     QPushButton* CommandButton1;  // the real "Avançar"
     QFrame* Picture4;             // the look-alike lying over it
     QLabel* Image13;              // the look-alike's icon
@@ -48,8 +58,8 @@ public:
     bool ImitacaoCobre() const { return Picture4->isVisible(); }
 
     // The mouse over the covered button: the balloon's text becomes texto and the
-    // hint icon shows its first picture (the balloon opens only from the icon).
-    void MostrarDica(const QString& texto);
+    // hint icon shows the given picture (the balloon opens only from the icon).
+    void MostrarDica(const QString& texto, FiguraDica figura = FiguraDica::Primeira);
 
     // Handlers of the look.
     void Image10_Click();      // also the mouse over the icon

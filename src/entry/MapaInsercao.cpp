@@ -56,4 +56,62 @@ PaginaInsercao Ler(const Banco::Recordset& rs)
     return p;
 }
 
+std::array<bool, 8> DadosFornecidos(const PaginaInsercao& p)
+{
+    using Percurso::NumeroFornecido;
+    return {NumeroFornecido(p.aapta1), NumeroFornecido(p.aapta2), p.ip != 0,
+            NumeroFornecido(p.arl1),   NumeroFornecido(p.arl2),   p.icc != 0,
+            p.puof != 0,               NumeroFornecido(p.ades)};
+}
+
+bool Completo(const PaginaInsercao& p)
+{
+    for (bool dado : DadosFornecidos(p)) {
+        if (!dado)
+            return false;
+    }
+    return true;
+}
+
+bool ItemFornecido(const PaginaInsercao& p, ItemSocial item)
+{
+    const std::array<bool, 8> d = DadosFornecidos(p);
+    switch (item) {
+    case ItemSocial::Recreacao:
+        return d[3] && d[4];
+    case ItemSocial::Circulacao:
+        return d[5];
+    case ItemSocial::OutrasFuncoes:
+        return d[6];
+    case ItemSocial::Desapropriacao:
+        return d[7];
+    }
+    return false;
+}
+
+std::optional<Aproveitamento::Datum> DatumDaCaixa(int caixa)
+{
+    static const char* const indices[] = {"apta 1", "apta 2", "RL 1", "RL 2", "des"};
+    static const char* const campos[] = {"Aapta1", "Aapta2", "ARL1", "ARL2", "Ades"};
+    if (caixa < 1 || caixa > 5)
+        return std::nullopt;
+    const auto i = static_cast<size_t>(caixa - 1);
+    return Aproveitamento::Datum{Titulo,
+                                 QStringLiteral("A"),
+                                 QString(),
+                                 QString::fromLatin1(indices[i]),
+                                 QStringLiteral("m2"),
+                                 QString::fromLatin1(campos[i])};
+}
+
+QString MaximoCorrente(const QString& maximo, const QString& novo)
+{
+    bool okNovo = false, okMaximo = false;
+    const double n = Numeros::Ler(novo, &okNovo);
+    if (!okNovo)
+        return maximo;
+    const double m = Numeros::Ler(maximo, &okMaximo);
+    return !okMaximo || n > m ? novo : maximo;
+}
+
 }  // namespace MapaInsercao

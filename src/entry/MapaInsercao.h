@@ -4,8 +4,11 @@
 // directions. The walk, the per-alternative store, the project save, the
 // review and the whole-criterion copy all go through these functions.
 #include "common/Banco.h"
+#include "entry/Aproveitamento.h"
 
 #include <QString>
+#include <array>
+#include <optional>
 
 namespace MapaInsercao {
 
@@ -36,6 +39,28 @@ PaginaInsercao Ler(const Banco::Recordset& rs);
 
 // Levels the four-option group offers.
 inline bool NivelPUOFValido(int n) { return n >= 4 && n <= 7; }
+
+// Whether the page gives each of its eight data, in this order: Aapta1, Aapta2,
+// IP, ARL1, ARL2, ICC, PUOF, Ades. A box counts only when its text reads as a
+// number by the locale; a group when one of its options is selected.
+std::array<bool, 8> DadosFornecidos(const PaginaInsercao& p);
+// Every one of the eight data given.
+bool Completo(const PaginaInsercao& p);
+
+// The four items of the social page, each with its status icon.
+enum class ItemSocial { Recreacao, Circulacao, OutrasFuncoes, Desapropriacao };
+// The item's data given: both recreation areas; the circulation rating; the
+// other-functions rating; the area to expropriate.
+bool ItemFornecido(const PaginaInsercao& p, ItemSocial item);
+
+// The datum that F5 in box 1..5 (Text1..Text5) asks the data-reuse dialog
+// for; none for any other number.
+std::optional<Aproveitamento::Datum> DatumDaCaixa(int caixa);
+
+// The largest area to expropriate seen so far, after the page's area novo is
+// stored: novo when it reads as a number larger than maximo (or maximo does
+// not read as one), maximo otherwise. Compared as numbers: "10" beats "9".
+QString MaximoCorrente(const QString& maximo, const QString& novo);
 
 // Title of the criterion in the data-reuse dialog.
 inline const QString Titulo = QStringLiteral("Inserção da Obra");

@@ -5,7 +5,9 @@
 #include "common/ModuloTessaura.h"
 #include "common/PortaoAvancar.h"
 #include "entry/CaixaNumerica.h"
+#include "entry/DesenhoEntrada.h"
 #include "entry/GrupoAvaliacao.h"
+#include "entry/JanelaEntrada.h"
 #include "entry/StatusEntrada.h"
 #include "entry/TextosImpacto.h"
 
@@ -23,6 +25,7 @@
 REGISTRAR_JANELA(frmImpacto)
 
 namespace MT = ModuloTessaura;
+using namespace DesenhoEntrada;
 using MapaImpacto::PaginaImpacto;
 using MapaImpacto::Recarga;
 
@@ -58,105 +61,6 @@ const QString TextoLabel2 = QStringLiteral(
     "hidrológicos chamados de I  , os sanitários, I  , e os referentes à qualidade das águas, "
     "I  . Posteriormente, a partir da relação entre eles poderá ser quantificado o indicador "
     "referente aos impactos da obra.");
-
-QLabel* rotulo(QWidget* pai, const char* nome, const QString& texto, int x, int y, int w = -1,
-               int h = -1)
-{
-    auto* l = new QLabel(texto, pai);
-    l->setObjectName(QString::fromLatin1(nome));
-    if (w < 0) {
-        l->adjustSize();
-        l->move(x, y);
-    } else {
-        l->setGeometry(x, y, w, h);
-    }
-    return l;
-}
-
-QLabel* oculto(QWidget* pai, const char* nome, const QString& texto)
-{
-    QLabel* l = rotulo(pai, nome, texto, 0, 0, 0, 0);
-    l->hide();
-    return l;
-}
-
-QLabel* indice(QWidget* pai, const char* nome, const QString& texto)
-{
-    QLabel* l = rotulo(pai, nome, texto, 0, 0);
-    QFont f = l->font();
-    f.setPointSizeF(f.pointSizeF() * 0.75);
-    l->setFont(f);
-    l->adjustSize();
-    return l;
-}
-
-// The start, in the label's own coordinates, and the width of the longest run
-// of blanks of its caption, after widening the blanks so that `largura` pixels
-// fit into the run.
-std::pair<int, int> abrirVao(QLabel* base, int largura)
-{
-    const QString t = base->text();
-    int inicio = -1, tamanho = 0;
-    for (int i = 0; i < t.size();) {
-        if (t.at(i) != QLatin1Char(' ')) {
-            ++i;
-            continue;
-        }
-        int j = i;
-        while (j < t.size() && t.at(j) == QLatin1Char(' '))
-            ++j;
-        if (j - i > tamanho) {
-            inicio = i;
-            tamanho = j - i;
-        }
-        i = j;
-    }
-    if (inicio < 0)
-        return {QFontMetrics(base->font()).horizontalAdvance(t), 0};
-    QFont f = base->font();
-    const int espaco = QFontMetrics(f).horizontalAdvance(QLatin1Char(' '));
-    // A pixel of overlap is allowed before the blanks are widened.
-    if (espaco * tamanho + 1 < largura) {
-        f.setWordSpacing(std::ceil(double(largura - espaco * tamanho) / tamanho));
-        base->setFont(f);
-    }
-    base->adjustSize();
-    const QFontMetrics fm(base->font());
-    const int x = fm.horizontalAdvance(t.left(inicio));
-    return {x, fm.horizontalAdvance(t.left(inicio + tamanho)) - x};
-}
-
-// Sets small labels into the blanks of a caption such as "Q    =" or "m /s":
-// the upper one raised, the lower one lowered, with `folga` pixels to spare.
-void encaixar(QLabel* base, QLabel* acima, QLabel* abaixo, int folga = 0)
-{
-    int largura = 0;
-    for (QLabel* l : {acima, abaixo})
-        if (l)
-            largura = std::max(largura, QFontMetrics(l->font()).horizontalAdvance(l->text()));
-    const int x = abrirVao(base, largura + folga).first;
-    const QPoint origem = base->pos() + QPoint(x, 0);
-    if (acima)
-        acima->move(origem + QPoint(0, -4));
-    if (abaixo)
-        abaixo->move(origem + QPoint(0, base->height() - abaixo->height() + 4));
-}
-
-void fundo(QWidget* caixa, const QColor& cor)
-{
-    QPalette p = caixa->palette();
-    for (auto g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        p.setColor(g, QPalette::Base, cor);
-    caixa->setPalette(p);
-}
-
-QPushButton* botao(QWidget* pai, const char* nome, const QString& texto, const QRect& g)
-{
-    auto* b = new QPushButton(texto, pai);
-    b->setObjectName(QString::fromLatin1(nome));
-    b->setGeometry(g);
-    return b;
-}
 
 }  // namespace
 
@@ -280,15 +184,10 @@ void frmImpacto::montarCabecalho()
 
 QGroupBox* frmImpacto::frame(int indice, const QString& titulo, QWidget* pagina, const QRect& geometria)
 {
-    auto* f = new QGroupBox(titulo, pagina);
-    f->setObjectName(QStringLiteral("Frame%1").arg(indice));
-    f->setGeometry(geometria);
-    f->setMouseTracking(true);
-    f->installEventFilter(this);
+    QGroupBox* f = moldura(pagina, indice, titulo, geometria, this);
     m_frames[static_cast<size_t>(indice)] = f;
     return f;
 }
-
 void frmImpacto::montarPaginaHidrologica(QWidget* pagina)
 {
     // Downstream flows: minimum on top, the target in the middle, maximum below.
@@ -391,19 +290,10 @@ void frmImpacto::montarPaginaHidrologica(QWidget* pagina)
     }
 }
 
-GrupoAvaliacao* frmImpacto::grupo(QGroupBox* f, const QList<int>& opcoes)
+GrupoAvaliacao* frmImpacto::grupo(QGroupBox* f, const QList<int>& numeros)
 {
-    QList<QRadioButton*> botoes;
-    for (int k = 0; k < opcoes.size(); ++k) {
-        auto* o = new QRadioButton(Escala::Legenda(k + 1), f);
-        o->setObjectName(QStringLiteral("Option%1").arg(opcoes[k]));
-        o->move(22, 30 + 26 * k);
-        o->adjustSize();
-        botoes << o;
-    }
-    return new GrupoAvaliacao(botoes, 1, this);
+    return new GrupoAvaliacao(opcoes(f, numeros, 1, QPoint(22, 30), 26), 1, this);
 }
-
 void frmImpacto::montarPaginaSanitaria(QWidget* pagina)
 {
     QGroupBox* f3 = frame(3, QStringLiteral("Possibilidade de transmissão de doenças"), pagina,
@@ -459,61 +349,14 @@ void frmImpacto::Form_Unload()
 
 void frmImpacto::Form_Activate()
 {
-    auto travarSetas = [this] {
-        if (MT::EntradaPorAlternativa) {
-            Command1->setEnabled(false);
-            Command2->setEnabled(false);
-        }
-    };
-    if (MT::Reentrada) {
-        travarSetas();
-        if (MT::rsAlternativas)
-            MostrarRegistro(*MT::rsAlternativas);
-        return;
-    }
-    if (m_recordsetAberto) {
-        // Back from another window: the alternative on show, its controls and
-        // the statuses stay as they are.
-        if (Banco::Recordset* rs = RegistroMostrado())
-            MostrarRegistro(*rs);
-        travarSetas();
-        return;
-    }
-
-    MT::dbImpacto = Banco::Abrir();
-    if (!MT::dbImpacto)
-        return;
-    MT::rsImpacto = Banco::Recordset::Abrir(MT::dbImpacto, QStringLiteral("tblTessaura"));
-    if (!MT::rsImpacto)
-        return;
-    Banco::Recordset& rs = *MT::rsImpacto;
-    rs.MoveLast();
-    m_status.Dimensionar(rs.RecordCount());
-    rs.MoveFirst();
-    m_recordsetAberto = true;
-    MostrarRegistro(rs);
-    AvaliarAlternativa(rs);
-    travarSetas();
+    if (JanelaEntrada::Ativar(MT::dbImpacto, MT::rsImpacto, m_status, m_recordsetAberto, Label35, Command1,
+                              Command2))
+        AvaliarAlternativa(*MT::rsImpacto);
 }
-
-Banco::Recordset* frmImpacto::RegistroMostrado() const
-{
-    if (MT::EntradaPorAlternativa && MT::rsAlternativas)
-        return MT::rsAlternativas.get();
-    return MT::rsImpacto.get();
-}
-
 void frmImpacto::MostrarRegistro(Banco::Recordset& rs)
 {
-    if (!rs.TemLinhaAtual())
-        return;
-    const QVariant nome = rs.Campo(QStringLiteral("Nome"));
-    if (!nome.isNull())
-        Label35->setText(nome.toString());
-    MT::MostrarAlternativaNaBarra(Banco::NumeroDoMarcador(rs.Campo(QStringLiteral("Marcador")).toString()),
-                                  MT::NumeroAlternativas);
+    JanelaEntrada::MostrarRegistro(rs, Label35);
 }
-
 // ---------------------------------------------------------------- the page
 
 PaginaImpacto frmImpacto::Pagina() const
@@ -759,14 +602,9 @@ void frmImpacto::Text_KeyDown(int caixa, int tecla)
 {
     if (tecla != Qt::Key_F5)
         return;
-    const auto datum = MapaImpacto::DatumDaCaixa(caixa, Pagina().recarga);
-    if (!datum)
-        return;
-    Banco::Recordset* rs = RegistroMostrado();
-    const QString marcador = rs ? rs->Campo(QStringLiteral("Marcador")).toString() : QString();
-    Aproveitamento::PedirAproveitamento(m_caixas[static_cast<size_t>(caixa)], marcador, *datum);
+    if (const auto datum = MapaImpacto::DatumDaCaixa(caixa, Pagina().recarga))
+        JanelaEntrada::PedirDado(m_caixas[static_cast<size_t>(caixa)], MT::rsImpacto, *datum);
 }
-
 bool frmImpacto::eventFilter(QObject* obj, QEvent* ev)
 {
     if (ev->type() == QEvent::MouseMove) {

@@ -78,7 +78,7 @@ private:
     void montarPaginaQualidade(QWidget* pagina);
     void montarAjudas();
     QGroupBox* frame(int indice, const QString& titulo, QWidget* pagina, const QRect& geometria);
-    GrupoAvaliacao* grupo(QGroupBox* frame, const QList<int>& opcoes);
+    GrupoAvaliacao* grupo(QGroupBox* frame, const QList<int>& numeros);
 
     void Passo(Percurso::Direcao d);
     void AvaliarAlternativa(Banco::Recordset& rs);  // items, status text, status, gate
@@ -86,7 +86,6 @@ private:
     void DefinirPortao();
     void VerificaDadosAlternativa();
     void MostrarRegistro(Banco::Recordset& rs);     // name and status-bar counter
-    Banco::Recordset* RegistroMostrado() const;
     void LimiteClicado(QCheckBox* check, CaixaNumerica* caixa);
     // Symbol, unit and emptied boxes of the recharge pair.
     void MostrarRecarga(const QString& simbolo, const QString& unidade, const QString& expoente);

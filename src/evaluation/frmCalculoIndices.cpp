@@ -5,7 +5,7 @@
 #include "common/Mensagens.h"
 #include "common/ModuloTessaura.h"
 #include "common/Numeros.h"
-#include "evaluation/GradeFlex.h"
+#include "common/GradeFlex.h"
 #include "evaluation/TabelaAvaliacao.h"
 
 #include <QGroupBox>
@@ -81,24 +81,25 @@ void frmCalculoIndices::montarFrame2()
 
 void frmCalculoIndices::montarProgresso()
 {
-    Label3 = new QLabel(this);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    Label3->setGeometry(8, 404, 500, 18);
-    ProgressBar1 = new QProgressBar(this);
-    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setRange(0, 100);
-    ProgressBar1->setValue(0);
-    ProgressBar1->setTextVisible(false);
-    ProgressBar1->setGeometry(8, 424, 500, 16);
-    Label4 = new QLabel(QStringLiteral("Processo global..."), this);
-    Label4->setObjectName(QStringLiteral("Label4"));
-    Label4->setGeometry(8, 446, 500, 18);
-    ProgressBar2 = new QProgressBar(this);
-    ProgressBar2->setObjectName(QStringLiteral("ProgressBar2"));
-    ProgressBar2->setRange(0, 100);
-    ProgressBar2->setValue(0);
-    ProgressBar2->setTextVisible(false);
-    ProgressBar2->setGeometry(8, 466, 500, 16);
+    auto rotulo = [this](const char* nome, const QString& texto, int y) {
+        auto* l = new QLabel(texto, this);
+        l->setObjectName(QString::fromLatin1(nome));
+        l->setGeometry(8, y, 500, 18);
+        return l;
+    };
+    auto barra = [this](const char* nome, int y) {
+        auto* b = new QProgressBar(this);
+        b->setObjectName(QString::fromLatin1(nome));
+        b->setRange(0, 100);
+        b->setValue(0);
+        b->setTextVisible(false);
+        b->setGeometry(8, y, 500, 16);
+        return b;
+    };
+    Label3 = rotulo("Label3", QString(), 404);
+    ProgressBar1 = barra("ProgressBar1", 424);
+    Label4 = rotulo("Label4", QStringLiteral("Processo global..."), 446);
+    ProgressBar2 = barra("ProgressBar2", 466);
 }
 
 // ---------------------------------------------------------------- life cycle
@@ -143,17 +144,14 @@ void frmCalculoIndices::executar()
     if (!pausar(guarda))
         return;
 
-    m_db = Banco::Abrir();
-    if (!m_db) {
-        ampulheta.Restaurar();
-        ocultarProgresso();
-        return;
-    }
+    // A file that cannot be opened or read is named in a message; the grids
+    // keep what they showed.
+    m_db = Banco::AbrirSilencioso();
     std::vector<Avaliacao::Alternativa> alternativas;
-    if (!TabelaAvaliacao::Ler(m_db, alternativas)) {
+    if (!m_db || !TabelaAvaliacao::Ler(m_db, alternativas)) {
+        ocultarProgresso();
         ampulheta.Restaurar();
         Banco::AvisarBancoInutilizavel();
-        ocultarProgresso();
         return;
     }
     if (!pausar(guarda))
@@ -293,11 +291,15 @@ void frmCalculoIndices::montarFlexClass(int n)
 
 void frmCalculoIndices::mostrarCalculados(const Avaliacao::Resultado& r)
 {
+    // The values as first computed, in their plain form (they have at most
+    // two decimals).
     const int n = static_cast<int>(r.linhas.size());
+    const Numeros::FormatoDuasCasas formato;
     for (int k = 0; k < NI; ++k) {
-        for (int i = 0; i < n; ++i)
-            Flex->DefinirTexto(i + 1, k + 1,
-                               Numeros::Formatar(r.linhas[static_cast<size_t>(i)].calculados[static_cast<size_t>(k)]));
+        for (int i = 0; i < n; ++i) {
+            const double v = r.linhas[static_cast<size_t>(i)].calculados[static_cast<size_t>(k)];
+            Flex->DefinirTexto(i + 1, k + 1, formato.Simples(Numeros::Centesimos(v)));
+        }
         if (k == 0)
             posicionarBarra(4);
         else
@@ -340,6 +342,11 @@ void frmCalculoIndices::mostrarClassificacao(const Avaliacao::Resultado& r)
     }
     FlexClass->Acomodar(1);
     FlexClass->Acomodar(3);
+    // As wide as its columns, within its page.
+    int largura = 2 * FlexClass->frameWidth() + 2;
+    for (int c = 0; c < 5; ++c)
+        largura += FlexClass->columnWidth(c);
+    FlexClass->resize(std::min(largura, Frame2->width() - 2 * FlexClass->x()), FlexClass->height());
 }
 
 void frmCalculoIndices::esvaziarGrades()

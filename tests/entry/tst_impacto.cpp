@@ -260,13 +260,15 @@ void TesteImpacto::portaoEAvancar()
     QVERIFY(!Controle(w, "Picture4")->isVisible());
     QCOMPARE(texto(w, "Label42"), texto(w, "Label47"));
     QCOMPARE(texto(w, "Label35"), QStringLiteral("Alternativa 1"));
-    // "Avançar" first stores what was typed after the last step; with
-    // nothing to hand over to, the window stays.
+    // "Avançar" first stores what was typed after the last step, then hands
+    // over to the insertion window.
     digitar(w, "Text3", "9,5");
     clicar(w, "CommandButton1");
     QCOMPARE(campo("Qalvo", 1).toDouble(), 9.5);
     QCOMPARE(campo("Qalvo", 2).toDouble(), 2.0);
-    QVERIFY(Janelas::Visivel(w));
+    QVERIFY(!Janelas::Visivel(w));
+    QVERIFY(Janelas::Visivel(Janelas::Obter(QStringLiteral("frmInsercao"))));
+    Janelas::Mostrar(w);
     // An item emptied after the last step: stored, judged, the gate closed.
     digitar(w, "Text5", "");
     clicar(w, "CommandButton1");

@@ -3,9 +3,10 @@
 // in both number formats; re-activation; missing data; a refused write.
 #include "Ambiente.h"
 
+#include "common/Banco.h"
 #include "common/BarraStatus.h"
 #include "common/ModuloTessaura.h"
-#include "evaluation/GradeFlex.h"
+#include "common/GradeFlex.h"
 #include "evaluation/frmCalculoIndices.h"
 
 #include <QLocale>
@@ -224,7 +225,11 @@ void TesteCalculoIndices::semDadosSuficientes()
     if (linha == 3)
         linhas[2]["TR"] = 5;
     preparar({"Bacia Norte", "Bacia Sul", "Canal"}, linhas);
-    auto* w = s.Mostrar<frmCalculoIndices>();
+    s.Principal();
+    auto* w = Janelas::Carregar<frmCalculoIndices>();
+    // An activation while the run pauses starts no second run (no second message).
+    QTimer::singleShot(0, w, [w] { w->Form_Activate(); });
+    Janelas::Mostrar(w);
     QCOMPARE(Teste::TextosMostrados(),
              QStringList{QStringLiteral("Faltam dados da alternativa \"%1\" para o indicador %2. "
                                         "Corrija-os na revisão dos dados.")
@@ -276,6 +281,14 @@ void TesteCalculoIndices::tabelasPequenas()
     QCOMPARE(flex(w)->LarguraColuna(0), 8 * 60 + 2500);
     QVERIFY(flex(w)->columnWidth(0) >= flex(w)->fontMetrics().horizontalAdvance(QString(60, 'x')));
     QCOMPARE(Teste::Coluna("SELECT PerMP FROM tblTessaura"), QList<QVariant>{5.18});
+
+    // A database file that cannot be opened is named in a message; nothing breaks.
+    Banco::DefinirCaminhoParaTestes(QStringLiteral("/nao/existe/mdbTessaura.mdb"));
+    Teste::MostrarOutraJanela();
+    Janelas::Mostrar(w);
+    QCOMPARE(Teste::UltimaMensagem()->icone, Mensagens::Icone::Critico);
+    QVERIFY(Teste::UltimaMensagem()->texto.contains("mdbTessaura.mdb"));
+    QCOMPARE(flex(w)->Texto(1, 14), QStringLiteral("5,18"));
 }
 
 QTEST_MAIN(TesteCalculoIndices)

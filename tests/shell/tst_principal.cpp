@@ -111,6 +111,8 @@ private slots:
         MT::Reentrada = MT::CalculoCarregado = true;
         Acao(m, "salvar")->trigger();  // a named project is saved under its name
         QVERIFY(!MT::PedirNomeAoSalvar);
+        QCOMPARE(Teste::TextosMostrados(), QStringList{"O projeto foi salvo!"});
+        Mensagens::LimparHistorico();
         m->mnuFileSalvarComo_Click();  // its menu item is switched off
         QVERIFY(MT::PedirNomeAoSalvar);
         MT::PedirNomeAoSalvar = false;

@@ -1,4 +1,4 @@
-#include "evaluation/GradeFlex.h"
+#include "common/GradeFlex.h"
 
 #include "common/Numeros.h"
 #include "common/Twips.h"
@@ -55,16 +55,31 @@ public:
     void Definir(int l, int c, const QString& t)
     {
         m_textos[Pos(l, c)] = t;
-        const QModelIndex i = index(l, c);
-        emit dataChanged(i, i, {Qt::DisplayRole});
+        avisar();
     }
 
     void Marcar(int l, int c, Marca m, bool ligar)
     {
         unsigned char& v = m_marcas[Pos(l, c)];
         v = ligar ? (v | m) : (v & ~m);
-        const QModelIndex i = index(l, c);
-        emit dataChanged(i, i);
+        avisar();
+    }
+
+    // Views learn of changed cells once, when the window's events next run:
+    // a grid filled cell by cell is drawn once, not once per cell.
+    void avisar()
+    {
+        if (m_avisoPendente)
+            return;
+        m_avisoPendente = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                m_avisoPendente = false;
+                if (m_linhas > 0 && m_colunas > 0)
+                    emit dataChanged(index(0, 0), index(m_linhas - 1, m_colunas - 1));
+            },
+            Qt::QueuedConnection);
     }
     bool Marcada(int l, int c, Marca m) const { return m_marcas[Pos(l, c)] & m; }
 
@@ -115,6 +130,7 @@ public:
 private:
     int m_linhas = 0, m_colunas = 0;
     int m_fixasLinhas = 1, m_fixasColunas = 1;
+    bool m_avisoPendente = false;
     std::vector<QString> m_textos;
     std::vector<unsigned char> m_marcas;
 };
@@ -208,7 +224,8 @@ void GradeFlex::Acomodar(int coluna)
     int maior = 0;
     for (int l = 0; l < Linhas(); ++l) {
         const QString& t = m_modelo->Texto(l, coluna);
-        if (!t.isEmpty())
+        // A text merged across columns has their joint width.
+        if (!t.isEmpty() && columnSpan(l, coluna) == 1)
             maior = std::max(maior, negrito.horizontalAdvance(t));
     }
     m_minimos[static_cast<size_t>(coluna)] = maior ? maior + 10 : 0;

@@ -1,0 +1,137 @@
+#include "entry/DesenhoEntrada.h"
+
+#include "common/Escala.h"
+
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <cmath>
+
+namespace DesenhoEntrada {
+
+QLabel* rotulo(QWidget* pai, const char* nome, const QString& texto, int x, int y, int w,
+               int h)
+{
+    auto* l = new QLabel(texto, pai);
+    l->setObjectName(QString::fromLatin1(nome));
+    if (w < 0) {
+        l->adjustSize();
+        l->move(x, y);
+    } else {
+        l->setGeometry(x, y, w, h);
+    }
+    return l;
+}
+
+QLabel* oculto(QWidget* pai, const char* nome, const QString& texto)
+{
+    QLabel* l = rotulo(pai, nome, texto, 0, 0, 0, 0);
+    l->hide();
+    return l;
+}
+
+QLabel* indice(QWidget* pai, const char* nome, const QString& texto)
+{
+    QLabel* l = rotulo(pai, nome, texto, 0, 0);
+    QFont f = l->font();
+    f.setPointSizeF(f.pointSizeF() * 0.75);
+    l->setFont(f);
+    l->adjustSize();
+    return l;
+}
+
+// The start, in the label's own coordinates, and the width of the longest run
+// of blanks of its caption, after widening the blanks so that `largura` pixels
+// fit into the run.
+std::pair<int, int> abrirVao(QLabel* base, int largura)
+{
+    const QString t = base->text();
+    int inicio = -1, tamanho = 0;
+    for (int i = 0; i < t.size();) {
+        if (t.at(i) != QLatin1Char(' ')) {
+            ++i;
+            continue;
+        }
+        int j = i;
+        while (j < t.size() && t.at(j) == QLatin1Char(' '))
+            ++j;
+        if (j - i > tamanho) {
+            inicio = i;
+            tamanho = j - i;
+        }
+        i = j;
+    }
+    if (inicio < 0)
+        return {QFontMetrics(base->font()).horizontalAdvance(t), 0};
+    QFont f = base->font();
+    const int espaco = QFontMetrics(f).horizontalAdvance(QLatin1Char(' '));
+    // A pixel of overlap is allowed before the blanks are widened.
+    if (espaco * tamanho + 1 < largura) {
+        f.setWordSpacing(std::ceil(double(largura - espaco * tamanho) / tamanho));
+        base->setFont(f);
+    }
+    base->adjustSize();
+    const QFontMetrics fm(base->font());
+    const int x = fm.horizontalAdvance(t.left(inicio));
+    return {x, fm.horizontalAdvance(t.left(inicio + tamanho)) - x};
+}
+
+// Sets small labels into the blanks of a caption such as "Q    =" or "m /s":
+// the upper one raised, the lower one lowered, with `folga` pixels to spare.
+void encaixar(QLabel* base, QLabel* acima, QLabel* abaixo, int folga)
+{
+    int largura = 0;
+    for (QLabel* l : {acima, abaixo})
+        if (l)
+            largura = std::max(largura, QFontMetrics(l->font()).horizontalAdvance(l->text()));
+    const int x = abrirVao(base, largura + folga).first;
+    const QPoint origem = base->pos() + QPoint(x, 0);
+    if (acima)
+        acima->move(origem + QPoint(0, -4));
+    if (abaixo)
+        abaixo->move(origem + QPoint(0, base->height() - abaixo->height() + 4));
+}
+
+void fundo(QWidget* caixa, const QColor& cor)
+{
+    QPalette p = caixa->palette();
+    for (auto g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        p.setColor(g, QPalette::Base, cor);
+    caixa->setPalette(p);
+}
+
+QPushButton* botao(QWidget* pai, const char* nome, const QString& texto, const QRect& g)
+{
+    auto* b = new QPushButton(texto, pai);
+    b->setObjectName(QString::fromLatin1(nome));
+    b->setGeometry(g);
+    return b;
+}
+
+QGroupBox* moldura(QWidget* pagina, int indice, const QString& titulo, const QRect& g, QObject* filtro)
+{
+    auto* f = new QGroupBox(titulo, pagina);
+    f->setObjectName(QStringLiteral("Frame%1").arg(indice));
+    f->setGeometry(g);
+    f->setMouseTracking(true);
+    f->installEventFilter(filtro);
+    return f;
+}
+
+QList<QRadioButton*> opcoes(QGroupBox* f, const QList<int>& numeros, int primeiroNivel, QPoint inicio,
+                            int passo)
+{
+    QList<QRadioButton*> botoes;
+    for (int k = 0; k < numeros.size(); ++k) {
+        auto* o = new QRadioButton(Escala::Legenda(primeiroNivel + k), f);
+        o->setObjectName(QStringLiteral("Option%1").arg(numeros[k]));
+        o->move(inicio + QPoint(0, passo * k));
+        o->adjustSize();
+        botoes << o;
+    }
+    return botoes;
+}
+
+}  // namespace DesenhoEntrada
