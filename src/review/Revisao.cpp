@@ -1,6 +1,7 @@
 #include "review/Revisao.h"
 
 #include "common/Escala.h"
+#include "common/Mensagens.h"
 #include "common/Numeros.h"
 
 #include <QHash>
@@ -170,6 +171,12 @@ bool LerValorNovo(const QString& campo, const QString& texto, QVariant* valor)
     }
     *valor = QVariant(v + 0.0);  // a typed "-0" is stored as 0
     return true;
+}
+
+void AvisarFalhaDeGravacao()
+{
+    Mensagens::Mostrar(QStringLiteral("Não foi possível gravar os dados no banco de dados."),
+                       Mensagens::Icone::Critico, Mensagens::Botoes::OK, QStringLiteral("Análise Tessaura"));
 }
 
 }  // namespace Revisao

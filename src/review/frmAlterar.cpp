@@ -173,8 +173,7 @@ void frmAlterar::CommandButton1_Click()
             m_rs->CancelUpdate();
     }
     if (!gravado) {
-        Mensagens::Mostrar(QStringLiteral("Não foi possível gravar os dados no banco de dados."),
-                           Mensagens::Icone::Critico, Mensagens::Botoes::OK, Titulo);
+        Revisao::AvisarFalhaDeGravacao();
         return;
     }
     Mensagens::Mostrar(QStringLiteral("O dado foi alterado!"), Mensagens::Icone::Informacao,

@@ -355,9 +355,7 @@ QString frmDadosUtilizados::Quali(int indice)
 void frmDadosUtilizados::Up()
 {
     if (!GravadorEntrada::GravarJanelasCarregadas())
-        Mensagens::Mostrar(QStringLiteral("Não foi possível gravar os dados no banco de dados."),
-                           Mensagens::Icone::Critico, Mensagens::Botoes::OK,
-                           QStringLiteral("Análise Tessaura"));
+        Revisao::AvisarFalhaDeGravacao();
 }
 
 void frmDadosUtilizados::Preenche()
