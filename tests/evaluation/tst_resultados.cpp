@@ -94,8 +94,6 @@ QList<double> larguras(GraficoPerfil* g, double primeira)
     return l;
 }
 
-
-
 }  // namespace
 
 class TesteResultados : public QObject {
@@ -140,8 +138,6 @@ void TesteResultados::painelDeSensibilidadeAbasEVariantes()
         return v;
     };
     const QStringList grades = {"11", "12", "21", "22", "31", "32", "41", "42"};
-    const QStringList botoes = {"9", "10", "11", "12", "13", "14", "15", "16"};
-    const QStringList legendas = {"7", "8", "9", "10"};
     auto figura = [&](const QString& nome) { return Controle<QLabel>(&painel, nome)->pixmap().cacheKey(); };
 
     QCOMPARE(visiveis("FlexANA", grades), QStringList{});
@@ -149,8 +145,8 @@ void TesteResultados::painelDeSensibilidadeAbasEVariantes()
     QCOMPARE(visiveis("FlexANA", grades), QStringList{"32"});
     QCOMPARE(Controle<QLabel>(&painel, "Label9")->text(),
              "Redução de 2 pontos ou 20% nos valores dos indicadores para a solução de base");
-    QCOMPARE(visiveis("Image", botoes), (QStringList{"13", "14"}));
-    QCOMPARE(visiveis("Label", legendas), QStringList{"9"});
+    QCOMPARE(visiveis("Image", {"9", "10", "11", "12", "13", "14", "15", "16"}), (QStringList{"13", "14"}));
+    QCOMPARE(visiveis("Label", {"7", "8", "9", "10"}), QStringList{"9"});
     QCOMPARE(figura("Image5"), figura("Image7"));
 
     // The second button twice: variant 1, the pictures swapped, as after one click.
@@ -163,14 +159,6 @@ void TesteResultados::painelDeSensibilidadeAbasEVariantes()
         QCOMPARE(figura("Image14"), figura("Image19"));
     }
 
-    // Analysis 4 steps by 1 and 0,5 points.
-    clicar("lblAnalise4");
-    QCOMPARE(visiveis("FlexANA", grades), QStringList{"42"});
-    QCOMPARE(visiveis("Image", botoes), (QStringList{"15", "16"}));
-    QCOMPARE(Controle<QLabel>(&painel, "Label10")->text(), "Aumento de 1 ponto no peso do indicador");
-    clicar("Image16");
-    QCOMPARE(visiveis("FlexANA", grades), QStringList{"41"});
-    QCOMPARE(Controle<QLabel>(&painel, "Label10")->text(), "Aumento de 0,5 ponto no peso do indicador");
 }
 
 void TesteResultados::paginasPelaBarraDeStatus()
