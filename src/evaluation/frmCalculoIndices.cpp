@@ -193,10 +193,6 @@ void frmCalculoIndices::dispor()
     const bool progresso = !ProgressBar1->isHidden();
     const bool dica = !Image1->isHidden();
     const int faixa = progresso ? 92 : dica ? 44 : 0;
-    Label3->setGeometry(margem, h - 88, 500, 18);
-    ProgressBar1->setGeometry(margem, h - 68, 500, 16);
-    Label4->setGeometry(margem, h - 46, 500, 18);
-    ProgressBar2->setGeometry(margem, h - 26, 500, 16);
     // The picture over the page panels of the status bar.
     int xDica = w - margem - 32 - 160;
     if (BarraStatus* barra = MT::sbStatusBar(); barra && barra->Painel(4)->isVisible()) {
@@ -204,6 +200,12 @@ void frmCalculoIndices::dispor()
         xDica = mapFromGlobal(p4->mapToGlobal(p4->rect().center())).x() - 16;
     }
     Image1->setGeometry(std::clamp(xDica, margem, w - margem - 32), h - 42, 32, 40);
+    // The progress display to the left of the picture.
+    const int larguraProgresso = std::clamp(Image1->x() - 3 * margem, 200, 500);
+    Label3->setGeometry(margem, h - 88, larguraProgresso, 18);
+    ProgressBar1->setGeometry(margem, h - 68, larguraProgresso, 16);
+    Label4->setGeometry(margem, h - 46, larguraProgresso, 18);
+    ProgressBar2->setGeometry(margem, h - 26, larguraProgresso, 16);
 
     const QRect paginas(margem, topo, w - 2 * margem, std::max(120, h - topo - margem - faixa));
     for (QWidget* f : {static_cast<QWidget*>(Frame1), static_cast<QWidget*>(Frame2),
