@@ -1,7 +1,9 @@
 #include "evaluation/FigurasResultados.h"
 
+#include "common/Figuras.h"
+
 #include <QPainter>
-#include <QPainterPath>
+#include <QTransform>
 
 namespace FigurasResultados {
 
@@ -26,25 +28,8 @@ const QPixmap& Grafico()
 
 const QPixmap& Paginas()
 {
-    static const QPixmap p = [] {
-        QPixmap p(32, 40);
-        p.fill(Qt::transparent);
-        QPainter g(&p);
-        g.setRenderHint(QPainter::Antialiasing);
-        QPainterPath seta;
-        seta.moveTo(11, 2);
-        seta.lineTo(21, 2);
-        seta.lineTo(21, 22);
-        seta.lineTo(29, 22);
-        seta.lineTo(16, 38);
-        seta.lineTo(3, 22);
-        seta.lineTo(11, 22);
-        seta.closeSubpath();
-        g.setPen(QPen(QColor(0, 70, 160), 1.5));
-        g.setBrush(QColor(60, 130, 220));
-        g.drawPath(seta);
-        return p;
-    }();
+    // The system's arrow, turned to point down.
+    static const QPixmap p = Figuras::Marcador().transformed(QTransform().rotate(90), Qt::SmoothTransformation);
     return p;
 }
 

@@ -192,14 +192,14 @@ void frmCalculoIndices::dispor()
     // while they are shown.
     const bool progresso = !ProgressBar1->isHidden();
     const bool dica = !Image1->isHidden();
-    const int faixa = progresso ? 92 : dica ? 44 : 0;
+    const int faixa = progresso ? 92 : dica ? 36 : 0;
     // The picture over the page panels of the status bar.
     int xDica = w - margem - 32 - 160;
     if (BarraStatus* barra = MT::sbStatusBar(); barra && barra->Painel(4)->isVisible()) {
         PainelStatus* p4 = barra->Painel(4);
         xDica = mapFromGlobal(p4->mapToGlobal(p4->rect().center())).x() - 16;
     }
-    Image1->setGeometry(std::clamp(xDica, margem, w - margem - 32), h - 42, 32, 40);
+    Image1->setGeometry(std::clamp(xDica, margem, w - margem - 32), h - 34, 32, 32);
     // The progress display to the left of the picture.
     const int larguraProgresso = std::clamp(Image1->x() - 3 * margem, 200, 500);
     Label3->setGeometry(margem, h - 88, larguraProgresso, 18);
