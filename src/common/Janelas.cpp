@@ -23,6 +23,9 @@ struct Estado {
     QHash<QString, Janela*> carregadas;
     QHash<Janela*, QPointer<QMdiSubWindow>> subjanelas;
     Janela* ultimaAtiva = nullptr;
+    // The window being shown: its activation waits until it has its size.
+    Janela* mostrando = nullptr;
+    bool ativacaoAdiada = false;
     Janelas::ManipuladorModal manipulador;
 };
 
@@ -252,6 +255,13 @@ void Janelas::Mostrar(Janela* j)
     }
     const bool jaVisivel = sub->isVisible() && j->Widget()->isVisible();
     Janela* antes = e.ultimaAtiva;
+    // The MDI area announces the activation while the child is still being
+    // shown, before it is maximized; the activation's work (a run with its
+    // progress display, say) must find the window at its full size, so it is
+    // held back until the window stands maximized in the area.
+    Janela* mostrandoAntes = e.mostrando;
+    e.mostrando = j;
+    e.ativacaoAdiada = false;
     Rolagem::De(j->Widget())->Ajustar();
     j->Widget()->show();
     sub->showMaximized();
@@ -262,10 +272,12 @@ void Janelas::Mostrar(Janela* j)
     }
     if (e.area)
         e.area->setActiveSubWindow(sub);
-    // The activation runs once: through the MDI area's signal when it came,
-    // otherwise here (a window shown anew, or made the active child).
-    const bool sinalRodou = e.ultimaAtiva == j && antes != j;
-    if (!sinalRodou && (!jaVisivel || antes != j))
+    const bool adiada = e.ativacaoAdiada;
+    e.mostrando = mostrandoAntes;
+    e.ativacaoAdiada = false;
+    // The activation runs once: the one the MDI area announced, or a window
+    // shown anew, or made the active child.
+    if (adiada || !jaVisivel || antes != j)
         Ativar(j);
 }
 
@@ -342,6 +354,10 @@ void Janelas::AoAtivarSubjanela(QMdiSubWindow* sub)
     for (auto it = e.subjanelas.begin(); it != e.subjanelas.end(); ++it) {
         if (it.value() == sub) {
             Janela* j = it.key();
+            if (j == e.mostrando) {
+                e.ativacaoAdiada = j != e.ultimaAtiva;
+                return;
+            }
             if (j != e.ultimaAtiva && sub->isVisible())
                 Ativar(j);
             return;
