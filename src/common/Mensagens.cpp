@@ -68,6 +68,12 @@ Resposta Mostrar(const QString& texto, Icone icone, Botoes botoes, const QString
     return caixa.clickedButton() == sim ? Resposta::Sim : Resposta::Nao;
 }
 
+void FalhaDeGravacao()
+{
+    Mostrar(QStringLiteral("Não foi possível gravar os dados no banco de dados."), Icone::Critico,
+            Botoes::OK, QStringLiteral("Análise Tessaura"));
+}
+
 void Bipe()
 {
     ++g_bipes;

@@ -26,6 +26,9 @@ Resposta Mostrar(const QString& texto, Icone icone = Icone::Nenhum,
                  Botoes botoes = Botoes::OK, const QString& titulo = TituloPadrao);
 void Bipe();
 
+// The one report of a row write that failed: critical, "Análise Tessaura".
+void FalhaDeGravacao();
+
 // Test hooks.
 using Respondedor = std::function<Resposta(const Mensagem&)>;
 void DefinirRespondedor(Respondedor r);  // empty function = real boxes again

@@ -174,9 +174,7 @@ void frmAltEco::cmdOK_Click()
         MT::rsEco->MoveFirst();
     }
     if (!gravado) {
-        Mensagens::Mostrar(QStringLiteral("Não foi possível gravar os dados no banco de dados."),
-                           Mensagens::Icone::Critico, Mensagens::Botoes::OK,
-                           QStringLiteral("Análise Tessaura"));
+        Mensagens::FalhaDeGravacao();
         return;
     }
 

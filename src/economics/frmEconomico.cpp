@@ -298,8 +298,7 @@ bool frmEconomico::Armazenar()
     gravado = gravado && MT::rsEco->Update();
     if (!gravado) {
         MT::rsEco->CancelUpdate();
-        Mensagens::Mostrar(QStringLiteral("Não foi possível gravar os dados no banco de dados."),
-                           Mensagens::Icone::Critico, Mensagens::Botoes::OK, kTitulo);
+        Mensagens::FalhaDeGravacao();
     }
     return gravado;
 }

@@ -92,7 +92,6 @@ const QString TextoLabel48 = QStringLiteral(
     "alternativa estudada (Ades) e a maior área a ser desapropriada entre todas as alternativas "
     "(Amax des).");
 
-const QString MsgFalhaGravacao = QStringLiteral("Não foi possível gravar os dados no banco de dados.");
 const QString MsgCriterioIncompleto =
     QStringLiteral("Faltam dados desta alternativa no critério \"%1\". Complete-os para avançar.");
 const QString TituloAnalise = QStringLiteral("Análise Tessaura");
@@ -534,7 +533,7 @@ void frmInsercao::AvancarAlternativa()
     MT::Reentrada = !ultima;
     if (!GravadorEntrada::GravarEAvancarAlternativa()) {
         MT::Reentrada = reentradaAntes;
-        Mensagens::Mostrar(MsgFalhaGravacao, Mensagens::Icone::Critico, Mensagens::Botoes::OK, TituloAnalise);
+        Mensagens::FalhaDeGravacao();
         return;
     }
     if (ultima) {

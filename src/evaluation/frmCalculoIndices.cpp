@@ -363,8 +363,7 @@ void frmCalculoIndices::executar()
 
     if (!TabelaAvaliacao::GravarIndices(m_db, m_resultado.linhas)) {
         ampulheta.Restaurar();
-        Mensagens::Mostrar(QStringLiteral("Não foi possível gravar os dados no banco de dados."),
-                           Mensagens::Icone::Critico, Mensagens::Botoes::OK, kTitulo);
+        Mensagens::FalhaDeGravacao();
     }
     ocultarProgresso();
     aposExecucao();

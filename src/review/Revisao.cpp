@@ -173,10 +173,4 @@ bool LerValorNovo(const QString& campo, const QString& texto, QVariant* valor)
     return true;
 }
 
-void AvisarFalhaDeGravacao()
-{
-    Mensagens::Mostrar(QStringLiteral("Não foi possível gravar os dados no banco de dados."),
-                       Mensagens::Icone::Critico, Mensagens::Botoes::OK, QStringLiteral("Análise Tessaura"));
-}
-
 }  // namespace Revisao

@@ -59,7 +59,5 @@ QString ChaveDoDado(const QString& descricao, const QString& letra, const QStrin
 // does not convert, a negative number, or a fraction where only whole years go.
 bool LerValorNovo(const QString& campo, const QString& texto, QVariant* valor);
 
-// A row write the database refused: the one critical message that says so.
-void AvisarFalhaDeGravacao();
 
 }  // namespace Revisao

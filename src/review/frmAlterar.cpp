@@ -173,7 +173,7 @@ void frmAlterar::CommandButton1_Click()
             m_rs->CancelUpdate();
     }
     if (!gravado) {
-        Revisao::AvisarFalhaDeGravacao();
+        Mensagens::FalhaDeGravacao();
         return;
     }
     Mensagens::Mostrar(QStringLiteral("O dado foi alterado!"), Mensagens::Icone::Informacao,

@@ -355,7 +355,7 @@ QString frmDadosUtilizados::Quali(int indice)
 void frmDadosUtilizados::Up()
 {
     if (!GravadorEntrada::GravarJanelasCarregadas())
-        Revisao::AvisarFalhaDeGravacao();
+        Mensagens::FalhaDeGravacao();
 }
 
 void frmDadosUtilizados::Preenche()
