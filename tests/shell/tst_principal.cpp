@@ -47,7 +47,6 @@ private slots:
         // way to the main window once.
         Espera::DefinirEscalaParaTestes(0.02);
         auto* splash = dynamic_cast<frmSplash*>(Janelas::Carregar(QStringLiteral("frmSplash")));
-        QCOMPARE(splash->Timer1->interval(), 60);
         QVERIFY(splash->isVisible() && !Janelas::Principal());
         QTRY_VERIFY(Janelas::Principal());
         QVERIFY(!Janelas::Carregada("frmSplash"));
