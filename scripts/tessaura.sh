@@ -6,7 +6,7 @@ set -euo pipefail
 raiz="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$raiz/build"
 pacotes=(qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite libgl-dev
-         cmake g++ make sqlite3 fonts-dejavu-core)
+         cmake g++ make sqlite3 fonts-dejavu-core fonts-comic-neue)
 
 faltando=()
 for p in "${pacotes[@]}"; do

@@ -410,17 +410,11 @@ void Transacao::Desfazer()
 bool ApagarAlternativas()
 {
     ConexaoPtr c = Abrir();
-    if (!c)
+    if (!c || !tabelaValida(c, QStringLiteral("tblTessaura")))
         return false;
-    RecordsetPtr rs = Recordset::Abrir(c, QStringLiteral("tblTessaura"));
-    if (!rs)
-        return false;
-    rs->MoveFirst();
-    while (!rs->EOF_()) {
-        rs->Delete();
-        rs->MoveNext();
-    }
-    return true;
+    // One statement: every row goes at once, or none does.
+    QSqlQuery q(c->db());
+    return q.exec(QStringLiteral("DELETE FROM tblTessaura"));
 }
 
 int NumeroDoMarcador(const QString& marcador)

@@ -32,17 +32,23 @@ void PainelStatus::DefinirBevel(Bevel b)
 
 void PainelStatus::DefinirLarguraTwips(int twips)
 {
-    // The designed width is the least a panel takes; a longer text (a long
-    // date format) widens it rather than being cut.
-    if (!m_autoSize)
-        setMinimumWidth(twips / 15);
+    // The designed width is what a panel takes when there is room; a longer
+    // text (a long date format) widens it, and a narrow window takes the room
+    // from the panels' spare blanks, never from their texts.
+    m_largura = twips / 15;
+    updateGeometry();
+}
+
+QSize PainelStatus::sizeHint() const
+{
+    const QSize texto = QLabel::sizeHint();
+    return m_autoSize ? texto : texto.expandedTo(QSize(m_largura, 0));
 }
 
 void PainelStatus::DefinirAutoSize(bool preencher)
 {
     m_autoSize = preencher;
     if (preencher) {
-        setMinimumWidth(0);
         setMaximumWidth(QWIDGETSIZE_MAX);
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     }

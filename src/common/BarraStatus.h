@@ -24,6 +24,7 @@ public:
     bool AutoSize() const { return m_autoSize; }
     void DefinirAlinhamentoEsquerda();
     void AtualizarRelogio();
+    QSize sizeHint() const override;
 
 signals:
     void clicado(int indice);
@@ -36,6 +37,7 @@ private:
     Estilo m_estilo;
     Bevel m_bevel = Inset;
     bool m_autoSize = false;
+    int m_largura = 0;  // designed width, pixels
 };
 
 class BarraStatus : public QStatusBar {

@@ -71,6 +71,29 @@ QPixmap seta(const QPen& caneta, const QColor& cor)
 
 }  // namespace
 
+const QPixmap& NovoProjeto()
+{
+    // A blank sheet drawn firmly, with a green plus: plainly enabled beside the
+    // greyed pictures of disabled buttons.
+    static const QPixmap p = [] {
+        QPixmap p = tela(24, 24);
+        QPainter g(&p);
+        g.setRenderHint(QPainter::Antialiasing);
+        g.setPen(QPen(QColor(40, 40, 40), 1.2));
+        g.setBrush(Qt::white);
+        g.drawPolygon(QPolygonF({QPointF(4.5, 1.5), QPointF(14.5, 1.5), QPointF(19.5, 6.5),
+                                 QPointF(19.5, 22.5), QPointF(4.5, 22.5)}));
+        g.setBrush(QColor(200, 200, 200));
+        g.drawPolygon(QPolygonF({QPointF(14.5, 1.5), QPointF(14.5, 6.5), QPointF(19.5, 6.5)}));
+        g.setPen(Qt::NoPen);
+        g.setBrush(QColor(30, 150, 30));
+        g.drawRect(QRectF(13, 12, 10, 4));
+        g.drawRect(QRectF(16, 9, 4, 10));
+        return p;
+    }();
+    return p;
+}
+
 const QPixmap& Avancar()
 {
     static const QPixmap p = seta(QPen(QColor(0, 90, 0), 1), QColor(40, 160, 40));

@@ -13,6 +13,7 @@ const QPixmap& AjudaSobre();     // help icon under the mouse
 const QPixmap& Informacao();     // information icon
 const QPixmap& InformacaoSobre();
 const QPixmap& Logo();           // the program's logo
+const QPixmap& NovoProjeto();    // toolbar: a new project
 const QPixmap& Ok();             // status mark: datum given
 const QPixmap& Falta();          // status mark: datum missing
 const QPixmap& Marcador();       // black arrow pointing right: the chosen item of a menu

@@ -2,9 +2,12 @@
 
 #include <QApplication>
 #include <QHash>
+#include <QChildEvent>
+#include <QLayout>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScrollBar>
 
 namespace {
 
@@ -34,6 +37,108 @@ QString nomeDe(Janela* j)
     return j->Widget()->objectName();
 }
 
+// The client area a child window was designed for: its own minimum size, or
+// what its layout needs, and at least the extent of the controls on show
+// (controls parked far outside the window to hide them do not count).
+QSize tamanhoProjetado(QWidget* w)
+{
+    static const char* const kProprio = "tessauraMinimoProprio";
+    if (!w->property(kProprio).isValid())
+        w->setProperty(kProprio, w->minimumSize());
+    QSize t = w->property(kProprio).toSize();
+    if (w->layout())
+        return t.expandedTo(w->minimumSizeHint());
+    constexpr int kLonge = 10000;
+    QRect extensao;
+    for (QObject* o : w->children()) {
+        auto* c = qobject_cast<QWidget*>(o);
+        if (!c || c->isWindow() || (c->isHidden() && c->testAttribute(Qt::WA_WState_ExplicitShowHide)))
+            continue;
+        const QRect g = c->geometry();
+        if (g.left() < 0 || g.top() < 0 || g.right() > kLonge || g.bottom() > kLonge)
+            continue;
+        extensao = extensao.united(g);
+    }
+    return t.expandedTo(QSize(extensao.right() + 1, extensao.bottom() + 1));
+}
+
+// Keeps a child window at least as large as its design, so that a smaller work
+// area scrolls it instead of cutting it off: the size follows the controls as
+// they are shown, hidden, moved or resized.
+class Rolagem : public QObject {
+public:
+    static Rolagem* De(QWidget* janela)
+    {
+        QObject* r = janela->findChild<QObject*>(QLatin1String(kNome), Qt::FindDirectChildrenOnly);
+        return r ? static_cast<Rolagem*>(r) : new Rolagem(janela);
+    }
+    void Ajustar()
+    {
+        m_pendente = false;
+        const QSize t = tamanhoProjetado(m_janela);
+        if (t != m_janela->minimumSize())
+            m_janela->setMinimumSize(t);
+    }
+
+protected:
+    bool eventFilter(QObject* obj, QEvent* ev) override
+    {
+        switch (ev->type()) {
+        case QEvent::ChildAdded:
+            if (obj == m_janela && static_cast<QChildEvent*>(ev)->child() != this)
+                static_cast<QChildEvent*>(ev)->child()->installEventFilter(this);
+            break;
+        case QEvent::Show:
+        case QEvent::Hide:
+        case QEvent::Move:
+        case QEvent::Resize:
+            if (obj != m_janela && !m_pendente) {
+                m_pendente = true;
+                QMetaObject::invokeMethod(this, [this] { Ajustar(); }, Qt::QueuedConnection);
+            }
+            break;
+        default:
+            break;
+        }
+        return QObject::eventFilter(obj, ev);
+    }
+
+private:
+    static constexpr const char* kNome = "tessauraRolagem";
+    explicit Rolagem(QWidget* janela) : QObject(janela), m_janela(janela)
+    {
+        setObjectName(QLatin1String(kNome));
+        janela->installEventFilter(this);
+        for (QObject* o : janela->children()) {
+            if (o != this)
+                o->installEventFilter(this);
+        }
+    }
+
+    QWidget* m_janela;
+    bool m_pendente = false;
+};
+
+// Scrolls the work area by the least that brings w into view (its top left
+// corner first when it is larger than the view).
+void MostrarNaArea(QMdiArea* area, QWidget* w)
+{
+    constexpr int kFolga = 8;
+    const QRect r(w->mapTo(area->viewport(), QPoint(0, 0)), w->size());
+    const QRect v = area->viewport()->rect();
+    const auto rolar = [](QScrollBar* barra, int inicio, int fim, int vInicio, int vFim) {
+        int delta = 0;
+        if (inicio < vInicio || fim - inicio > vFim - vInicio)
+            delta = inicio - vInicio - kFolga;
+        else if (fim > vFim)
+            delta = fim - vFim + kFolga;
+        if (delta != 0)
+            barra->setValue(barra->value() + delta);
+    };
+    rolar(area->horizontalScrollBar(), r.left(), r.right(), v.left(), v.right());
+    rolar(area->verticalScrollBar(), r.top(), r.bottom(), v.top(), v.bottom());
+}
+
 }  // namespace
 
 Dialogo::Dialogo(QWidget* parent) : QDialog(parent)
@@ -53,6 +158,14 @@ void Janelas::DefinirPrincipal(QMainWindow* principal, QMdiArea* area)
     estado().principal = principal;
     estado().area = area;
     if (area) {
+        // A work area smaller than a child window's design scrolls that window.
+        area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        // The control that takes the focus is scrolled into view.
+        QObject::connect(qApp, &QApplication::focusChanged, area, [area](QWidget*, QWidget* agora) {
+            if (agora && area->viewport()->isAncestorOf(agora))
+                MostrarNaArea(area, agora);
+        });
         QObject::connect(area, &QMdiArea::subWindowActivated, area,
                          [](QMdiSubWindow* sub) { AoAtivarSubjanela(sub); });
     }
@@ -139,8 +252,14 @@ void Janelas::Mostrar(Janela* j)
     }
     const bool jaVisivel = sub->isVisible() && j->Widget()->isVisible();
     Janela* antes = e.ultimaAtiva;
+    Rolagem::De(j->Widget())->Ajustar();
     j->Widget()->show();
     sub->showMaximized();
+    // Another window comes into view from its top left corner.
+    if (e.area && antes != j) {
+        e.area->horizontalScrollBar()->setValue(e.area->horizontalScrollBar()->minimum());
+        e.area->verticalScrollBar()->setValue(e.area->verticalScrollBar()->minimum());
+    }
     if (e.area)
         e.area->setActiveSubWindow(sub);
     // The activation runs once: through the MDI area's signal when it came,

@@ -1,6 +1,12 @@
 #include "common/Mensagens.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSpacerItem>
+#include <algorithm>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -22,6 +28,21 @@ QMessageBox::Icon iconeQt(Icone i)
     }
     return QMessageBox::NoIcon;
 }
+
+// A box is at least as wide as its whole title needs on the title bar, beside
+// the window manager's icon and buttons, within the screen.
+void alargarParaOTitulo(QMessageBox& caixa, const QString& titulo)
+{
+    QFont f = QApplication::font("QMdiSubWindowTitleBar");
+    f.setBold(true);
+    constexpr int kBotoesDaBarra = 160;
+    int largura = QFontMetrics(f).horizontalAdvance(titulo) + kBotoesDaBarra;
+    if (const QScreen* tela = QGuiApplication::primaryScreen())
+        largura = std::min(largura, tela->availableGeometry().width() - 40);
+    if (auto* grade = qobject_cast<QGridLayout*>(caixa.layout()))
+        grade->addItem(new QSpacerItem(largura, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                       grade->rowCount(), 0, 1, grade->columnCount());
+}
 }  // namespace
 
 Resposta Mostrar(const QString& texto, Icone icone, Botoes botoes, const QString& titulo)
@@ -33,6 +54,7 @@ Resposta Mostrar(const QString& texto, Icone icone, Botoes botoes, const QString
 
     QMessageBox caixa(iconeQt(icone), m.titulo, texto, QMessageBox::NoButton,
                       QApplication::activeWindow());
+    alargarParaOTitulo(caixa, m.titulo);
     if (botoes == Botoes::OK) {
         caixa.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
         caixa.exec();

@@ -6,6 +6,7 @@
 #include "common/Numeros.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMainWindow>
 
 namespace ModuloTessaura {
@@ -82,6 +83,18 @@ void Reiniciar()
     rsSaveNome.reset();
     rsSave.reset();
     rsSaveOrigem.reset();
+    dbEco.reset();
+    rsEco.reset();
+    NumAltEco = 0;
 }
+
+namespace {
+// The database handles kept in the module outlive every window; they are let
+// go while the application still exists, never after it.
+const bool g_liberarAoSair = [] {
+    qAddPostRoutine(&Reiniciar);
+    return true;
+}();
+}  // namespace
 
 }  // namespace ModuloTessaura

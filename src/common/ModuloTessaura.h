@@ -74,6 +74,13 @@ inline Banco::RecordsetPtr rsSaveNome;
 inline Banco::RecordsetPtr rsSave;
 inline Banco::RecordsetPtr rsSaveOrigem;
 
+// The economic analysis: its handle and recordset over the alternatives table
+// (the current row is the alternative on show) and the number of alternatives
+// of its last run.
+inline Banco::ConexaoPtr dbEco;
+inline Banco::RecordsetPtr rsEco;
+inline short NumAltEco = 0;
+
 // The main window's status bar and a toolbar button by its key
 // ("new", "salvar", "abrir", "sair", "dados"); nullptr before the main window.
 BarraStatus* sbStatusBar();

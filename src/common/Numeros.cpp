@@ -16,7 +16,19 @@ QString Formatar(double valor)
 {
     if (valor == 0)
         return QStringLiteral("0");
-    return localeSemGrupos().toString(valor, 'g', 15);
+    const QLocale loc = localeSemGrupos();
+    const QString t = loc.toString(valor, 'g', 15);
+    if (std::fabs(valor) >= 1 || !t.contains(QLatin1Char('e'), Qt::CaseInsensitive))
+        return t;
+    // A small number is written out, as the user would type it back: the
+    // decimals its 15 significant digits need, without trailing zeros.
+    const int expoente = static_cast<int>(std::floor(std::log10(std::fabs(valor))));
+    QString f = loc.toString(valor, 'f', 14 - expoente);
+    while (f.endsWith(QLatin1Char('0')))
+        f.chop(1);
+    if (f.endsWith(loc.decimalPoint()))
+        f.chop(loc.decimalPoint().size());
+    return f;
 }
 
 QString TextoDoCampo(const QVariant& valor)

@@ -81,10 +81,12 @@ QVariant ValorDaCaixa(const QString& texto)
 }  // namespace Percurso
 
 namespace Percurso {
-bool NumeroFornecido(const QString& texto)
+bool NumeroFornecido(const QString& texto, bool inteiro)
 {
     bool ok = false;
     Numeros::Ler(texto, &ok);
+    if (ok && inteiro)
+        Banco::ConverterParaColuna(texto, Banco::TipoColuna::Inteiro, &ok);
     return ok;
 }
 }  // namespace Percurso

@@ -50,6 +50,7 @@ QVariant ValorDaCaixa(const QString& texto);
 }  // namespace Percurso
 
 namespace Percurso {
-// A numeric box counts as given only when its text converts by the locale.
-bool NumeroFornecido(const QString& texto);
+// A numeric box counts as given only when its text converts by the locale;
+// for a whole-number field, only when the number also fits the field.
+bool NumeroFornecido(const QString& texto, bool inteiro = false);
 }  // namespace Percurso

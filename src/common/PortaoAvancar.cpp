@@ -12,9 +12,35 @@ QRect emPixels(const QRect& t)
 {
     return Twips::Retangulo(t.x(), t.y(), t.width(), t.height());
 }
+
+// The forward button's icon, its gap to the caption and the room kept free on
+// either side of the look-alike's content, in pixels.
+constexpr int kIcone = 20;
+constexpr int kEspaco = 4;
+constexpr int kMargem = 3;
 }  // namespace
 
 PortaoAvancar::PortaoAvancar(QWidget* janela) : PortaoAvancar(janela, Geometria{}) {}
+
+void PortaoAvancar::VestirBotao(QPushButton* botao)
+{
+    // The caption takes the largest size that fits beside the icon inside the
+    // look-alike, whatever face stands in for the informal font.
+    static const QFont comic = [] {
+        QFont f(QStringLiteral("Comic Sans MS"));
+        f.setBold(true);
+        const int livre = emPixels(Geometria{}.imitacao).width() - 2 * kMargem - kIcone - kEspaco;
+        for (int pontos = 11; pontos >= 7; --pontos) {
+            f.setPointSize(pontos);
+            if (QFontMetrics(f).horizontalAdvance(QStringLiteral("Avançar")) <= livre)
+                break;
+        }
+        return f;
+    }();
+    botao->setFont(comic);
+    botao->setIcon(QIcon(Figuras::Avancar()));
+    botao->setIconSize(QSize(kIcone, kIcone));
+}
 
 PortaoAvancar::PortaoAvancar(QWidget* janela, const Geometria& g)
     : PortaoAvancar(janela, g, Nomes{})
@@ -24,14 +50,12 @@ PortaoAvancar::PortaoAvancar(QWidget* janela, const Geometria& g)
 PortaoAvancar::PortaoAvancar(QWidget* janela, const Geometria& g, const Nomes& n)
     : QObject(janela), m_janela(janela)
 {
-    QFont comic(QStringLiteral("Comic Sans MS"));
-    comic.setPointSize(11);
-    comic.setBold(true);
-
+    // The look-alike lies 2 px inside the button's face and centres the same
+    // icon and caption the same way, so nothing moves when the gate opens.
+    const QSize tamanhoIcone(kIcone, kIcone);
     CommandButton1 = new QPushButton(QStringLiteral("Avançar"), janela);
     CommandButton1->setObjectName(QStringLiteral("CommandButton1"));
-    CommandButton1->setFont(comic);
-    CommandButton1->setIcon(QIcon(Figuras::Avancar()));
+    VestirBotao(CommandButton1);
     CommandButton1->setGeometry(emPixels(g.botao));
     CommandButton1->setEnabled(false);
 
@@ -40,13 +64,15 @@ PortaoAvancar::PortaoAvancar(QWidget* janela, const Geometria& g, const Nomes& n
     Picture4->setGeometry(emPixels(g.imitacao));
     Picture4->setAutoFillBackground(true);
     auto* linha = new QHBoxLayout(Picture4);
-    linha->setContentsMargins(6, 0, 6, 0);
+    linha->setContentsMargins(0, 0, 0, 0);
+    linha->setSpacing(kEspaco);
     Image13 = new QLabel(Picture4);
     Image13->setObjectName(n.imagemImitacao);
-    Image13->setPixmap(Figuras::Avancar());
+    Image13->setPixmap(Figuras::Avancar().scaled(tamanhoIcone, Qt::KeepAspectRatio,
+                                                 Qt::SmoothTransformation));
     Label44 = new QLabel(QStringLiteral("Avançar"), Picture4);
     Label44->setObjectName(n.legendaImitacao);
-    Label44->setFont(comic);
+    Label44->setFont(CommandButton1->font());
     Label44->setStyleSheet(QStringLiteral("color: #c0c0c0;"));
     Label44->setMouseTracking(true);
     Label44->installEventFilter(this);
@@ -67,6 +93,7 @@ PortaoAvancar::PortaoAvancar(QWidget* janela, const Geometria& g, const Nomes& n
     Label42->setObjectName(n.textoBalao);
     Label42->setWordWrap(true);
     Label42->setFont(QFont(QStringLiteral("Verdana")));
+    Label42->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Label42->setStyleSheet(QStringLiteral("background: #ffffe1;"));
     caixa->addWidget(Label42);
     Picture3->hide();
@@ -100,11 +127,25 @@ void PortaoAvancar::mostrarFigura(FiguraDica f)
         Image10->clear();
 }
 
+void PortaoAvancar::definirTextoDoBalao(const QString& texto)
+{
+    Label42->setText(texto);
+    // The balloon keeps its size: the text takes the largest size that fits it.
+    const QRect area = Picture3->contentsRect().marginsRemoved(Picture3->layout()->contentsMargins());
+    QFont f = Label42->font();
+    for (int pontos = 9; pontos >= 6; --pontos) {
+        f.setPointSize(pontos);
+        Label42->setFont(f);
+        if (Label42->heightForWidth(area.width()) <= area.height())
+            break;
+    }
+}
+
 void PortaoAvancar::Abrir(const QString& textoAberto)
 {
     CommandButton1->setEnabled(true);
     Picture4->hide();
-    Label42->setText(textoAberto);
+    definirTextoDoBalao(textoAberto);
     mostrarFigura(FiguraDica::Primeira);
     Image10->show();
 }
@@ -127,17 +168,33 @@ void PortaoAvancar::Definir(bool aberto, const QString& textoAberto)
 
 void PortaoAvancar::MostrarDica(const QString& texto, FiguraDica figura)
 {
-    Label42->setText(texto);
+    definirTextoDoBalao(texto);
     mostrarFigura(figura);
     Image10->show();
 }
 
 void PortaoAvancar::Image10_Click()
 {
+    for (const QPointer<QWidget>& w : m_naoCobrir) {
+        if (w && w->isVisible())
+            return;
+    }
     m_dicaVisivel = true;
     Picture3->show();
     Picture3->raise();
     Image10->raise();
+}
+
+void PortaoAvancar::FecharBalao()
+{
+    m_dicaVisivel = false;
+    Picture3->hide();
+}
+
+void PortaoAvancar::NaoCobrir(QWidget* w)
+{
+    m_naoCobrir.append(w);
+    w->installEventFilter(this);
 }
 
 void PortaoAvancar::Form_MouseMove()
@@ -160,6 +217,8 @@ void PortaoAvancar::Timer1_Timer()
 bool PortaoAvancar::eventFilter(QObject* obj, QEvent* ev)
 {
     const QEvent::Type t = ev->type();
+    if (t == QEvent::Show && obj != m_janela && m_naoCobrir.contains(qobject_cast<QWidget*>(obj)))
+        FecharBalao();
     if (obj == Label44 && (t == QEvent::MouseMove || t == QEvent::Enter)) {
         emit Label44_MouseMove();
     } else if (obj == Image10

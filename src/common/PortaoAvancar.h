@@ -6,7 +6,9 @@
 // close the gate.
 #include <QFrame>
 #include <QLabel>
+#include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QPushButton>
 #include <QRect>
 #include <QTimer>
@@ -35,6 +37,10 @@ public:
     PortaoAvancar(QWidget* janela, const Geometria& g);
     PortaoAvancar(QWidget* janela, const Geometria& g, const Nomes& n);
 
+    // The look of every "Avançar": the informal caption and the forward icon at
+    // the sizes the look-alike uses.
+    static void VestirBotao(QPushButton* botao);
+
     // Controls, named as on the alternatives window unless the window gives
     // its own names.
     QPushButton* CommandButton1;  // the real "Avançar"
@@ -61,6 +67,12 @@ public:
     // hint icon shows the given picture (the balloon opens only from the icon).
     void MostrarDica(const QString& texto, FiguraDica figura = FiguraDica::Primeira);
 
+    // Closes an open balloon (the hint icon stays as it is).
+    void FecharBalao();
+    // The balloon never lies over w: it closes when w is shown and does not open
+    // while w is on show (a help box, for instance).
+    void NaoCobrir(QWidget* w);
+
     // Handlers of the look.
     void Image10_Click();      // also the mouse over the icon
     void Form_MouseMove();     // over the window's background
@@ -79,10 +91,12 @@ protected:
 
 private:
     void mostrarFigura(FiguraDica f);
+    void definirTextoDoBalao(const QString& texto);
 
     QWidget* m_janela;
     bool m_dicaVisivel = false;
     FiguraDica m_figura = FiguraDica::Nenhuma;
+    QList<QPointer<QWidget>> m_naoCobrir;
 };
 
 // A help or information icon: the hover picture under the mouse, the normal

@@ -3,11 +3,14 @@
 #include "common/Escala.h"
 
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace DesenhoEntrada {
 
@@ -42,9 +45,15 @@ QLabel* indice(QWidget* pai, const char* nome, const QString& texto)
     return l;
 }
 
-// The start, in the label's own coordinates, and the width of the longest run
-// of blanks of its caption, after widening the blanks so that `largura` pixels
-// fit into the run.
+// Room left on each side of the small labels inside a run of blanks, and the
+// most the blanks are ever widened by.
+constexpr int kFolgaVao = 2;
+constexpr int kLimiteVao = 60;
+
+// The run is measured as drawn, in the label's own font: from the end of the
+// text before it to the start of the text after it. Its blanks are widened
+// until the small labels fit with room to spare, whatever font the machine
+// supplies for the caption.
 std::pair<int, int> abrirVao(QLabel* base, int largura)
 {
     const QString t = base->text();
@@ -63,29 +72,36 @@ std::pair<int, int> abrirVao(QLabel* base, int largura)
         }
         i = j;
     }
-    if (inicio < 0)
-        return {QFontMetrics(base->font()).horizontalAdvance(t), 0};
-    QFont f = base->font();
-    const int espaco = QFontMetrics(f).horizontalAdvance(QLatin1Char(' '));
-    // A pixel of overlap is allowed before the blanks are widened.
-    if (espaco * tamanho + 1 < largura) {
-        f.setWordSpacing(std::ceil(double(largura - espaco * tamanho) / tamanho));
-        base->setFont(f);
+    if (inicio < 0) {
+        base->adjustSize();
+        return {int(std::ceil(QFontMetricsF(base->font()).horizontalAdvance(t))), 0};
     }
+    const auto medir = [&](const QFont& f) {
+        const QFontMetricsF fm(f);
+        const qreal x = fm.horizontalAdvance(t.left(inicio));
+        return std::make_pair(x, fm.horizontalAdvance(t.left(inicio + tamanho)) - x);
+    };
+    QFont f = base->font();
+    auto [x, vao] = medir(f);
+    const int necessario = largura + 2 * kFolgaVao;
+    for (int extra = int(f.wordSpacing()); vao < necessario && extra < kLimiteVao;) {
+        f.setWordSpacing(++extra);
+        std::tie(x, vao) = medir(f);
+    }
+    base->setFont(f);
     base->adjustSize();
-    const QFontMetrics fm(base->font());
-    const int x = fm.horizontalAdvance(t.left(inicio));
-    return {x, fm.horizontalAdvance(t.left(inicio + tamanho)) - x};
+    return {int(std::ceil(x)) + kFolgaVao, int(std::floor(vao)) - 2 * kFolgaVao};
 }
 
-// Sets small labels into the blanks of a caption such as "Q    =" or "m /s":
-// the upper one raised, the lower one lowered, with `folga` pixels to spare.
 void encaixar(QLabel* base, QLabel* acima, QLabel* abaixo, int folga)
 {
     int largura = 0;
-    for (QLabel* l : {acima, abaixo})
-        if (l)
-            largura = std::max(largura, QFontMetrics(l->font()).horizontalAdvance(l->text()));
+    for (QLabel* l : {acima, abaixo}) {
+        if (l) {
+            l->adjustSize();
+            largura = std::max(largura, l->width());
+        }
+    }
     const int x = abrirVao(base, largura + folga).first;
     const QPoint origem = base->pos() + QPoint(x, 0);
     if (acima)

@@ -25,12 +25,13 @@ QLabel* rotulo(QWidget* pai, const char* nome, const QString& texto, int x, int 
 QLabel* oculto(QWidget* pai, const char* nome, const QString& texto);
 // A label in three quarters of the normal size: a subscript or an exponent.
 QLabel* indice(QWidget* pai, const char* nome, const QString& texto);
-// The start, in the label's own coordinates, and the width of the longest run
-// of blanks of its caption, after widening the blanks so that `largura` pixels
-// fit into the run.
+// The start, in the label's own coordinates, and the usable width of the
+// longest run of blanks of its caption, after widening the blanks from the
+// font's own metrics until `largura` pixels fit into the run with room to
+// spare, so nothing touches the character after the blanks whatever the font.
 std::pair<int, int> abrirVao(QLabel* base, int largura);
 // Sets small labels into the blanks of a caption such as "Q    =" or "m /s":
-// the upper one raised, the lower one lowered, with `folga` pixels to spare.
+// the upper one raised, the lower one lowered, with `folga` more pixels to spare.
 void encaixar(QLabel* base, QLabel* acima, QLabel* abaixo, int folga = 0);
 // The background colour of a box, whether it is enabled or not.
 void fundo(QWidget* caixa, const QColor& cor);

@@ -87,16 +87,26 @@ PaginaImpacto Ler(const Banco::Recordset& rs)
     }
     p.qalvo = TextoParaCaixa(campo("Qalvo"));
 
-    // Each pair is recognised by either of its fields, so that a pair stored
-    // with one value only comes back whole and is written back unchanged.
+    // A complete pair decides the choice (areas when both are complete), so a
+    // stray field of the other pair cannot displace it. Without a complete pair
+    // each pair is recognised by either of its fields, so that a pair stored
+    // with one value only comes back and is written back unchanged.
     const QVariant qinf = campo("Qinf"), qnat = campo("Qnat");
-    if (temValor(qinf) || temValor(qnat)) {
+    const QVariant ainf = campo("Ainf"), anat = campo("Anat");
+    const bool vazaoCompleta = temValor(qinf) && temValor(qnat);
+    const bool areaCompleta = temValor(ainf) && temValor(anat);
+    bool vazao = temValor(qinf) || temValor(qnat);
+    bool area = temValor(ainf) || temValor(anat);
+    if (vazaoCompleta || areaCompleta) {
+        area = areaCompleta;
+        vazao = !areaCompleta;
+    }
+    if (vazao) {
         p.recarga = Recarga::Vazao;
         p.recarga1 = TextoParaCaixa(qinf);
         p.recarga2 = TextoParaCaixa(qnat);
     }
-    const QVariant ainf = campo("Ainf"), anat = campo("Anat");
-    if (temValor(ainf) || temValor(anat)) {
+    if (area) {
         p.recarga = Recarga::Area;
         p.recarga1 = TextoParaCaixa(ainf);
         p.recarga2 = TextoParaCaixa(anat);

@@ -60,8 +60,9 @@ ItensImpacto Avaliar(const PaginaImpacto& p);
 void Gravar(Banco::Recordset& rs, const PaginaImpacto& p);
 
 // The page that the current row of rs gives: a limit that holds a value ticks
-// its check box; a flow pair that holds a value chooses "Vazão", an area pair
-// "Área" (areas win when both are stored); a rating outside 1..7 selects none.
+// its check box; a complete flow pair chooses "Vazão", a complete area pair
+// "Área" (areas win when both are complete); without a complete pair, the pair
+// that holds any value (areas winning again); a rating outside 1..7 selects none.
 // Without a current row, an emptied page with "Vazão".
 PaginaImpacto Ler(const Banco::Recordset& rs);
 

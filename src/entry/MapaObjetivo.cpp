@@ -16,9 +16,14 @@ Textos Ler(const Banco::Recordset& rs)
             Percurso::TextoParaCaixa(rs.Campo(QStringLiteral("TRD")))};
 }
 
+bool Fornecido(const QString& caixa)
+{
+    return Percurso::NumeroFornecido(caixa, true);
+}
+
 bool Completo(const Textos& caixas)
 {
-    return Percurso::NumeroFornecido(caixas.tr) && Percurso::NumeroFornecido(caixas.trd);
+    return Fornecido(caixas.tr) && Fornecido(caixas.trd);
 }
 
 }  // namespace MapaObjetivo

@@ -18,7 +18,9 @@ struct Textos {
 void Gravar(Banco::Recordset& rs, const Textos& caixas);
 // The two boxes' texts for the current row (a Null field gives an empty box).
 Textos Ler(const Banco::Recordset& rs);
-// The alternative is complete for this criterion: both boxes hold a number.
+// A box holds a whole number that its field can store.
+bool Fornecido(const QString& caixa);
+// The alternative is complete for this criterion: both boxes are given.
 bool Completo(const Textos& caixas);
 
 }  // namespace MapaObjetivo

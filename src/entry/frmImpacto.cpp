@@ -119,9 +119,9 @@ frmImpacto::frmImpacto()
     Label49 = oculto(this, "Label49", TextoLabel49);
     Label50 = oculto(this, "Label50", TextoLabel50);
 
-    PortaoAvancar::Geometria g;
-    g.balao = QRect(5250, 4080, 4950, 1650);
-    m_portao = new PortaoAvancar(this, g);
+    m_portao = new PortaoAvancar(this);
+    m_portao->NaoCobrir(RichTextBox1);
+    m_portao->NaoCobrir(Command4);
     connect(m_portao, &PortaoAvancar::Label44_MouseMove, this, &frmImpacto::Label44_MouseMove);
     connect(m_portao->CommandButton1, &QPushButton::clicked, this, &frmImpacto::CommandButton1_Click);
 
@@ -219,7 +219,7 @@ void frmImpacto::montarPaginaHidrologica(QWidget* pagina)
         QLabel* acima = l.qualificador ? indice(f1, l.qualificador, QString::fromUtf8(l.qualificadorTexto))
                                        : nullptr;
         QLabel* abaixo = indice(f1, l.subscrito, QString::fromUtf8(l.subscritoTexto));
-        encaixar(simbolo, acima, abaixo, 3);
+        encaixar(simbolo, acima, abaixo);
         auto* caixa = new CaixaNumerica(CaixaNumerica::Filtro::Decimal, f1);
         caixa->setObjectName(QStringLiteral("Text%1").arg(l.caixa));
         caixa->setGeometry(simbolo->geometry().right() + 8, l.y, 120, 22);
@@ -264,10 +264,12 @@ void frmImpacto::montarPaginaHidrologica(QWidget* pagina)
         QLabel* sub = indice(f2, r.subscrito, QString::fromLatin1(r.subscritoTexto));
         sub->move(simbolo->x() + QFontMetrics(simbolo->font()).horizontalAdvance(QLatin1Char('Q')) + 1,
                   r.y + 10);
-        rotulo(f2, r.igual, QStringLiteral("="), 54, r.y + 4);
+        // "=" and the box stand clear of the subscript, whatever its font makes of it.
+        QLabel* igual = rotulo(f2, r.igual, QStringLiteral("="),
+                               std::max(54, sub->geometry().right() + 4), r.y + 4);
         auto* caixa = new CaixaNumerica(CaixaNumerica::Filtro::Decimal, f2);
         caixa->setObjectName(QStringLiteral("Text%1").arg(r.caixa));
-        caixa->setGeometry(70, r.y, 120, 22);
+        caixa->setGeometry(std::max(70, igual->geometry().right() + 6), r.y, 120, 22);
         fundo(caixa, CorCaixaLigada);
         m_caixas[static_cast<size_t>(r.caixa)] = caixa;
         QLabel* unidade = rotulo(f2, r.unidade, QStringLiteral("m /s"), 198, r.y + 4);
@@ -581,6 +583,9 @@ void frmImpacto::Frame_MouseMove(int indice)
 
 void frmImpacto::TabStrip1_Click()
 {
+    // A balloon about one page does not stay over another.
+    if (m_portao)
+        m_portao->FecharBalao();
     for (int i = 0; i < 3; ++i)
         m_paginas[static_cast<size_t>(i)]->setEnabled(i == TabStrip1->currentIndex());
 }

@@ -5,6 +5,7 @@
 #include "common/PortaoAvancar.h"
 #include "common/Twips.h"
 #include "entry/CaixaNumerica.h"
+#include "entry/DesenhoEntrada.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -41,15 +42,12 @@ QFont fonte(int pontos, bool negrito = false)
     return f;
 }
 
-// A subscript label lying right after the "T" that starts a legend.
+// A subscript label set into the blanks after the "T" that starts a legend.
 QLabel* indiceApos(QWidget* pai, const char* nome, const QString& texto, QLabel* legenda)
 {
     QLabel* r = rotulo(pai, nome, texto);
     r->setFont(fonte(7));
-    const QFontMetrics fm(legenda->font());
-    r->move(legenda->x() + fm.horizontalAdvance(QLatin1Char('T')) + 1,
-            legenda->y() + fm.ascent() / 2);
-    r->adjustSize();
+    DesenhoEntrada::encaixar(legenda, nullptr, r);
     r->raise();
     return r;
 }
@@ -223,11 +221,21 @@ MapaObjetivo::Textos frmObjetivo::Caixas() const
     return {Text1->text(), Text2->text()};
 }
 
+void frmObjetivo::Esvaziar()
+{
+    Text1->clear();
+    Text2->clear();
+}
+
 void frmObjetivo::MostrarContador(const Banco::Recordset& rs)
 {
     const QString numero = rs.Campo(QStringLiteral("Marcador")).toString().mid(3);
     Label20->setText(numero);
-    Label15->setText(rs.Campo(QStringLiteral("Nome")).toString());
+    // A Null name cannot be shown: the label keeps what it holds, as in the
+    // impact window.
+    const QVariant nome = rs.Campo(QStringLiteral("Nome"));
+    if (!nome.isNull())
+        Label15->setText(nome.toString());
     MT::MostrarAlternativaNaBarra(numero, MT::NumeroAlternativas);
 }
 
@@ -280,8 +288,8 @@ void frmObjetivo::Form_Activate()
 
 void frmObjetivo::Avaliar()
 {
-    TRFornecido = Percurso::NumeroFornecido(Text1->text());
-    TRDFornecido = Percurso::NumeroFornecido(Text2->text());
+    TRFornecido = MapaObjetivo::Fornecido(Text1->text());
+    TRDFornecido = MapaObjetivo::Fornecido(Text2->text());
     Banco::Recordset* rs = MT::rsObjetivo.get();
     if (rs && rs->TemLinhaAtual())
         m_status.Marcar(Banco::NumeroDoMarcador(rs->Campo(QStringLiteral("Marcador")).toString()),
@@ -315,10 +323,7 @@ void frmObjetivo::Passo(Percurso::Direcao d)
     Percurso::Etapas e;
     e.avaliar = [this] { Avaliar(); };
     e.gravar = [this](Banco::Recordset& rs) { GravarLinha(rs); };
-    e.esvaziar = [this] {
-        Text1->clear();
-        Text2->clear();
-    };
+    e.esvaziar = [this] { Esvaziar(); };
     e.mostrar = [this](Banco::Recordset& rs) { MostrarLinha(rs); };
     Percurso::Passo(rs, d, e);
 }
@@ -401,8 +406,7 @@ void frmObjetivo::Label44_MouseMove()
 void frmObjetivo::PreencherDe(Banco::Recordset& origem)
 {
     const MapaObjetivo::Textos t = MapaObjetivo::Ler(origem);
-    Text1->clear();
-    Text2->clear();
+    Esvaziar();
     Text1->setText(t.tr);
     Text2->setText(t.trd);
 }

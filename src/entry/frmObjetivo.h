@@ -40,6 +40,10 @@ public:
     // Completeness per alternative (order per criterion), by number 1..N.
     const Percurso::Status& StatusAlternativas() const { return m_status; }
 
+    // The two boxes as values (what the writers store), and both boxes emptied.
+    MapaObjetivo::Textos Caixas() const;
+    void Esvaziar();
+
     QLabel *Label1, *Label2, *Label3;
     QLabel *Label4, *Label7, *Label5, *Label6;
     QLabel *Label9, *Label11, *Label13, *Label10, *Label12, *Label14;
@@ -62,7 +66,6 @@ private:
     void MostrarContador(const Banco::Recordset& rs);
     // The row on show: rsAlternativas' in the order per alternative, rsObjetivo's otherwise.
     Banco::Recordset* LinhaMostrada() const;
-    MapaObjetivo::Textos Caixas() const;
     // F5 in a box: the data-reuse dialog for that box's datum.
     void PedirDado(CaixaNumerica* caixa, const QString& indice, const QString& campo);
     // F5 on a button: the notice that reuse starts from a box.

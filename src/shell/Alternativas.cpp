@@ -66,6 +66,16 @@ bool AjustarLinhas(const Banco::RecordsetPtr& rs, int n)
     return ok;
 }
 
+bool AjustarLinhasDeUmaVez(const Banco::RecordsetPtr& rs, int n)
+{
+    if (!rs)
+        return false;
+    Banco::Transacao t(rs->Conexao_());
+    if (!t.Iniciada())
+        return false;
+    return AjustarLinhas(rs, n) && t.Confirmar();
+}
+
 std::vector<short> FlagsDasLinhas(const Banco::RecordsetPtr& rs, int n)
 {
     std::vector<short> flags(static_cast<size_t>(n < 0 ? 1 : n + 1), 0);

@@ -28,6 +28,10 @@ Numero LerNumero(const QString& texto, short* n);
 // deleted and the missing ones are added with only their marker. False when a
 // row could not be deleted or added.
 bool AjustarLinhas(const Banco::RecordsetPtr& rs, int n);
+// AjustarLinhas as one write: every row is deleted and added in a single
+// transaction, which is kept only when all of them succeeded (the table is left
+// as it was otherwise).
+bool AjustarLinhasDeUmaVez(const Banco::RecordsetPtr& rs, int n);
 
 // The naming flags (1..n, element 0 unused) of the rows behind rs: 1 where the
 // row's Nome is a non-empty text.

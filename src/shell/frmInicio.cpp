@@ -269,7 +269,7 @@ void frmInicio::Command1_Click()
     // the alternative on show, so it is stored before the rows are reshaped.
     if (m_numeroAceito)
         guardarAtual();
-    if (!Alternativas::AjustarLinhas(rs, n)) {
+    if (!Alternativas::AjustarLinhasDeUmaVez(rs, n)) {
         ampulheta.Restaurar();
         Mensagens::Mostrar(
             QStringLiteral("Não foi possível gravar as alternativas no banco de dados \"%1\".")

@@ -2,6 +2,7 @@
 
 #include "common/Banco.h"
 #include "common/BarraStatus.h"
+#include "common/Figuras.h"
 #include "common/Janelas.h"
 #include "common/ModuloTessaura.h"
 #include "common/Twips.h"
@@ -67,7 +68,7 @@ frmMain::frmMain()
     m_toolbar->setObjectName(QStringLiteral("tbToolBar"));
     m_toolbar->setMovable(false);
     m_toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    botao("new", QStringLiteral("Novo projeto"), QStyle::SP_FileIcon);
+    botao("new", QStringLiteral("Novo projeto"), QStyle::SP_FileIcon)->setIcon(QIcon(Figuras::NovoProjeto()));
     botao("salvar", QStringLiteral("Salvar projeto"), QStyle::SP_DialogSaveButton);
     botao("abrir", QStringLiteral("Abrir projeto"), QStyle::SP_DialogOpenButton);
     m_toolbar->addSeparator();

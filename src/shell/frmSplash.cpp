@@ -16,10 +16,9 @@ frmSplash::frmSplash() : Formulario(nullptr)
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     setFixedSize(Twips::Px(7320), Twips::Px(5220));
     setFont(QFont(QStringLiteral("Verdana")));
-    setAutoFillBackground(true);
-    setBackgroundRole(QPalette::Base);
+    // The system's window colour, as text areas use it, inside a thin border.
     setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(QStringLiteral("frmSplash { border: 1px solid #808080; }"));
+    setStyleSheet(QStringLiteral("frmSplash { background: palette(base); border: 1px solid palette(mid); }"));
 
     auto rotulo = [this](const char* nome, const QString& texto, int l, int t, int w, int h) {
         auto* r = new QLabel(texto, this);

@@ -212,12 +212,8 @@ void frmPesoPond::montarRodape()
     connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
 
     // "Avançar" opens only on a stored weighting that totals 100.
-    QFont comic(QStringLiteral("Comic Sans MS"));
-    comic.setPointSize(11);
-    comic.setBold(true);
     CommandButton1 = botao("CommandButton1", QStringLiteral("Avançar"), 9960, 7560, 1410, 585);
-    CommandButton1->setFont(comic);
-    CommandButton1->setIcon(QIcon(Figuras::Avancar()));
+    PortaoAvancar::VestirBotao(CommandButton1);
     CommandButton1->setEnabled(false);
     connect(CommandButton1, &QPushButton::clicked, this, [this] { CommandButton1_Click(); });
 
@@ -284,6 +280,11 @@ void frmPesoPond::Form_Activate()
     if (!m_novaPonderacao)
         mostrarPrimeira();
     mostrarStatus();
+    // The window opens on the name list, never on a read-only coefficient box.
+    QWidget* foco = focusWidget();
+    auto* caixa = qobject_cast<QLineEdit*>(foco);
+    if (!m_novaPonderacao && (!foco || (caixa && caixa->isReadOnly())))
+        ComboBox1->setFocus(Qt::OtherFocusReason);
 }
 
 void frmPesoPond::mostrarStatus()

@@ -77,6 +77,7 @@ private slots:
         QTest::newRow("so separador") << "pt_BR" << "QJmin" << "," << false << 0.0;
         QTest::newRow("outro separador") << "pt_BR" << "QJmin" << "12.5" << false << 0.0;
         QTest::newRow("inteiro") << "pt_BR" << "TR" << "25" << true << 25.0;
+        QTest::newRow("inteiro fora do campo") << "pt_BR" << "TR" << "99999999999" << false << 0.0;
         QTest::newRow("en_US decimal") << "en_US" << "QJmin" << "12.5" << true << 12.5;
         QTest::newRow("en_US letras") << "en_US" << "TR" << "abc" << false << 0.0;
     }
@@ -125,6 +126,10 @@ private slots:
         QCOMPARE(Numeros::Formatar(2.5), QStringLiteral("2,5"));
         QCOMPARE(Numeros::Formatar(1234567.25), QStringLiteral("1234567,25"));
         QCOMPARE(Numeros::Formatar(0.1 + 0.2), QStringLiteral("0,3"));
+        // Small numbers are written out, as they can be typed back.
+        QCOMPARE(Numeros::Formatar(0.00005), QStringLiteral("0,00005"));
+        QCOMPARE(Numeros::Formatar(-1.25e-7), QStringLiteral("-0,000000125"));
+        QCOMPARE(Numeros::Formatar(1.0 / 3.0 / 10000), QStringLiteral("0,0000333333333333333"));
         QCOMPARE(Numeros::SeparadorDecimal(), QChar(','));
         QCOMPARE(Numeros::FormatarDuasCasas(3), QStringLiteral("3,00"));
         QCOMPARE(Numeros::ArredondarInteiro(2.5), 2.0);
@@ -136,6 +141,7 @@ private slots:
         QVERIFY(ok);
         QLocale::setDefault(QLocale("en_US"));
         QCOMPARE(Numeros::Formatar(2.5), QStringLiteral("2.5"));
+        QCOMPARE(Numeros::Formatar(0.00005), QStringLiteral("0.00005"));
         QCOMPARE(Numeros::SeparadorDecimal(), QChar('.'));
         Numeros::Ler("1,5", &ok);
         QVERIFY(!ok);

@@ -1,13 +1,23 @@
-// Loading, unloading and activating the windows of the main window.
+// Loading, unloading and activating the windows of the main window, modal
+// dialogs, the pause, and child windows larger than the work area.
 #include "Ambiente.h"
 
 #include "common/Janelas.h"
 #include "common/Mensagens.h"
 #include "shell/frmMain.h"
 
+#include "common/Espera.h"
+#include "common/ModuloTessaura.h"
+
+#include <QApplication>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 int g_cargas = 0, g_descargas = 0;
@@ -34,8 +44,30 @@ public:
     int ativacoes = 0;
     void Form_Activate() override { ++ativacoes; }
 };
+// A window designed larger than a small screen: a box at the top left, a
+// button at the bottom right.
+class frmTesteGrande : public Formulario {
+    Q_OBJECT
+public:
+    QLineEdit* caixa = new QLineEdit(this);
+    QPushButton* botao = new QPushButton(QStringLiteral("Avançar"), this);
+    frmTesteGrande()
+    {
+        caixa->setObjectName(QStringLiteral("Text1"));
+        caixa->setGeometry(10, 10, 100, 22);
+        botao->setObjectName(QStringLiteral("CommandButton1"));
+        botao->setGeometry(900, 700, 94, 39);
+    }
+};
+class frmTesteDialogo : public Dialogo {
+    Q_OBJECT
+public:
+    void Form_Unload() override { ++g_descargas; }
+};
 REGISTRAR_JANELA(frmTesteA)
 REGISTRAR_JANELA(frmTesteB)
+REGISTRAR_JANELA(frmTesteGrande)
+REGISTRAR_JANELA(frmTesteDialogo)
 }  // namespace
 
 class TesteJanelas : public QObject {
@@ -91,6 +123,98 @@ private slots:
         principal->Area()->setActiveSubWindow(nullptr);
         principal->Area()->setActiveSubWindow(sub);
         QCOMPARE(ativacoes(), QStringLiteral("4/2"));
+    }
+
+    // A dialog shown modally and closed by Esc or by its title bar is unloaded
+    // like one closed by a button, and its closing activates no window.
+    void dialogoModalFechadoPorEscOuBarra()
+    {
+        for (const bool esc : {true, false}) {
+            Teste::Sessao s;
+            s.Principal();
+            auto* a = Janelas::Carregar<frmTesteA>();
+            Janelas::Mostrar(a);
+            Janelas::DefinirManipuladorModal(nullptr);  // the real modal loop
+            g_descargas = 0;
+            QPointer<frmTesteDialogo> d = Janelas::Carregar<frmTesteDialogo>();
+            QTimer::singleShot(50, d, [d, esc] {
+                QVERIFY(d->isVisible() && QApplication::activeModalWidget() == d);
+                if (esc)
+                    QTest::keyClick(d, Qt::Key_Escape);
+                else
+                    d->close();
+            });
+            Janelas::ExibirModal(d);
+            QCOMPARE(g_descargas, 1);
+            QVERIFY(!Janelas::Carregada("frmTesteDialogo"));
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(!d);
+            QCOMPARE(a->ativacoes, 1);
+        }
+    }
+
+    // A pause lets timers run but holds every click and key back until it ends;
+    // a pause of nothing lets nothing run.
+    void pausaSemEntradaDoUsuario()
+    {
+        Teste::Sessao s;
+        Espera::DefinirEscalaParaTestes(1.0);
+        QPushButton botao(QStringLiteral("OK"));
+        QLineEdit caixa;
+        botao.show();
+        caixa.show();
+        int cliques = 0, disparos = 0;
+        QObject::connect(&botao, &QPushButton::clicked, [&] { ++cliques; });
+        QTimer::singleShot(0, [&] { ++disparos; });
+        ModuloTessaura::Pausa(0);
+        QCOMPARE(disparos, 0);
+
+        const QPoint meio = botao.rect().center();
+        for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+            QCoreApplication::postEvent(&botao, new QMouseEvent(t, meio, botao.mapToGlobal(meio),
+                                                                Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+        QCoreApplication::postEvent(&caixa, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a"));
+        QString durante;
+        QTimer::singleShot(60, [&] { durante = QStringLiteral("%1|%2").arg(cliques).arg(caixa.text()); });
+        ModuloTessaura::Pausa(0.15f);
+        QCOMPARE(disparos, 1);
+        QCOMPARE(durante, QStringLiteral("0|"));
+        QCOMPARE(cliques, 0);
+        QCoreApplication::processEvents();
+        QCOMPARE(cliques, 1);
+        QCOMPARE(caixa.text(), QStringLiteral("a"));
+    }
+
+    // A child window larger than the work area scrolls: its controls keep
+    // their names and parents, and the one that takes the focus comes into view.
+    void janelaMaiorQueAAreaRola()
+    {
+        Teste::Sessao s;
+        frmMain* principal = s.Principal();
+        principal->showNormal();
+        principal->resize(583, 352);
+        principal->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(principal));
+        auto* g = Janelas::Carregar<frmTesteGrande>();
+        Janelas::Mostrar(g);
+        QMdiArea* area = principal->Area();
+        QVERIFY(qobject_cast<QMdiSubWindow*>(g->parentWidget()));
+        QCOMPARE(principal->findChild<QPushButton*>(QStringLiteral("CommandButton1")), g->botao);
+        const auto visivel = [area](QWidget* w) {
+            return area->viewport()->rect().contains(QRect(w->mapTo(area->viewport(), QPoint()), w->size()));
+        };
+        QVERIFY(visivel(g->caixa) && !visivel(g->botao));
+        QVERIFY(area->verticalScrollBar()->maximum() > 0 && area->horizontalScrollBar()->maximum() > 0);
+        g->botao->setFocus(Qt::TabFocusReason);
+        QVERIFY(visivel(g->botao));
+        QTest::mouseClick(g->botao, Qt::LeftButton);  // reachable by the pointer too
+        QVERIFY(g->botao->hasFocus());
+        g->caixa->setFocus(Qt::BacktabFocusReason);
+        QVERIFY(visivel(g->caixa));
+        // With room enough, nothing scrolls.
+        principal->showMaximized();
+        principal->resize(1200, 1000);
+        QTRY_COMPARE(area->verticalScrollBar()->maximum(), 0);
     }
 };
 

@@ -121,6 +121,14 @@ void TesteMapaImpacto::leituraDaLinha_data()
         << QVariantMap{{"Qinf", 1.0}, {"Qnat", 2.0}, {"Ainf", 30.0}, {"Anat", 40.0}} << "0||0|||A|30|40|0 0 0 0";
     QTest::newRow("vazões") << QVariantMap{{"Qinf", 1.5}, {"Qnat", 2.0}} << "0||0|||V|1,5|2|0 0 0 0";
     QTest::newRow("par com um só valor") << QVariantMap{{"Anat", 9.0}} << "0||0|||A||9|0 0 0 0";
+    QTest::newRow("vazões completas e uma área solta")
+        << QVariantMap{{"Qinf", 1.0}, {"Qnat", 2.0}, {"Anat", 9.0}} << "0||0|||V|1|2|0 0 0 0";
+    QTest::newRow("vazões completas e a outra área solta")
+        << QVariantMap{{"Qinf", 1.0}, {"Qnat", 2.0}, {"Ainf", 9.0}} << "0||0|||V|1|2|0 0 0 0";
+    QTest::newRow("áreas completas e uma vazão solta")
+        << QVariantMap{{"Qnat", 1.0}, {"Ainf", 5.0}, {"Anat", 6.0}} << "0||0|||A|5|6|0 0 0 0";
+    QTest::newRow("um valor de cada par") << QVariantMap{{"Qinf", 1.0}, {"Anat", 9.0}} << "0||0|||A||9|0 0 0 0";
+    QTest::newRow("número pequeno sem expoente") << QVariantMap{{"Qalvo", 0.00005}} << "0||0||0,00005|V|||0 0 0 0";
     QTest::newRow("níveis") << QVariantMap{{"PTD", 1}, {"PPI", 7}, {"IAsup", 4}, {"IAsub", 2}}
                             << "0||0|||V|||1 7 4 2";
     QTest::newRow("níveis fora da escala") << QVariantMap{{"PTD", 0}, {"PPI", 8}, {"IAsup", -1}}

@@ -91,7 +91,6 @@ private slots:
     void avancarGravaAntes();
     void porAlternativaEReentrada();
     void teclaF5();
-    void mapaDoCriterio();
     void semBancoOuSemLinhasNaoTrava();
 };
 
@@ -139,6 +138,10 @@ void TesteObjetivo::passoGravaEMostraComVolta()
     clicar(f->Command2);
     QCOMPARE(campo("TRD"), QStringLiteral("-|-|-"));
     QVERIFY(Teste::TextosMostrados().isEmpty());
+    // An alternative without a name leaves the name shown before it.
+    Teste::Executar(QStringLiteral("UPDATE tblTessaura SET Nome = NULL WHERE Marcador = 'alt3'"));
+    clicar(f->Command2);
+    QCOMPARE(mostrada(f), QStringLiteral("3|Bacia 2|5|"));
 }
 
 void TesteObjetivo::portaoSegueOsPassos()
@@ -163,15 +166,26 @@ void TesteObjetivo::portaoSegueOsPassos()
     QVERIFY(f->Portao->Image10->isVisibleTo(f));
     QCOMPARE(f->Portao->Figura(), PortaoAvancar::FiguraDica::Primeira);
 
-    // Pasted letters pass the key filter; the step that leaves them neither
-    // counts nor stores them, and closes the gate.
-    f->Text2->setText(QStringLiteral("abc"));
-    QVERIFY(portaoAberto(f));
-    clicar(f->Command2);
-    QCOMPARE(campo("TR") + ' ' + campo("TRD"), QStringLiteral("10|20|30 100|200|300"));
-    QCOMPARE(f->StatusAlternativas().Valor(1), 0);
+    // Pasted letters, and digits beyond what a whole-number field holds, are
+    // not given: the step that leaves them neither counts nor stores them, and
+    // closes the gate.
+    for (const bool colado : {true, false}) {
+        if (colado)
+            f->Text2->setText(QStringLiteral("abc"));
+        else
+            digitar(f->Text2, QStringLiteral("99999999999"));
+        clicar(f->Command2);
+        QCOMPARE(campo("TR") + ' ' + campo("TRD"), QStringLiteral("10|20|30 100|200|300"));
+        QCOMPARE(f->StatusAlternativas().Valor(colado ? 1 : 2), 0);
+        QVERIFY(!portaoAberto(f));
+        QVERIFY(!f->Portao->Image10->isVisibleTo(f));
+    }
+    // Per alternative, the same digits keep the gate closed as well.
+    MT::EntradaPorAlternativa = true;
+    digitar(f->Text1, QStringLiteral("99999999999"));
     QVERIFY(!portaoAberto(f));
-    QVERIFY(!f->Portao->Image10->isVisibleTo(f));
+    digitar(f->Text1, QStringLiteral("9"));
+    QVERIFY(portaoAberto(f));
 }
 
 void TesteObjetivo::avancarGravaAntes()
@@ -298,23 +312,6 @@ void TesteObjetivo::teclaF5()
     QVERIFY(Teste::TextosMostrados().isEmpty());
     QCOMPARE(f->Label20->text(), QStringLiteral("2"));
     QCOMPARE(vistos.size(), 2);
-}
-
-void TesteObjetivo::mapaDoCriterio()
-{
-    Teste::Sessao s;
-    Teste::Executar(QStringLiteral("INSERT INTO tblTessaura (Marcador) VALUES ('alt1')"));
-    Banco::RecordsetPtr rs = Recordset::Abrir(Banco::Abrir(), QStringLiteral("tblTessaura"));
-    rs->MoveFirst();
-    rs->Edit();
-    MapaObjetivo::Gravar(*rs, {"2,5", "3,5"});  // whole years, half to even
-    rs->Update();
-    QCOMPARE(campo("TR") + ' ' + campo("TRD"), QStringLiteral("2 4"));
-
-    QVERIFY(MapaObjetivo::Completo({"15", "30"}));
-    const MapaObjetivo::Textos incompletos[] = {{"15", ""}, {"", "30"}, {"abc", "30"}, {" ", "30"}};
-    for (const MapaObjetivo::Textos& t : incompletos)
-        QVERIFY2(!MapaObjetivo::Completo(t), qPrintable(t.tr + '|' + t.trd));
 }
 
 void TesteObjetivo::semBancoOuSemLinhasNaoTrava()

@@ -6,7 +6,6 @@
 #include "common/CaixaTexto.h"
 #include "common/ModuloTessaura.h"
 #include "common/PortaoAvancar.h"
-#include "shell/Alternativas.h"
 #include "shell/frmInicio.h"
 #include "shell/frmMain.h"
 #include "shell/frmTipoEntradaDados.h"
@@ -105,20 +104,6 @@ class TesteInicio : public QObject {
 private slots:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
 
-    void lerNumero()
-    {
-        using N = Alternativas::Numero;
-        const struct { const char* texto; N resultado; short n; } casos[] = {
-            {"0000000000012", N::Aceito, 12}, {"32767", N::Aceito, 32767}, {"32768", N::AcimaDoLimite, 0},
-            {"99999999999999999999", N::AcimaDoLimite, 0}, {"-5", N::NaoSuperiorA2, 0},
-            {"3a", N::NaoInteiro, 0}, {"3,5", N::NaoInteiro, 0}, {"-", N::NaoInteiro, 0}, {"  ", N::NaoInteiro, 0}};
-        for (const auto& c : casos) {
-            short lido = 0;
-            const N r = Alternativas::LerNumero(QString::fromLatin1(c.texto), &lido);
-            QVERIFY2(r == c.resultado && lido == c.n, c.texto);
-        }
-    }
-
     void numeroDeAlternativas_data()
     {
         QTest::addColumn<QString>("recusado");
@@ -127,6 +112,10 @@ private slots:
         QTest::newRow("vazio") << "" << "Você deve fornecer o número de alternarivas a serem analisadas";
         QTest::newRow("2") << "2" << inicio + "deve ser superior a 2.";
         QTest::newRow("40000") << "40000" << inicio + "não pode ser superior a 32767.";
+        QTest::newRow("32768") << "32768" << inicio + "não pode ser superior a 32767.";
+        QTest::newRow("vinte algarismos") << "99999999999999999999" << inicio + "não pode ser superior a 32767.";
+        QTest::newRow("negativo") << "-5" << inicio + "deve ser superior a 2.";
+        QTest::newRow("decimal") << "3,5" << inicio + "deve ser um número inteiro, escrito somente com algarismos.";
         QTest::newRow("letras coladas")
             << "4x" << inicio + "deve ser um número inteiro, escrito somente com algarismos.";
     }

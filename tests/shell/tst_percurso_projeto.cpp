@@ -1,17 +1,23 @@
 // A project walked as a user walks it: a new project, three named alternatives,
-// a weighting handed on, the objective and the impact data entered for every
-// alternative in the order per criterion.
+// a weighting handed on, the objective, impact and insertion data entered
+// through the windows, in the order per criterion and in the order per
+// alternative, up to the results window's grid and the indices stored.
 #include "Ambiente.h"
 
+#include "common/GradeFlex.h"
 #include "common/Janelas.h"
 #include "common/ModuloTessaura.h"
 #include "shell/frmMain.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 
@@ -19,19 +25,222 @@ namespace MT = ModuloTessaura;
 
 namespace {
 
-void digitar(const QString& janela, const QString& caixa, const QString& texto)
+// Three alternatives as the user types and chooses them: boxes as text, an
+// empty flow limit left unticked, ratings as levels.
+struct Alternativa {
+    QString nome;
+    QString tr, trd;
+    QString qjmin, qjmax, qalvo;
+    bool areas;
+    QString recarga1, recarga2;
+    int ptd, ppi, iasup, iasub;
+    QString aapta1, aapta2;
+    int ip;
+    QString arl1, arl2;
+    int icc, puof;
+    QString ades;
+};
+const Alternativa kAlternativas[3] = {
+    {"Bacia de detenção", "10", "25", "8", "12", "10", false, "3", "2", 5, 4, 6, 3,
+     "100", "150", 5, "0", "50", 4, 5, "75"},
+    {"Trincheira", "30", "25", "5", "", "10", true, "0", "500", 3, 6, 4, 5,
+     "100", "250", 2, "100", "200", 6, 7, "300"},
+    {"Canal", "5", "8", "", "16", "10", false, "5", "8", 7, 2, 1, 7,
+     "80", "60", 4, "40", "50", 5, 4, "0"},
+};
+// The consequence grid of these data under the weighting "Hidrológica",
+// worked by hand: thirteen indicators, then the weighted mean and the
+// compromise distance.
+const QStringList kGrade[3] = {
+    {"5,20", "6,46", "5,50", "5,00", "4,00", "6,00", "3,00", "5,50", "5,00", "4,75", "4,00", "5,00",
+     "3,25", "5,18", "40,67"},
+    {"7,00", "5,50", "1,00", "3,00", "6,00", "4,00", "5,00", "7,00", "2,00", "7,00", "6,00", "7,00",
+     "1,00", "4,67", "55,40"},
+    {"5,86", "5,86", "2,86", "7,00", "2,00", "1,00", "7,00", "3,25", "4,00", "4,75", "5,00", "4,00",
+     "4,00", "4,57", "59,47"},
+};
+
+QWidget* janela(const char* nome)
 {
-    Teste::Substituir(Teste::Controle<QLineEdit>(janela, caixa), texto);
+    Janela* j = Janelas::Obter(QString::fromLatin1(nome));
+    if (!j)
+        qFatal("window %s not loaded", nome);
+    return j->Widget();
 }
 
-void clicar(const QString& janela, const QString& botao)
+bool visivel(const char* nome)
 {
-    QTest::mouseClick(Teste::Controle<QPushButton>(janela, botao), Qt::LeftButton);
+    return Janelas::Visivel(Janelas::Obter(QString::fromLatin1(nome)));
 }
 
-bool visivel(const QString& janela)
+template <class T = QWidget> T* controle(const char* j, const QString& nome)
 {
-    return Janelas::Visivel(Janelas::Obter(janela));
+    return Teste::Controle<T>(janela(j), nome);
+}
+
+void digitar(const char* j, const char* caixa, const QString& texto)
+{
+    Teste::Substituir(controle<QLineEdit>(j, caixa), texto);
+}
+
+void clicar(const char* j, const QString& nome)
+{
+    Teste::Clicar(controle(j, nome));
+}
+
+void opcao(const char* j, int numero)
+{
+    clicar(j, QStringLiteral("Option%1").arg(numero));
+}
+
+bool aberto(const char* j)
+{
+    return controle(j, "CommandButton1")->isEnabled();
+}
+
+// A tab chosen on the tab strip with the mouse.
+void aba(const char* j, int i)
+{
+    QTabBar* barra = controle<QTabWidget>(j, "TabStrip1")->tabBar();
+    QTest::mouseClick(barra, Qt::LeftButton, {}, barra->tabRect(i).center());
+}
+
+// The pointer passing over a frame: the judgement of the order per alternative.
+void passarSobre(const char* j, const char* frame)
+{
+    QWidget* alvo = controle(j, frame);
+    const QPointF p(2, alvo->height() - 2);
+    QMouseEvent e(QEvent::MouseMove, p, alvo->mapToGlobal(p), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(alvo, &e);
+}
+
+void preencherObjetivo(const Alternativa& a)
+{
+    digitar("frmObjetivo", "Text1", a.tr);
+    digitar("frmObjetivo", "Text2", a.trd);
+}
+
+void preencherImpacto(const Alternativa& a)
+{
+    const char* j = "frmImpacto";
+    aba(j, 0);
+    if (!a.qjmin.isEmpty()) {
+        clicar(j, "Check1");
+        digitar(j, "Text1", a.qjmin);
+    }
+    if (!a.qjmax.isEmpty()) {
+        clicar(j, "Check2");
+        digitar(j, "Text2", a.qjmax);
+    }
+    digitar(j, "Text3", a.qalvo);
+    clicar(j, a.areas ? "Option1" : "Option2");
+    digitar(j, "Text4", a.recarga1);
+    digitar(j, "Text5", a.recarga2);
+    aba(j, 1);
+    opcao(j, 2 + a.ptd);
+    opcao(j, 9 + a.ppi);
+    aba(j, 2);
+    opcao(j, 31 - a.iasup);  // these two groups run downwards
+    opcao(j, 24 - a.iasub);
+}
+
+void preencherInsercao(const Alternativa& a)
+{
+    const char* j = "frmInsercao";
+    auto item = [j](int i) {
+        QTest::mouseClick(controle(j, QStringLiteral("Label%1").arg(12 + i)), Qt::LeftButton);
+    };
+    aba(j, 0);
+    digitar(j, "Text1", a.aapta1);
+    digitar(j, "Text2", a.aapta2);
+    opcao(j, 2 + a.ip);
+    aba(j, 1);
+    item(0);
+    digitar(j, "Text3", a.arl1);
+    digitar(j, "Text4", a.arl2);
+    item(1);
+    opcao(j, QList<int>{1, 2, 10, 11, 12, 13, 14}[a.icc - 1]);
+    item(2);
+    opcao(j, 11 + a.puof);
+    item(3);
+    digitar(j, "Text5", a.ades);
+}
+
+// Every alternative entered in the order per criterion, each left with the
+// window's "Próxima  >".
+void percorrer(const char* j, void (*preencher)(const Alternativa&), const char* proxima)
+{
+    for (const Alternativa& a : kAlternativas) {
+        QVERIFY(!aberto(j));
+        preencher(a);
+        clicar(j, proxima);
+    }
+    QVERIFY(aberto(j));
+}
+
+// "Novo", three named alternatives in the chosen order, and the weighting
+// "Hidrológica" handed on: the objective window is shown.
+void iniciarProjeto(frmMain* principal, bool porAlternativa)
+{
+    Teste::Executar("INSERT INTO tblTessaura (Marcador, Nome) VALUES ('alt9', 'resto')");
+    principal->findChild<QAction*>("new")->trigger();
+    QCOMPARE(Teste::Linhas("tblTessaura"), 0);
+    QVERIFY(visivel("frmInicio"));
+
+    digitar("frmInicio", "Text3", "3");
+    QTest::keyClick(controle<QLineEdit>("frmInicio", "Text3"), Qt::Key_Return);
+    QCOMPARE(Teste::Coluna("SELECT Marcador FROM tblTessaura ORDER BY id"),
+             (QList<QVariant>{"alt1", "alt2", "alt3"}));
+    for (const Alternativa& a : kAlternativas) {
+        QVERIFY(!aberto("frmInicio"));
+        digitar("frmInicio", "Text1", a.nome);
+        clicar("frmInicio", "Command6");
+    }
+    // The move after the last name opens the gate.
+    QVERIFY(aberto("frmInicio"));
+    if (porAlternativa)
+        clicar("frmInicio", "Option1");
+    clicar("frmInicio", "CommandButton1");
+    QCOMPARE(MT::EntradaPorAlternativa, porAlternativa);
+    QVERIFY(MT::ProjetoEmAndamento && !visivel("frmInicio"));
+    QCOMPARE(Teste::Coluna("SELECT Nome FROM tblTessaura ORDER BY id"),
+             (QList<QVariant>{kAlternativas[0].nome, kAlternativas[1].nome, kAlternativas[2].nome}));
+
+    QVERIFY(visivel("frmPesoPond"));
+    QVERIFY(!principal->findChild<QAction*>("dados")->isEnabled());
+    auto* lista = controle<QComboBox>("frmPesoPond", "ComboBox1");
+    lista->setFocus();
+    QTest::keyClick(lista, Qt::Key_Down);
+    QCOMPARE(lista->currentText(), QStringLiteral("Hidrológica"));
+    clicar("frmPesoPond", "CommandButton1");
+    QCOMPARE(MT::PesoPonderacao[1].toDouble(), 15.0);
+    QCOMPARE(MT::PesoPonderacao[13].toDouble(), 4.0);
+    QVERIFY(principal->findChild<QAction*>("dados")->isEnabled());
+    QVERIFY(visivel("frmObjetivo"));
+}
+
+// The rows as the windows stored them, and the results window's grid and
+// stored indices.
+void verificarResultados()
+{
+    QVERIFY(visivel("frmCalculoIndices"));
+    QVERIFY2(Teste::TextosMostrados().isEmpty(), qPrintable(Teste::TextosMostrados().join('|')));
+    QCOMPARE(Teste::Coluna("SELECT typeof(TR) || typeof(IAsup) || typeof(Ades) FROM tblTessaura").value(0),
+             QVariant("integerintegerreal"));
+    // The pair not chosen and the limit not ticked are Null.
+    QCOMPARE(Teste::Coluna("SELECT quote(QJmin) || quote(QJmax) || quote(Qinf) || quote(Qnat) || quote(Ainf) "
+                           "|| quote(Anat) FROM tblTessaura ORDER BY id"),
+             (QList<QVariant>{"8.012.03.02.0NULLNULL", "5.0NULLNULLNULL0.0500.0",
+                              "NULL16.05.08.0NULLNULL"}));
+    auto* flex = controle<GradeFlex>("frmCalculoIndices", "Flex");
+    for (int i = 0; i < 3; ++i) {
+        QStringList linha;
+        for (int c = 1; c <= 15; ++c)
+            linha << flex->Texto(i + 1, c);
+        QCOMPARE(flex->Texto(i + 1, 0), kAlternativas[i].nome);
+        QCOMPARE(linha, kGrade[i]);
+    }
+    QCOMPARE(Teste::Coluna("SELECT PerMP FROM tblTessaura ORDER BY id"), (QList<QVariant>{5.18, 4.67, 4.57}));
 }
 
 }  // namespace
@@ -40,107 +249,70 @@ class TestePercursoProjeto : public QObject {
     Q_OBJECT
 private slots:
     void projetoPorCriterio();
+    void projetoPorAlternativa();
 };
 
 void TestePercursoProjeto::projetoPorCriterio()
 {
     Teste::Sessao s;
     frmMain* principal = s.Principal();
-    Teste::Executar("INSERT INTO tblTessaura (Marcador, Nome) VALUES ('alt9', 'resto')");
+    iniciarProjeto(principal, false);
 
-    // A new project empties the table and opens the alternatives window.
-    principal->findChild<QAction*>("new")->trigger();
-    QCOMPARE(Teste::Linhas("tblTessaura"), 0);
-    QVERIFY(visivel("frmInicio"));
-
-    digitar("frmInicio", "Text3", "3");
-    QTest::keyClick(Teste::Controle<QLineEdit>("frmInicio", "Text3"), Qt::Key_Return);
-    QCOMPARE(Teste::Coluna("SELECT Marcador FROM tblTessaura ORDER BY id"),
-             (QList<QVariant>{"alt1", "alt2", "alt3"}));
-    const QStringList nomes{"Bacia de detenção", "Trincheira", "Canal"};
-    for (const QString& nome : nomes) {
-        QVERIFY(!Teste::Controle<QPushButton>("frmInicio", "CommandButton1")->isEnabled());
-        digitar("frmInicio", "Text1", nome);
-        if (nome != nomes.last())
-            clicar("frmInicio", "Command6");
-    }
-    QVERIFY(!Teste::Controle<QPushButton>("frmInicio", "CommandButton1")->isEnabled());
-    clicar("frmInicio", "Command6");  // the move after the last name opens the gate
-    QVERIFY(Teste::Controle<QPushButton>("frmInicio", "CommandButton1")->isEnabled());
-    clicar("frmInicio", "CommandButton1");
-    QVERIFY(!MT::EntradaPorAlternativa);
-    QVERIFY(MT::ProjetoEmAndamento);
-    QVERIFY(!visivel("frmInicio"));
-    QCOMPARE(Teste::Coluna("SELECT Nome FROM tblTessaura ORDER BY id"),
-             (QList<QVariant>{nomes[0], nomes[1], nomes[2]}));
-
-    // The weighting window shows the reference weighting; handing it on fills
-    // the weight vector and opens the objective window.
-    QVERIFY(visivel("frmPesoPond"));
-    QVERIFY(!principal->findChild<QAction*>("dados")->isEnabled());
-    clicar("frmPesoPond", "CommandButton1");
-    QCOMPARE(MT::PesoPonderacao[1].toDouble(), 10.0);
-    QCOMPARE(MT::PesoPonderacao[13].toDouble(), 5.6);
-    QVERIFY(principal->findChild<QAction*>("dados")->isEnabled());
-    QVERIFY(visivel("frmObjetivo"));
-
-    // Objective: both return periods of every alternative.
-    for (int i = 0; i < 3; ++i) {
-        digitar("frmObjetivo", "Text1", QString::number(10 * (i + 1)));
-        digitar("frmObjetivo", "Text2", QString::number(100 + i));
-        clicar("frmObjetivo", "Command2");
-    }
-    QCOMPARE(Teste::Coluna("SELECT TR FROM tblTessaura ORDER BY id"),
-             (QList<QVariant>{10, 20, 30}));
-    QCOMPARE(Teste::Coluna("SELECT typeof(TRD) FROM tblTessaura").first(), QVariant("integer"));
-    QCOMPARE(Teste::Controle<QLineEdit>("frmObjetivo", "Text1")->text(), QStringLiteral("10"));
-    QVERIFY(Teste::Controle<QPushButton>("frmObjetivo", "CommandButton1")->isEnabled());
+    // Each window walks every alternative forward; its gate opens when the
+    // last one is left complete, and the walk is back on the first.
+    percorrer("frmObjetivo", preencherObjetivo, "Command2");
+    QCOMPARE(controle<QLineEdit>("frmObjetivo", "Text1")->text(), kAlternativas[0].tr);
     clicar("frmObjetivo", "CommandButton1");
-    QVERIFY(!visivel("frmObjetivo"));
-    QVERIFY(visivel("frmImpacto"));
-    QVERIFY(MT::ObjetivoCarregado && MT::ImpactoCarregado);
+    QVERIFY(!visivel("frmObjetivo") && visivel("frmImpacto"));
 
-    // Impact: the first alternative's flows, recharge by flow and four ratings.
-    QTest::mouseClick(Teste::Controle<QCheckBox>("frmImpacto", "Check1"), Qt::LeftButton,
-                      {}, QPoint(5, 5));
-    digitar("frmImpacto", "Text1", "1,5");
-    digitar("frmImpacto", "Text3", "2");
-    QVERIFY(Teste::Controle<QRadioButton>("frmImpacto", "Option2")->isChecked());
-    digitar("frmImpacto", "Text4", "3");
-    digitar("frmImpacto", "Text5", "4");
-    // The ratings lie on the other two pages, reached with Ctrl+Tab.
-    auto* abas = Teste::Controle<QTabWidget>("frmImpacto", "TabStrip1");
-    QTest::keyClick(Teste::Controle<QLineEdit>("frmImpacto", "Text5"), Qt::Key_Tab, Qt::ControlModifier);
-    QCOMPARE(abas->currentIndex(), 1);
-    Teste::Controle<QRadioButton>("frmImpacto", "Option5")->click();
-    Teste::Controle<QRadioButton>("frmImpacto", "Option12")->click();
-    QTest::keyClick(abas->currentWidget(), Qt::Key_Tab, Qt::ControlModifier);
-    QCOMPARE(abas->currentIndex(), 2);
-    Teste::Controle<QRadioButton>("frmImpacto", "Option30")->click();
-    Teste::Controle<QRadioButton>("frmImpacto", "Option17")->click();
-    clicar("frmImpacto", "Command2");
-    QCOMPARE(Teste::Coluna("SELECT QJmin FROM tblTessaura ORDER BY id").first().toDouble(), 1.5);
-    QCOMPARE(Teste::Coluna("SELECT Qinf FROM tblTessaura ORDER BY id").first().toDouble(), 3.0);
-    QVERIFY(Teste::Coluna("SELECT Ainf FROM tblTessaura ORDER BY id").first().isNull());
-    QCOMPARE(Teste::Coluna("SELECT PTD FROM tblTessaura ORDER BY id").first(), QVariant(3));
-    QCOMPARE(Teste::Coluna("SELECT PPI FROM tblTessaura ORDER BY id").first(), QVariant(3));
-    QCOMPARE(Teste::Coluna("SELECT IAsup FROM tblTessaura ORDER BY id").first(), QVariant(1));
-    QCOMPARE(Teste::Coluna("SELECT IAsub FROM tblTessaura ORDER BY id").first(), QVariant(7));
-    QVERIFY(!Teste::Controle<QPushButton>("frmImpacto", "CommandButton1")->isEnabled());
+    percorrer("frmImpacto", preencherImpacto, "Command2");
+    QVERIFY(controle<QCheckBox>("frmImpacto", "Check2")->isChecked());
+    QVERIFY(controle<QRadioButton>("frmImpacto", "Option25")->isChecked());
+    clicar("frmImpacto", "CommandButton1");
+    QVERIFY(!visivel("frmImpacto") && visivel("frmInsercao"));
 
-    // Coming back to the first alternative shows what was stored.
-    clicar("frmImpacto", "Command1");
-    QCOMPARE(Teste::Controle<QLineEdit>("frmImpacto", "Text1")->text(), QStringLiteral("1,5"));
-    QVERIFY(Teste::Controle<QCheckBox>("frmImpacto", "Check1")->isChecked());
-    QVERIFY(Teste::Controle<QRadioButton>("frmImpacto", "Option30")->isChecked());
+    percorrer("frmInsercao", preencherInsercao, "Command1");  // its "Próxima  >"
+    QVERIFY(MT::ObjetivoCarregado && MT::ImpactoCarregado && MT::InsercaoCarregado);
+    clicar("frmInsercao", "CommandButton1");
+    QVERIFY(!visivel("frmInsercao"));
+    verificarResultados();
 
-    // A new project in the middle of it all closes every window.
+    // A new project closes every window of the old one.
     principal->findChild<QAction*>("new")->trigger();
     QCOMPARE(Teste::Linhas("tblTessaura"), 0);
-    for (const char* nome : {"frmPesoPond", "frmObjetivo", "frmImpacto"})
+    for (const char* nome : {"frmPesoPond", "frmObjetivo", "frmImpacto", "frmInsercao", "frmCalculoIndices"})
         QVERIFY2(!Janelas::Carregada(nome), nome);
-    QVERIFY(!MT::ObjetivoCarregado && !MT::ImpactoCarregado);
+    QVERIFY(!MT::ObjetivoCarregado && !MT::ImpactoCarregado && !MT::InsercaoCarregado);
     QVERIFY(visivel("frmInicio"));
+}
+
+void TestePercursoProjeto::projetoPorAlternativa()
+{
+    Teste::Sessao s;
+    iniciarProjeto(s.Principal(), true);
+
+    for (int i = 0; i < 3; ++i) {
+        const Alternativa& a = kAlternativas[i];
+        // Each alternative starts on a fresh objective window with its name.
+        QCOMPARE(controle<QLabel>("frmObjetivo", "Label15")->text(), a.nome);
+        QVERIFY(!aberto("frmObjetivo"));
+        preencherObjetivo(a);
+        QVERIFY(aberto("frmObjetivo"));
+        clicar("frmObjetivo", "CommandButton1");
+
+        preencherImpacto(a);
+        QVERIFY(!aberto("frmImpacto"));  // judged only when the pointer passes a frame
+        passarSobre("frmImpacto", "Frame1");
+        clicar("frmImpacto", "CommandButton1");
+
+        preencherInsercao(a);
+        passarSobre("frmInsercao", "Frame6");
+        clicar("frmInsercao", "CommandButton1");
+        // Nothing of this alternative reached the rows of the others.
+        QCOMPARE(Teste::Coluna("SELECT count(*) FROM tblTessaura WHERE TR IS NOT NULL").value(0), i + 1);
+    }
+    QVERIFY(!MT::Reentrada);
+    verificarResultados();
 }
 
 QTEST_MAIN(TestePercursoProjeto)

@@ -2,6 +2,7 @@
 
 #include "common/Banco.h"
 #include "common/Espera.h"
+#include "common/Fontes.h"
 #include "common/Janelas.h"
 #include "common/ModuloTessaura.h"
 #include "shell/frmMain.h"
@@ -79,6 +80,7 @@ void AoExibirModal(std::function<void(Dialogo*)> f)
 
 Sessao::Sessao(const QString& locale)
 {
+    Fontes::InstalarSubstituicoes();
     Janelas::Reiniciar();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ModuloTessaura::Reiniciar();

@@ -1,0 +1,433 @@
+// The economic analysis through its windows: the chooser marking rows, the
+// costs stored and walked over the chosen alternatives, the run filling the
+// grid and the workbook, the charts, every refusal and the "dados" button.
+#include "Ambiente.h"
+
+#include "common/BarraStatus.h"
+#include "common/ModuloTessaura.h"
+#include "economics/frmAltEco.h"
+#include "economics/frmEconomico.h"
+#include "economics/frmGrafico.h"
+#include "economics/planilha/Planilha.h"
+#include "economics/planilha/VisaoGrafico.h"
+#include "shell/frmMain.h"
+
+#include <QAction>
+#include <QChart>
+#include <QScatterSeries>
+#include <QTest>
+#include <cmath>
+
+namespace MT = ModuloTessaura;
+using Mensagens::Icone;
+
+namespace {
+
+struct Linha {
+    QString nome;
+    double PerPC, PerMP;
+    QString custos;  // "CI CO CM VU erro" stored beforehand, or empty
+};
+
+// The alternatives as the evaluation leaves them, weighted by "Referência".
+void projeto(const QList<Linha>& linhas)
+{
+    int i = 0;
+    for (const Linha& l : linhas) {
+        QVariantMap campos{{"Marcador", QStringLiteral("alt%1").arg(++i)}, {"Nome", l.nome},
+                           {"PerPC", l.PerPC}, {"PerMP", l.PerMP}};
+        const QStringList c = l.custos.split(' ', Qt::SkipEmptyParts);
+        const char* nomes[5] = {"CustoImplantacao", "CustoOperacao", "CustoManutencao", "VidaUtil", "ErroEco"};
+        for (int k = 0; k < c.size(); ++k)
+            campos.insert(nomes[k], c[k].toDouble());
+        Teste::Inserir("tblTessaura", campos);
+    }
+    MT::NumeroAlternativas = static_cast<short>(linhas.size());
+    const double ref[13] = {10.0, 14.1, 4.9, 8.1, 7.8, 10.9, 7.7, 9.4, 5.9, 6.1, 5.1, 4.2, 5.6};
+    for (int k = 1; k <= 13; ++k)
+        MT::PesoPonderacao[static_cast<size_t>(k)] = ref[k - 1];
+}
+
+void clicar(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
+void clicarItem(QListWidget* l, int i, bool duplo = false)
+{
+    const QPoint p = l->visualItemRect(l->item(i)).center();
+    QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, p);
+    if (duplo)
+        QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, p);
+}
+QStringList itens(const QListWidget* l)
+{
+    QStringList t;
+    for (int i = 0; i < l->count(); ++i)
+        t << l->item(i)->text();
+    return t;
+}
+
+frmAltEco* abrirEscolha(Teste::Sessao& s)
+{
+    s.Principal();
+    auto* d = Janelas::Carregar<frmAltEco>();
+    Janelas::ExibirModal(d);
+    return d;
+}
+
+// The chooser's OK after picking these rows of its left list.
+frmEconomico* escolher(frmAltEco* d, const QList<int>& linhas)
+{
+    for (int i : linhas) {
+        clicarItem(d->List2, i);
+        clicar(d->Command1);
+    }
+    clicar(d->cmdOK);
+    return Janelas::Obter<frmEconomico>();
+}
+
+QString campo(const QString& nome)
+{
+    QStringList r;
+    for (const QVariant& v : Teste::Coluna("SELECT " + nome + " FROM tblTessaura ORDER BY id"))
+        r << (v.isNull() ? QStringLiteral("-") : v.toString());
+    return r.join('|');
+}
+
+// Name and the five boxes of the alternative on show.
+QString mostrada(frmEconomico* e)
+{
+    return QStringList{e->txtAlternativa->text(), e->txtCustoImplantacao->text(), e->txtCustoOperacao->text(),
+                       e->txtCustoManutencao->text(), e->txtVidaUtil->text(), e->txtErroEco->text()}
+        .join('|');
+}
+
+// Types "CI CO CM VU erro" into the five boxes ("-" leaves a box empty).
+void digitar(frmEconomico* e, const QString& valores)
+{
+    const QStringList v = valores.split(' ');
+    QLineEdit* caixas[5] = {e->txtCustoImplantacao, e->txtCustoOperacao, e->txtCustoManutencao, e->txtVidaUtil,
+                            e->txtErroEco};
+    for (int i = 0; i < 5; ++i)
+        Teste::Substituir(caixas[i], v[i] == "-" ? QString() : v[i]);
+}
+
+bool dadosLigado() { return MT::BotaoBarra("dados")->isEnabled(); }
+bool emResultados(frmEconomico* e) { return e->cmdVoltar->text() == "OK" && e->flexECO->isVisible(); }
+
+QStringList gradeTextos(const QTableWidget* g)
+{
+    QStringList r;
+    for (int l = 0; l < g->rowCount(); ++l) {
+        QStringList c;
+        for (int k = 0; k < g->columnCount(); ++k)
+            c << g->item(l, k)->text();
+        r << c.join('|');
+    }
+    return r;
+}
+
+QList<QScatterSeries*> bolhas(frmGrafico* g)
+{
+    QList<QScatterSeries*> r;
+    for (QAbstractSeries* s : g->OLE1->chart()->series())
+        r << qobject_cast<QScatterSeries*>(s);
+    return r;
+}
+
+}  // namespace
+
+class TesteEconomico : public QObject {
+    Q_OBJECT
+private slots:
+    void escolhaMarcaAsLinhas();
+    void custosGuardadosAoPercorrer();
+    void analiseEnchaGradeEPlanilha_data();
+    void analiseEnchaGradeEPlanilha();
+    void recusas();
+    void graficosDeBolhas();
+    void gravacaoQueFalha();
+};
+
+void TesteEconomico::escolhaMarcaAsLinhas()
+{
+    Teste::Sessao s;
+    projeto({{"Canal", .5, 5, ""}, {"Bacia", .4, 4, ""}, {"Canal", .3, 3, ""}});
+    Teste::Executar("UPDATE tblTessaura SET Eco = 1");  // an earlier choice
+    frmAltEco* d = abrirEscolha(s);
+    QCOMPARE(itens(d->List2), (QStringList{"Canal", "Bacia", "Canal"}));
+    QVERIFY(itens(d->List1).isEmpty() && !d->cmdOK->isEnabled());
+
+    clicar(d->Command1);  // nothing picked on the left
+    QVERIFY(itens(d->List1).isEmpty() && !d->cmdOK->isEnabled());
+    clicarItem(d->List2, 2);
+    clicar(d->Command1);
+    clicar(d->Command1);
+    QCOMPARE(itens(d->List1), QStringList{"Canal"});
+    clicarItem(d->List2, 0, true);  // the other "Canal" is another alternative
+    QCOMPARE(itens(d->List1), (QStringList{"Canal", "Canal"}));
+    d->List1->clearSelection();
+    clicar(d->Command3);
+    QCOMPARE(d->List1->count(), 2);
+    clicarItem(d->List1, 0);  // a click removes at once
+    QCOMPARE(itens(d->List1), QStringList{"Canal"});
+    clicar(d->Command2);
+    QCOMPARE(itens(d->List1), itens(d->List2));
+    clicar(d->Command4);
+    QVERIFY(itens(d->List1).isEmpty() && !d->cmdOK->isEnabled());
+
+    frmEconomico* e = escolher(d, {2});
+    QCOMPARE(campo("Eco"), QStringLiteral("0|0|1"));
+    QVERIFY(!Janelas::Carregada("frmAltEco"));
+    QVERIFY(e && Janelas::Visivel(e));
+    QCOMPARE(mostrada(e), QStringLiteral("Canal|||||"));
+    QCOMPARE(e->txtTaxa->text() + e->txtTempoBase->text(), QStringLiteral("1030"));
+    QVERIFY(!dadosLigado());
+    QCOMPARE(MT::sbStatusBar()->Painel(1)->text(), QStringLiteral("Análise econômica"));
+    QVERIFY(!MT::sbStatusBar()->Painel(2)->isVisible());
+}
+
+void TesteEconomico::custosGuardadosAoPercorrer()
+{
+    Teste::Sessao s;
+    projeto({{"A", .5, 5, ""}, {"B", .5, 5, ""}, {"C", .5, 5, ""}, {"D", .5, 5, ""}});
+    frmEconomico* e = escolher(abrirEscolha(s), {0, 2, 3});
+    QVERIFY(!e->cmdAnalise->isEnabled() && !e->cmdGraf->isVisible() && !e->Frame3->isVisible());
+    digitar(e, "1000 10,5 - 10 5");
+    QCOMPARE(campo("CustoImplantacao"), QStringLiteral("-|-|-|-"));  // stored only when leaving
+    clicar(e->cmdFor);
+    QCOMPARE(mostrada(e), QStringLiteral("C|||||"));  // B is skipped
+    clicar(e->cmdFor);
+    clicar(e->cmdFor);  // past the last chosen: the first again
+    QCOMPARE(mostrada(e), QStringLiteral("A|1000|10,5|0|10|5"));
+    clicar(e->cmdBack);  // before the first: the last
+    QCOMPARE(mostrada(e), QStringLiteral("D|0|0|0|0|0"));
+
+    // A box that is no number: the move is refused and nothing is lost.
+    Teste::Substituir(e->txtCustoOperacao, "abc");
+    clicar(e->cmdFor);
+    const Mensagens::Mensagem* m = Teste::UltimaMensagem();
+    QCOMPARE(m->texto, QStringLiteral("O campo \"Custos de operação ($/ano)\" deve conter um número."));
+    QVERIFY(m->icone == Icone::Exclamacao && m->titulo == "Análise Tessaura");
+    QCOMPARE(mostrada(e), QStringLiteral("D|0|abc|0|0|0"));
+
+    // The useful life must divide the base time (30).
+    Mensagens::LimparHistorico();
+    Teste::Substituir(e->txtVidaUtil, "7");
+    m = Teste::UltimaMensagem();
+    QVERIFY(m && m->texto == "O tempo de base deve ser um múltiplo da vida util!" && m->titulo == "Aviso"
+            && m->icone == Icone::Critico);
+    QCOMPARE(e->txtVidaUtil->text(), QStringLiteral("0"));
+    Teste::Substituir(e->txtVidaUtil, "15");
+    e->txtVidaUtil->clear();
+    QCOMPARE(Teste::TextosMostrados().size(), 1);
+
+    // Typed values are kept when the choice changes; one chosen alternative walks onto itself.
+    Teste::Substituir(e->txtCustoOperacao, "3");
+    clicar(e->cmdNumAlt);
+    QCOMPARE(campo("CustoOperacao"), QStringLiteral("10.5|-|0|3"));
+    e = escolher(Janelas::Obter<frmAltEco>(), {1});
+    clicar(e->cmdFor);
+    QCOMPARE(mostrada(e), QStringLiteral("B|0|0|0|0|0"));
+
+    // "Voltar" stores what was typed, closes, and gives "dados" back.
+    Teste::Substituir(e->txtCustoImplantacao, "77");
+    clicar(e->cmdVoltar);
+    QCOMPARE(campo("CustoImplantacao"), QStringLiteral("1000|77|0|0"));
+    QVERIFY(!Janelas::Carregada("frmEconomico") && dadosLigado());
+}
+
+void TesteEconomico::analiseEnchaGradeEPlanilha_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::newRow("vírgula") << "pt_BR";
+    QTest::newRow("ponto") << "en_US";
+}
+
+void TesteEconomico::analiseEnchaGradeEPlanilha()
+{
+    QFETCH(QString, locale);
+    Teste::Sessao s(locale);
+    auto local = [](QString t) { return QLocale().decimalPoint() == "." ? t.replace(',', '.') : t; };
+    projeto({{"A", .5, 5, ""}, {"B", .9, 9, "1 1 1 1 0"}, {"C", .25, 3, ""}});
+    frmEconomico* e = escolher(abrirEscolha(s), {0, 2});
+    Teste::Substituir(e->txtTempoBase, "2");
+    digitar(e, "100 10 5 1 0");
+    clicar(e->cmdFor);
+    digitar(e, local("200 20 10 2 12,5"));
+    QVERIFY(e->cmdAnalise->isEnabled());  // C's typed costs count before they are stored
+    clicar(e->cmdAnalise);
+
+    QCOMPARE(campo("ErroEco"), QStringLiteral("0|0|12.5"));  // stored before the run
+    QCOMPARE(gradeTextos(e->flexECO), (QStringList{"Alternativa|CI|CO|CM|CT", local("A|310|21|10,5|341,5"),
+                                                   "C|420|42|21|483"}));
+    Planilha::Folha* f = Planilha::xlSheet();
+    // One row per chosen alternative (the relative columns are the computation's own tests').
+    QCOMPARE(f->Celula(3, 1).toString() + f->Celula(4, 1).toString(), QStringLiteral("AC"));
+    QCOMPARE(f->Celula(4, 2).toDouble(), 1.5);
+    QCOMPARE(f->Celula(4, 6).toDouble(), std::sqrt(0.015625 + 1));  // the error typed in the locale
+    QVERIFY(!f->Celula(5, 1).isValid() && MT::NumAltEco == 2);
+    QVERIFY(emResultados(e) && e->Frame3->isVisible() && e->cmdGraf->isEnabled() && e->cmdGraf->isVisible());
+    QVERIFY(!e->txtCustoImplantacao->isEnabled() && !e->txtTaxa->isEnabled() && !e->cmdFor->isEnabled());
+    QVERIFY(Teste::TextosMostrados().isEmpty());
+
+    // "OK" goes back to the entry; a changed cost runs again over the same rows.
+    clicar(e->cmdVoltar);
+    QVERIFY(!emResultados(e) && !e->Frame3->isVisible() && !e->cmdGraf->isVisible());
+    QVERIFY(e->txtCustoImplantacao->isEnabled() && Janelas::Carregada("frmEconomico"));
+    Teste::Substituir(e->txtCustoImplantacao, "300");
+    clicar(e->cmdAnalise);
+    QCOMPARE(gradeTextos(e->flexECO).last(), QStringLiteral("C|630|42|21|693"));
+    QCOMPARE(f->Celula(4, 4).toDouble(), (341.5 + 693) / 2 / 693);
+    QVERIFY(!f->Celula(5, 1).isValid());
+
+    clicar(e->cmdVoltar);
+    clicar(e->cmdVoltar);
+    QVERIFY(!Janelas::Carregada("frmEconomico") && !Planilha::ExcelAberto() && dadosLigado());
+}
+
+void TesteEconomico::recusas()
+{
+    struct Caso {
+        const char* nome;
+        QString antes;                                  // SQL before the window opens
+        std::function<void(frmEconomico*)> digitar;     // then typed
+        QString mensagem;
+    };
+    const QList<Caso> casos{
+        {"taxa não numérica", "", [](frmEconomico* e) { Teste::Substituir(e->txtTaxa, "abc"); },
+         "O campo \"Taxa de juros anual (%)\" deve conter um número maior que -100."},
+        {"taxa -100", "", [](frmEconomico* e) { Teste::Substituir(e->txtTaxa, "-100"); },
+         "O campo \"Taxa de juros anual (%)\" deve conter um número maior que -100."},
+        {"base fracionária", "", [](frmEconomico* e) { Teste::Substituir(e->txtTempoBase, "2,5"); },
+         "O campo \"Base de Tempo (anos)\" deve conter um número inteiro de 0 a 32767."},
+        {"base grande demais", "", [](frmEconomico* e) { Teste::Substituir(e->txtTempoBase, "40000"); },
+         "O campo \"Base de Tempo (anos)\" deve conter um número inteiro de 0 a 32767."},
+        {"custo não numérico", "", [](frmEconomico* e) { Teste::Substituir(e->txtCustoImplantacao, "12a"); },
+         "O campo \"Custos de implantação ($)\" deve conter um número."},
+        {"vida negativa", "UPDATE tblTessaura SET VidaUtil = -5 WHERE Nome = 'B'", nullptr,
+         "O campo \"Vida útil (anos)\" da alternativa \"B\" deve ser maior que zero."},
+        {"vida ínfima", "UPDATE tblTessaura SET VidaUtil = 0.001 WHERE Nome = 'B'",
+         [](frmEconomico* e) { Teste::Substituir(e->txtTempoBase, "40"); },
+         "O campo \"Vida útil (anos)\" da alternativa \"B\" é pequeno demais para a base de tempo: a base "
+         "de tempo dividida pela vida útil não pode passar de 32767."},
+        {"não avaliada", "UPDATE tblTessaura SET PerPC = NULL WHERE Nome = 'B'", nullptr,
+         "A alternativa \"B\" ainda não tem os índices globais. Faça a avaliação antes da análise econômica."},
+    };
+    for (const Caso& c : casos) {
+        Teste::Sessao s;
+        projeto({{"A", .5, 5, "100 1 1 10 0"}, {"B", .5, 5, "100 1 1 10 0"}});
+        Teste::Executar(c.antes);
+        frmEconomico* e = escolher(abrirEscolha(s), {0, 1});
+        QVERIFY2(e->cmdAnalise->isEnabled(), c.nome);
+        if (c.digitar)
+            c.digitar(e);
+        clicar(e->cmdAnalise);
+        const Mensagens::Mensagem* m = Teste::UltimaMensagem();
+        QVERIFY2(m && m->texto == c.mensagem && m->icone == Icone::Exclamacao && m->titulo == "Análise Tessaura",
+                 c.nome);
+        QVERIFY2(Teste::TextosMostrados().size() == 1 && !emResultados(e) && !Planilha::ExcelAberto(), c.nome);
+    }
+
+    // A cost never stored (Null) or 0 keeps the run closed.
+    for (const char* sql : {"UPDATE tblTessaura SET CustoOperacao = NULL WHERE Nome = 'B'",
+                            "UPDATE tblTessaura SET CustoManutencao = 0 WHERE Nome = 'B'"}) {
+        Teste::Sessao s;
+        projeto({{"A", .5, 5, "100 1 1 10 0"}, {"B", .5, 5, "100 1 1 10 0"}});
+        Teste::Executar(sql);
+        frmEconomico* e = escolher(abrirEscolha(s), {0, 1});
+        QVERIFY(!e->cmdAnalise->isEnabled());
+    }
+
+    // Opened with no alternative chosen: an empty window, and a run that says why it cannot go.
+    Teste::Sessao s;
+    projeto({{"A", .5, 5, "100 1 1 10 0"}});
+    s.Principal()->mnuHelpAbout_Click();
+    frmEconomico* e = Janelas::Obter<frmEconomico>();
+    QCOMPARE(mostrada(e), QStringLiteral("|||||"));
+    clicar(e->cmdFor);
+    clicar(e->cmdAnalise);
+    QCOMPARE(Teste::TextosMostrados(), QStringList{"Nenhuma alternativa foi escolhida para a análise econômica."});
+}
+
+void TesteEconomico::graficosDeBolhas()
+{
+    Teste::Sessao s;
+    // A is best on every indicator (PerPC 0): no relative performance by compromise programming.
+    projeto({{"A", 0, 5, "100 10 5 1 0"}, {"C", .5, 3, "200 20 10 2 50"}});
+    frmEconomico* e = escolher(abrirEscolha(s), {0, 1});
+    Teste::Substituir(e->txtTempoBase, "2");
+    clicar(e->cmdAnalise);
+    const Mensagens::Mensagem* m = Teste::UltimaMensagem();
+    QCOMPARE(m->texto, QStringLiteral("Não foi possível calcular a performance ou o custo relativo de: \"A\". "
+                                      "Essas alternativas ficam sem bolha nos gráficos em que o valor falta."));
+    QVERIFY(m->icone == Icone::Informacao && m->titulo == "Análise Tessaura");
+    QVERIFY(!Planilha::xlSheet()->Celula(3, 2).isValid());
+
+    clicar(e->cmdGraf);
+    auto* g = Janelas::Obter<frmGrafico>();
+    QVERIFY(g && Janelas::Visivel(g));
+    QCOMPARE(g->OLE1->SourceItem(), QStringLiteral("!GrafPC"));
+    QList<QScatterSeries*> b = bolhas(g);
+    QCOMPARE(b.size(), 2);
+    QCOMPARE(b[0]->name() + "|" + b[1]->name(), QStringLiteral("A|C"));
+    QVERIFY(b[0]->points().isEmpty());  // its legend entry stays
+    const double mediaCT = (341.5 + 483) / 2;
+    QCOMPARE(b[1]->points(), (QList<QPointF>{{mediaCT / 483, 0.25 / 0.5}}));
+    QVERIFY(b[0]->pen().color() != b[1]->pen().color());
+    QVERIFY(b[0]->brush().color().alpha() == 0 && b[1]->brush().color().alpha() == 0);  // hollow
+
+    clicar(g->cmdMP);
+    QCOMPARE(g->OLE1->SourceItem(), QStringLiteral("!GrafMP"));
+    b = bolhas(g);
+    QCOMPARE(b[0]->points(), (QList<QPointF>{{mediaCT / 341.5, 5 / 4.0}}));
+    QCOMPARE(b[1]->points(), (QList<QPointF>{{mediaCT / 483, 3 / 4.0}}));
+    QVERIFY(b[1]->markerSize() > b[0]->markerSize());  // the larger estimate error
+
+    // Each activation draws both charts anew from the sheet, showing "GrafPC".
+    Teste::MostrarOutraJanela();
+    Janelas::Mostrar(g);
+    Teste::MostrarOutraJanela();
+    Janelas::Mostrar(g);
+    Planilha::Pasta* pasta = Planilha::xlBook();
+    QCOMPARE(pasta->Grafico("GrafPC")->Quantidade(), 2);
+    QCOMPARE(pasta->Grafico("GrafMP")->Quantidade(), 2);
+    QCOMPARE(g->OLE1->SourceItem(), QStringLiteral("!GrafPC"));
+    QCOMPARE(bolhas(g).size(), 2);
+
+    clicar(g->cmdVoltar);
+    QVERIFY(pasta->Grafico("GrafPC")->Quantidade() == 0 && pasta->Grafico("GrafMP")->Quantidade() == 0);
+    QVERIFY(!Janelas::Carregada("frmGrafico"));
+
+    // The economic window closing takes the chart window with it.
+    clicar(e->cmdGraf);
+    QVERIFY(Janelas::Carregada("frmGrafico") && !dadosLigado());
+    Janelas::Descarregar("frmEconomico");
+    QVERIFY(!Janelas::Carregada("frmGrafico") && !Planilha::ExcelAberto() && dadosLigado());
+}
+
+void TesteEconomico::gravacaoQueFalha()
+{
+    Teste::Sessao s;
+    projeto({{"A", .5, 5, ""}, {"B", .5, 5, ""}});
+    const QString travar = "CREATE TRIGGER travar BEFORE UPDATE ON tblTessaura BEGIN SELECT RAISE(ABORT, 'x'); END";
+    const QString falha = "Não foi possível gravar os dados no banco de dados.";
+    Teste::Executar(travar);
+    frmAltEco* d = abrirEscolha(s);
+    frmEconomico* e = escolher(d, {1});
+    QCOMPARE(Teste::TextosMostrados(), QStringList{falha});
+    QVERIFY(Teste::UltimaMensagem()->icone == Icone::Critico && Teste::UltimaMensagem()->titulo == "Análise Tessaura");
+    QVERIFY(!e && Janelas::Carregada("frmAltEco") && campo("Eco") == "-|-");
+
+    Teste::Executar("DROP TRIGGER travar");
+    clicar(d->cmdOK);
+    e = Janelas::Obter<frmEconomico>();
+    QVERIFY(e && campo("Eco") == "0|1");
+    Teste::Executar(travar);
+    Mensagens::LimparHistorico();
+    Teste::Substituir(e->txtCustoImplantacao, "5");
+    clicar(e->cmdFor);
+    clicar(e->cmdVoltar);
+    QCOMPARE(Teste::TextosMostrados(), (QStringList{falha, falha}));
+    QVERIFY(Janelas::Carregada("frmEconomico") && mostrada(e) == "B|5||||");
+}
+
+QTEST_MAIN(TesteEconomico)
+#include "tst_economico.moc"

@@ -1,0 +1,397 @@
+// Saved projects: the save with its dialog (first, replacing, cancelled and
+// failed saves) and the open dialog with its password prompt.
+#include "Ambiente.h"
+
+#include "common/CaixaTexto.h"
+#include "common/ModuloTessaura.h"
+#include "entry/CaixaNumerica.h"
+#include "entry/frmImpacto.h"
+#include "entry/frmObjetivo.h"
+#include "projects/Senha.h"
+#include "projects/frmAbrir.h"
+#include "projects/frmSalvar.h"
+#include "projects/frmSenha.h"
+#include "shell/frmMain.h"
+
+#include <QAction>
+#include <QDate>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTest>
+
+namespace MT = ModuloTessaura;
+using Mensagens::Resposta;
+
+namespace {
+
+const QString kNome = QStringLiteral("Bacia d'Água 50%_x");
+
+// Three alternatives, the second with nothing given; one project saved before.
+void projeto(const QString& salvo = QStringLiteral("Leito"))
+{
+    Teste::Projeto(3);
+    Teste::Executar("UPDATE tblTessaura SET TR = 25, QJmin = 1.5, PTD = 3, Anotacao = 'Nota ç', "
+                    "Ainf = 10.25, PUOF = 7, PerMP = 4.5 WHERE Marcador = 'alt1'");
+    Teste::Executar("UPDATE tblTessaura SET Nome = NULL WHERE Marcador = 'alt2'");
+    Teste::Executar("UPDATE tblTessaura SET Ades = 1200.75, Aapta2 = 0 WHERE Marcador = 'alt3'");
+    Teste::Inserir("tblSaveNome", {{"Projeto", salvo}, {"Data", "2000-02-01"}, {"Time", "08:30:00"},
+                                   {"Responsavel", "Rui"}, {"Pass", ""}});
+    Teste::Inserir("tblSave", {{"Projeto", salvo}, {"Nome", "antiga"}});
+}
+
+// Each modal dialog shown is handed to `agir` and counted.
+int g_dialogos = 0;
+template <class D> void aoExibir(std::function<void(D*)> agir)
+{
+    Teste::AoExibirModal([agir](Dialogo* d) {
+        if (auto* j = dynamic_cast<D*>(d)) {
+            ++g_dialogos;
+            agir(j);
+        }
+    });
+}
+void preencher(frmSalvar* d, const QString& nome, const QString& senha = {})
+{
+    Teste::Substituir(d->Text1, nome);
+    Teste::Clicar(d->Image3);
+    Teste::Digitar(d->Text2, senha);
+    Teste::Digitar(d->Text3, QStringLiteral("Eng. Zé"));
+    Teste::Digitar(d->Text4, QStringLiteral("Várzea, 2ª etapa"));
+    QTest::mouseClick(d->CommandButton1, Qt::LeftButton);
+}
+void salvar(Teste::Sessao& s, bool comoNovo = false)
+{
+    g_dialogos = 0;
+    Mensagens::LimparHistorico();
+    if (comoNovo)
+        s.Principal()->mnuFileSalvarComo_Click();
+    else
+        Teste::Controle<QAction>(s.Principal(), "salvar")->trigger();
+}
+
+// Everything the store holds, row identities included.
+QString loja()
+{
+    return Teste::Coluna("SELECT ifnull((SELECT group_concat(id||quote(Projeto)||quote(Data)||quote(Time)||"
+                         "quote(Pass)||quote(Responsavel)||quote(Descricao)) FROM tblSaveNome), '') || '#' || "
+                         "ifnull((SELECT group_concat(id||quote(Projeto)||quote(Nome)||quote(TR)||quote(Ades)) "
+                         "FROM tblSave), '')").value(0).toString();
+}
+// Rows of tblSave under the name holding exactly what the working table holds, Nulls included.
+int copiasFieis(QString nome)
+{
+    QStringList iguais;
+    for (const char* c : {"Nome", "Anotacao", "Marcador", "TR", "TRD", "QJmin", "QJmax", "Qalvo",
+                          "Qinf", "Qnat", "Ainf", "Anat", "PTD", "PPI", "IAsup", "IAsub", "IP",
+                          "ARL1", "ARL2", "ICC", "PUOF", "Ades", "Aapta1", "Aapta2"})
+        iguais << QStringLiteral("s.%1 IS t.%1").arg(c);
+    return Teste::Coluna("SELECT count(*) FROM tblSave s JOIN tblTessaura t ON " + iguais.join(" AND ")
+                         + " WHERE s.Projeto = '" + nome.replace("'", "''") + "'").value(0).toInt();
+}
+
+// A project saved through the dialog with a password, beside "Leito" without one.
+void projetoProtegido(Teste::Sessao& s)
+{
+    projeto();
+    aoExibir<frmSalvar>([](frmSalvar* d) { preencher(d, "Protegido", QStringLiteral("Chave9ç")); });
+    salvar(s);
+    Mensagens::LimparHistorico();
+}
+// The open dialog loaded by name and left shown, with a project clicked.
+frmAbrir* abrir(int linha)
+{
+    auto* d = static_cast<frmAbrir*>(Janelas::Carregar("frmAbrir"));
+    Janelas::ExibirModal(d);
+    d->FlexAbrir_Click(linha);
+    return d;
+}
+// Each password prompt answered with `senha` and Enter, or closed when it is null.
+void responderSenha(const QString& senha)
+{
+    g_dialogos = 0;
+    aoExibir<frmSenha>([senha](frmSenha* prompt) {
+        if (senha.isNull())
+            return void(prompt->close());
+        Teste::Digitar(prompt->Text1, senha);
+        QCOMPARE(prompt->Text1->displayText(), QString(senha.size(), '*'));
+        QTest::keyClick(prompt->Text1, Qt::Key_Return);
+    });
+}
+
+}  // namespace
+
+class TesteProjetos : public QObject {
+    Q_OBJECT
+private slots:
+    void primeiroSalvamentoEOutroEmSeguida()
+    {
+        Teste::Sessao s;
+        projeto(kNome.toLower());  // differs only in letter case: another project
+        aoExibir<frmSalvar>([](frmSalvar* d) { preencher(d, kNome, QStringLiteral("Sênha12345")); });
+        salvar(s);
+        QCOMPARE(g_dialogos, 1);
+        QCOMPARE(Teste::TextosMostrados(), QStringList{"O projeto foi salvo!"});
+        QVERIFY(Teste::UltimaMensagem()->titulo == "Análise Tessaura"
+                && Teste::UltimaMensagem()->icone == Mensagens::Icone::Informacao);
+        QCOMPARE(s.Principal()->windowTitle(), "Vazora - " + kNome);
+        QCOMPARE(Teste::Coluna("SELECT Projeto||'|'||Data||'|'||Pass||'|'||Responsavel||'|'||Descricao "
+                               "FROM tblSaveNome").value(1).toString(),
+                 kNome + '|' + QDate::currentDate().toString(Qt::ISODate) + '|'
+                     + Projetos::EmbaralharSenha("Sênha123", Projetos::ChaveSenha) + "|Eng. Zé|Várzea, 2ª etapa");
+        QCOMPARE(copiasFieis(kNome), 3);
+        QCOMPARE(Teste::Coluna("SELECT TR IS NULL AND Nome IS NULL FROM tblSave WHERE Marcador = 'alt2'"),
+                 QList<QVariant>{1});
+
+        // "Salvar" again asks nothing and replaces the copy with a fresh date and time.
+        Teste::Executar("UPDATE tblSaveNome SET Data = '2000-01-01', Time = '00:00:00' WHERE id = 2");
+        Teste::Executar("UPDATE tblTessaura SET Nome = 'Renomeada', TR = NULL WHERE Marcador = 'alt1'");
+        salvar(s);
+        QCOMPARE(g_dialogos, 0);
+        QCOMPARE(Teste::TextosMostrados(), QStringList{"O projeto foi salvo!"});
+        QCOMPARE(Teste::Coluna("SELECT Data FROM tblSaveNome WHERE Time NOT IN ('00:00:00', '08:30:00')"),
+                 QList<QVariant>{QDate::currentDate().toString(Qt::ISODate)});
+        QCOMPARE(Teste::Linhas("tblSaveNome") + Teste::Linhas("tblSave"), 2 + 4);
+        QCOMPARE(copiasFieis(kNome), 3);
+    }
+
+    void substituirPerguntaAntes_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("guardado");
+        QTest::newRow("pt_BR") << "pt_BR" << "01/02/2000 - 08:30:00";
+        QTest::newRow("en_US") << "en_US" << "2/1/00 - 8:30:00 AM";
+    }
+    void substituirPerguntaAntes()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, guardado);
+        Teste::Sessao s(locale);
+        projeto();
+        aoExibir<frmSalvar>([&](frmSalvar* d) {
+            QCOMPARE(d->FlexSave->Linhas(), 3);  // header, the saved project, an empty row
+            QCOMPARE(d->FlexSave->Texto(1, 1), guardado);
+            Teste::Substituir(d->Text1, "Leito");
+            Teste::EnfileirarResposta(Resposta::Nao);
+            QTest::mouseClick(d->CommandButton1, Qt::LeftButton);
+            QVERIFY(Janelas::Carregada("frmSalvar") && d->focusWidget() == d->Text1);
+            QTest::mouseClick(d->CommandButton1, Qt::LeftButton);  // answered Sim
+        });
+        salvar(s, true);
+        const QStringList m = Teste::TextosMostrados();
+        const QString inicio = "Deseja substituir o projeto Leito ( " + guardado + " )  por Leito ( "
+                               + QLocale().toString(QDate::currentDate(), QLocale::ShortFormat) + " - ";
+        QVERIFY2(m.size() == 3 && m[0].startsWith(inicio) && m[1].endsWith(" )  ?"), qPrintable(m.join('\n')));
+        QCOMPARE(m[2], QStringLiteral("O projeto foi salvo!"));
+        QCOMPARE(Teste::Linhas("tblSaveNome") + Teste::Linhas("tblSave"), 1 + 3);
+        QCOMPARE(copiasFieis("Leito"), 3);
+    }
+
+    // Cancelar, the close box and Esc save nothing, even after a row was
+    // clicked; the next "Salvar" saves under the name confirmed before.
+    void cancelado_data()
+    {
+        QTest::addColumn<int>("modo");
+        QTest::newRow("Cancelar") << 0;
+        QTest::newRow("fechar") << 1;
+        QTest::newRow("Esc") << 2;
+    }
+    void cancelado()
+    {
+        QFETCH(int, modo);
+        Teste::Sessao s;
+        projeto();
+        aoExibir<frmSalvar>([](frmSalvar* d) { preencher(d, "Primeiro"); });
+        salvar(s);
+        const QString antes = loja();
+        aoExibir<frmSalvar>([modo](frmSalvar* d) {
+            d->FlexSave_Click(1);
+            if (modo == 0)
+                QTest::mouseClick(d->CommandButton2, Qt::LeftButton);
+            else if (modo == 1)
+                d->close();
+            else
+                QTest::keyClick(d->Text1, Qt::Key_Escape);
+        });
+        salvar(s, true);
+        QVERIFY(Teste::TextosMostrados().isEmpty() && !Janelas::Carregada("frmSalvar"));
+        QCOMPARE(loja(), antes);
+        QCOMPARE(s.Principal()->windowTitle(), QStringLiteral("Vazora - Primeiro"));
+        salvar(s);
+        QCOMPARE(Teste::TextosMostrados(), QStringList{"O projeto foi salvo!"});
+        QCOMPARE(copiasFieis("Primeiro") + Teste::Linhas("tblSave"), 3 + 4);
+    }
+
+    // A save that fails on the way keeps the earlier copy whole.
+    void falhaMantemCopiaAnterior_data()
+    {
+        QTest::addColumn<bool>("bloqueado");
+        QTest::newRow("banco bloqueado por outro") << true;
+        QTest::newRow("linha recusada no meio") << false;
+    }
+    void falhaMantemCopiaAnterior()
+    {
+        QFETCH(bool, bloqueado);
+        Teste::Sessao s;
+        projeto(kNome);
+        s.Principal()->setWindowTitle("Vazora - " + kNome);
+        MT::NomeProjeto = kNome;
+        salvar(s);
+        const QString antes = loja();
+        Teste::Executar("UPDATE tblTessaura SET Nome = 'Falha' WHERE Marcador = 'alt3'");
+        if (!bloqueado)
+            Teste::Executar("CREATE TRIGGER recusa BEFORE INSERT ON tblSave WHEN NEW.Nome = 'Falha' "
+                            "BEGIN SELECT RAISE(ABORT, 'recusada'); END");
+        {
+            QSqlDatabase outro = QSqlDatabase::addDatabase("QSQLITE", "outro");
+            outro.setDatabaseName(s.CaminhoBanco());
+            QVERIFY(outro.open() && (!bloqueado || QSqlQuery(outro).exec("BEGIN IMMEDIATE")));
+            salvar(s);
+            outro.rollback();
+            outro.close();
+        }
+        QSqlDatabase::removeDatabase("outro");
+        QCOMPARE(Teste::TextosMostrados(), QStringList{"Não foi possível salvar o projeto."});
+        QVERIFY(Teste::UltimaMensagem()->titulo == "Análise Tessaura"
+                && Teste::UltimaMensagem()->icone == Mensagens::Icone::Critico);
+        QCOMPARE(loja(), antes);
+    }
+
+    void dialogoNomeVazioEOpcoes()
+    {
+        Teste::Sessao s;
+        aoExibir<frmSalvar>([](frmSalvar* d) {
+            QCOMPARE(d->FlexSave->Linhas(), 2);  // empty store: the header and an empty row
+            d->Text1->setText("x");
+            d->FlexSave_Click(1);
+            QTest::mouseClick(d->CommandButton1, Qt::LeftButton);
+            QCOMPARE(Teste::TextosMostrados(), QStringList{"Você deve dar um nome ao projeto antes de salvá-lo!"});
+            QCOMPARE(Teste::UltimaMensagem()->titulo, QStringLiteral("Vazora"));
+            QVERIFY(Janelas::Carregada("frmSalvar") && d->focusWidget() == d->Text1);
+            // The panel opens under the name, the dialog growing and the buttons
+            // moving below it; closing it brings everything back.
+            const QRect antes = d->geometry();
+            Teste::Clicar(d->Image3);
+            QVERIFY(d->Frame1->isVisible() && d->height() > antes.height());
+            QVERIFY(d->CommandButton1->y() > d->Frame1->geometry().bottom());
+            Teste::Digitar(d->Text2, "áb3456789");
+            QCOMPARE(d->Text2->text() + d->Text2->displayText(), QStringLiteral("áb345678********"));
+            Teste::Digitar(d->Text4, QString(105, 'd'));
+            QCOMPARE(d->Text4->Texto().size(), 100);
+            Teste::Clicar(d->Image3);
+            QVERIFY(!d->Frame1->isVisible() && d->geometry() == antes);
+            QTest::mouseClick(d->CommandButton2, Qt::LeftButton);
+        });
+        salvar(s);
+        QCOMPARE(g_dialogos + Teste::Linhas("tblSaveNome"), 1);
+    }
+
+    // What the entry windows show is saved, each window's entries in the row of
+    // the alternative it shows.
+    void janelasDeEntradaAbertas_data()
+    {
+        QTest::addColumn<bool>("porAlternativa");
+        QTest::addColumn<QString>("esperado");
+        QTest::newRow("por critério") << false << "NULL|NULL|3.0;20|200|NULL;NULL|NULL|NULL";
+        QTest::newRow("por alternativa") << true << "20|200|3.0;NULL|NULL|NULL;NULL|NULL|NULL";
+    }
+    void janelasDeEntradaAbertas()
+    {
+        QFETCH(bool, porAlternativa);
+        QFETCH(QString, esperado);
+        Teste::Sessao s;
+        s.Principal();
+        Teste::Projeto(3, porAlternativa);
+        auto* objetivo = s.Mostrar<frmObjetivo>();
+        auto* impacto = s.Mostrar<frmImpacto>();
+        if (!porAlternativa)
+            QTest::mouseClick(objetivo->Command2, Qt::LeftButton);  // the objective walks to alt2
+        objetivo->Text1->setText("20");
+        objetivo->Text2->setText("200");
+        MapaImpacto::PaginaImpacto p = MapaImpacto::PaginaImpacto::Vazia(MapaImpacto::Recarga::Nenhuma);
+        p.qalvo = "3";
+        impacto->MostrarPagina(p);
+        aoExibir<frmSalvar>([](frmSalvar* d) { preencher(d, "Obra"); });
+        salvar(s);
+        QCOMPARE(Teste::Coluna("SELECT group_concat(quote(TR)||'|'||quote(TRD)||'|'||quote(Qalvo), ';') "
+                               "FROM tblSave").value(0).toString(), esperado);
+    }
+
+    // A project saved with a password and details is listed with them; the
+    // password typed at the prompt is checked, case and all.
+    void abrirComSenha()
+    {
+        Teste::Sessao s;
+        projetoProtegido(s);
+        frmAbrir* d = abrir(3);  // the empty row: no project
+        QCOMPARE(d->FlexAbrir->Linhas(), 4);
+        QCOMPARE(d->Label4->text() + d->FlexAbrir->Texto(1, 1), QStringLiteral("01/02/2000 - 08:30:00"));
+        d->FlexAbrir_Click(2);
+        QCOMPARE((QStringList{d->Label4->text(), d->Text3->text(), d->Text4->Texto()}),
+                 (QStringList{"Protegido", "Eng. Zé", "Várzea, 2ª etapa"}));
+        d->FlexAbrir_Click(3);  // the details stay
+        QCOMPARE(d->Label4->text() + d->Text3->text(), QStringLiteral("Eng. Zé"));
+        d->FlexAbrir_Click(2);
+
+        // The prompt's close box cancels, even with the right password typed before.
+        MT::SenhaDigitada = QStringLiteral("Chave9ç");
+        responderSenha(QString());
+        QTest::mouseClick(d->CommandButton1, Qt::LeftButton);
+        QVERIFY(g_dialogos == 1 && Janelas::Carregada("frmAbrir") && Teste::TextosMostrados().isEmpty());
+        for (const char* errada : {"chave9ç", "Chave9çx"}) {
+            responderSenha(QString::fromUtf8(errada));
+            QTest::mouseClick(d->CommandButton1, Qt::LeftButton);
+            QCOMPARE(Teste::TextosMostrados().last(),
+                     QStringLiteral("Verifique a senha e tente novamente. O Vazora faz distinção entre "
+                                    "maiúsculas e minúsculas."));
+            QCOMPARE(Teste::UltimaMensagem()->titulo, QStringLiteral("Senha incorreta!"));
+            QVERIFY(Teste::UltimaMensagem()->icone == Mensagens::Icone::Critico && Janelas::Carregada("frmAbrir"));
+        }
+        responderSenha("Chave9ç");
+        QTest::mouseClick(d->CommandButton1, Qt::LeftButton);
+        QVERIFY(Teste::TextosMostrados().size() == 2 && !Janelas::Carregada("frmAbrir"));
+
+        g_dialogos = 0;  // without a password no prompt
+        QTest::mouseClick(abrir(1)->CommandButton1, Qt::LeftButton);
+        QVERIFY(g_dialogos == 0 && !Janelas::Carregada("frmAbrir"));
+    }
+
+    // The project in progress: given up, left after a second question, or
+    // saved first; the project selected at "Abrir" is the one checked.
+    void abrirComProjetoEmAndamento()
+    {
+        Teste::Sessao s;
+        projetoProtegido(s);
+        MT::ProjetoEmAndamento = true;
+        frmAbrir* d = abrir(1);
+        Teste::EnfileirarResposta(Resposta::Nao);
+        Teste::EnfileirarResposta(Resposta::Nao);
+        QTest::mouseClick(d->CommandButton1, Qt::LeftButton);
+        QCOMPARE(Teste::TextosMostrados(),
+                 (QStringList{"Você deseja salvar o projeto atual?",
+                              "O não salvamento do projeto atual implica na perda de todas as "
+                              "informações dadas até aqui. Deseja continuar?",
+                              "Nao continua a abrir"}));
+        QVERIFY(Teste::UltimaMensagem()->titulo == "Vazora" && Janelas::Carregada("frmAbrir"));
+        Teste::EnfileirarResposta(Resposta::Nao);
+        QTest::mouseClick(d->CommandButton1, Qt::LeftButton);
+        QCOMPARE(Teste::TextosMostrados().last(), QStringLiteral("Continua abrindo"));
+        QVERIFY(!Janelas::Carregada("frmAbrir"));
+
+        d = abrir(2);
+        Mensagens::LimparHistorico();
+        Teste::AoExibirModal([](Dialogo* j) {
+            if (auto* salvar = dynamic_cast<frmSalvar*>(j))
+                return preencher(salvar, "Novo nome");
+            auto* aberto = Janelas::Obter<frmAbrir>();
+            QCOMPARE(QString::number(aberto->FlexAbrir->Linhas()) + aberto->Label4->text(), QStringLiteral("5Protegido"));
+            Teste::Digitar(static_cast<frmSenha*>(j)->Text1, "Chave9ç");
+            QTest::mouseClick(static_cast<frmSenha*>(j)->Command1, Qt::LeftButton);
+        });
+        QTest::mouseClick(d->CommandButton1, Qt::LeftButton);
+        QCOMPARE(Teste::TextosMostrados(), (QStringList{"Você deseja salvar o projeto atual?", "O projeto foi salvo!"}));
+        QVERIFY(!Janelas::Carregada("frmAbrir") && Teste::Linhas("tblSaveNome") == 3);
+    }
+};
+
+QTEST_MAIN(TesteProjetos)
+#include "tst_projetos.moc"

@@ -1,0 +1,480 @@
+// The review of the stored data and the one-datum editor: what the review
+// shows for each datum, its walk and chooser, its store of the entry windows,
+// the links to the editor, and the editor's write of exactly one field of
+// exactly one row, with the reload of an open evaluation.
+#include "Ambiente.h"
+
+#include "common/ModuloTessaura.h"
+#include "entry/CaixaNumerica.h"
+#include "entry/frmObjetivo.h"
+#include "evaluation/frmCalculoIndices.h"
+#include "review/frmAlterar.h"
+#include "review/frmDadosUtilizados.h"
+#include "shell/frmMain.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+namespace MT = ModuloTessaura;
+using Editor = std::function<void(frmAlterar*)>;
+
+namespace {
+
+const QString Q5 = QStringLiteral("Q     ="), A5 = QStringLiteral("A     =");
+const QString Invalido = QStringLiteral("O valor digitado não é válido para este dado.");
+const QString Falhou = QStringLiteral("Não foi possível gravar os dados no banco de dados.");
+const QString Falta = QStringLiteral("Você deve escolher o novo valor para o dado a ser alterado");
+const char* const Recusa = "CREATE TRIGGER recusa BEFORE UPDATE ON tblTessaura BEGIN SELECT RAISE(ABORT, 'x'); END";
+
+// Five alternatives: the first with every datum (flows, a zero, ratings out of
+// range), then only Ainf, all four recharge fields, none, only Qnat.
+void projetoCompleto()
+{
+    Teste::Projeto(5, false, QStringLiteral("Bacia "));
+    Teste::Executar(
+        "UPDATE tblTessaura SET TR=10, TRD=25, QJmin=1.5, QJmax=12.25, Qalvo=0, Qinf=3.5, Qnat=4, "
+        "PTD=4, PPI=2, IAsup=0, IAsub=8, Aapta1=100, Aapta2=250.5, IP=7, ARL2=30, ICC=1, PUOF=5, "
+        "Ades=1234.75 WHERE Marcador='alt1'");
+    Teste::Executar("UPDATE tblTessaura SET Ainf=200 WHERE Marcador='alt2'");
+    Teste::Executar("UPDATE tblTessaura SET Qinf=1, Qnat=2, Ainf=3, Anat=4 WHERE Marcador='alt3'");
+    Teste::Executar("UPDATE tblTessaura SET Qnat=0.25 WHERE Marcador='alt5'");
+}
+
+// The toolbar's "dados", as the weighting leaves it enabled.
+frmDadosUtilizados* dados(Teste::Sessao& s)
+{
+    QAction* a = s.Principal()->findChild<QAction*>(QStringLiteral("dados"));
+    a->setEnabled(true);
+    a->trigger();
+    return Janelas::Obter<frmDadosUtilizados>();
+}
+
+// A cell of the results window's consequence grid.
+QString celula(QWidget* calculo, int linha, int coluna)
+{
+    const QAbstractItemModel* m = Teste::Controle<QTableView>(calculo, "Flex")->model();
+    return m->index(linha, coluna).data().toString();
+}
+
+QString texto(frmDadosUtilizados* r, const char* nome)
+{
+    return Teste::Controle<QLabel>(r, QString::fromLatin1(nome))->text();
+}
+
+void clicar(QWidget* w)
+{
+    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+}
+
+// Every datum field of every row, in row order.
+QStringList tabela()
+{
+    QStringList q;
+    for (const char* c : {"Nome", "TR", "TRD", "QJmin", "QJmax", "Qalvo", "Qinf", "Qnat", "Ainf", "Anat", "PTD",
+                          "PPI", "IAsup", "IAsub", "Aapta1", "Aapta2", "IP", "ARL1", "ARL2", "ICC", "PUOF", "Ades"})
+        q << QStringLiteral("quote(%1)").arg(c);
+    QStringList linhas;
+    for (const QVariant& v : Teste::Coluna("SELECT " + q.join("||'|'||") + " FROM tblTessaura ORDER BY id"))
+        linhas << v.toString();
+    return linhas;
+}
+
+QString valor(const char* campo, int alternativa)
+{
+    return Teste::Coluna(QStringLiteral("SELECT %1 FROM tblTessaura WHERE Marcador='alt%2'").arg(campo).arg(alternativa))
+        .value(0).toString();
+}
+
+// A click on a value label (its frame chosen first, as a user would), with
+// the editor it opens driven by f.
+void editar(frmDadosUtilizados* r, const char* nome, const Editor& f)
+{
+    QLabel* l = Teste::Controle<QLabel>(r, QString::fromLatin1(nome));
+    Teste::AoExibirModal([&f](Dialogo* d) { f(qobject_cast<frmAlterar*>(d)); });
+    for (int i = 0; i < 3 && !l->isVisible(); ++i)
+        r->ComboBox1->setCurrentIndex(i);
+    clicar(l);
+    Teste::AoExibirModal(nullptr);
+}
+
+// The editor given a new value (a level's caption for the list) and "Alterar".
+Editor alterarPara(const QString& novo)
+{
+    return [novo](frmAlterar* d) {
+        if (d->ComboBox1->isHidden())
+            Teste::Substituir(d->Text1, novo);
+        else
+            d->ComboBox1->setCurrentIndex(novo == "#" ? -1 : d->ComboBox1->findText(novo));
+        clicar(d->CommandButton1);
+    };
+}
+
+// What the editor shows when a link opens it: criterion, name, description,
+// symbol (or "lista" for the seven levels with none chosen), old value, unit.
+QString editorDe(frmDadosUtilizados* r, const char* nome)
+{
+    QString visto;
+    editar(r, nome, [&visto](frmAlterar* d) {
+        QStringList unidades;
+        for (QLabel* u : {d->ano, d->m2, d->m3, d->Qualitativo})
+            if (!u->isHidden())
+                unidades << u->objectName();
+        const bool lista = !d->ComboBox1->isHidden() && d->ComboBox1->currentIndex() == -1 && d->ComboBox1->count() == 7
+                           && d->Text1->isHidden() && d->lblA->isHidden() && d->Label14->isHidden();
+        const QString simbolo = lista ? QStringLiteral("lista") : d->lblA->text() + '^' + d->lblB->text() + '_' + d->lblC->text();
+        visto = QStringList({d->Label2->text(), d->Label6->text(), d->Label12->text(), simbolo, d->lblValor->text(),
+                             unidades.join(',')}).join('|');
+        clicar(d->CommandButton2);
+    });
+    return visto;
+}
+
+}  // namespace
+
+class TesteRevisao : public QObject {
+    Q_OBJECT
+private slots:
+    void valoresDeCadaQuadro_data();
+    void valoresDeCadaQuadro();
+    void passeioEscolhaEAtivacao();
+    void tabelaVaziaOuSemBanco();
+    void elosPreparamOEditor();
+    void editorGravaUmCampoDaLinhaRevista();
+    void editorRecusaEntradas_data();
+    void editorRecusaEntradas();
+    void edicaoRecalculaResultados();
+    void upGravaAsJanelasDeEntrada_data();
+    void upGravaAsJanelasDeEntrada();
+};
+
+void TesteRevisao::valoresDeCadaQuadro_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::newRow("vírgula") << QStringLiteral("pt_BR");
+    QTest::newRow("ponto") << QStringLiteral("en_US");
+}
+
+void TesteRevisao::valoresDeCadaQuadro()
+{
+    QFETCH(QString, locale);
+    Teste::Sessao s(locale);
+    projetoCompleto();
+    frmDadosUtilizados* r = dados(s);
+    auto local = [&locale](QString t) { return locale == QLatin1String("en_US") ? t.replace(',', '.') : t; };
+
+    // Alternative 1; a zero shows as 0, a rating 0 or 8 as nothing, Null as " - ".
+    const char* const linhas[][3] = {
+        {"Frame1", "Label5", "10"}, {"Frame1", "Label6", "25"}, {"Frame2", "Label31", "1,5"},
+        {"Frame2", "Label32", "12,25"}, {"Frame2", "Label33", "0"}, {"Frame2", "Label34", "3,5"},
+        {"Frame2", "Label35", "4"}, {"Frame2", "Label36", "Indiferente"}, {"Frame2", "Label37", "Sensível piora"},
+        {"Frame2", "Label38", ""}, {"Frame2", "Label39", ""}, {"Frame3", "Label59", "100"},
+        {"Frame3", "Label60", "250,5"}, {"Frame3", "Label61", "Grande melhora"}, {"Frame3", "Label62", " - "},
+        {"Frame3", "Label63", "30"}, {"Frame3", "Label64", "Grande piora"}, {"Frame3", "Label65", "Pequena melhora"},
+        {"Frame3", "Label66", "1234,75"},
+    };
+    QCOMPARE(r->Label4->text() + '|' + r->AlternativaA, QStringLiteral("Bacia 1|Bacia 1"));
+    for (const auto& l : linhas) {
+        auto* v = Teste::Controle<QLabel>(Teste::Controle<QGroupBox>(r, l[0]), QString::fromLatin1(l[1]));
+        QVERIFY2(v->text() == local(QString::fromUtf8(l[2])), l[1]);
+        QCOMPARE(v->cursor().shape(), Qt::PointingHandCursor);
+    }
+    // The recharge pair alternative by alternative: symbol, then both values.
+    // Alternative 2 has only Ainf: every other datum is " - ".
+    for (const QString& e : {Q5 + "|3,5|4", A5 + "|200| - ", A5 + "|3|4", A5 + "| - | - ", Q5 + "| - |0,25"}) {
+        QCOMPARE(r->Label23->text(), r->Label26->text());
+        QCOMPARE(r->Label26->text() + '|' + texto(r, "Label34") + '|' + texto(r, "Label35"), local(e));
+        if (r->Label4->text() == QLatin1String("Bacia 2"))
+            for (const auto& l : linhas)
+                QVERIFY(texto(r, l[1]) == QLatin1String(" - ") || QLatin1String(l[1]) == QLatin1String("Label34"));
+        clicar(r->Command1);
+    }
+    QCOMPARE(r->Frame1->title() + '|' + r->Frame2->title() + '|' + r->Frame3->title() + '|' + r->Label67->text(),
+             QStringLiteral("Objetivo|Impactos Ambientais|Inserção da Obra|Clique no dado para alterá-lo!"));
+}
+
+void TesteRevisao::passeioEscolhaEAtivacao()
+{
+    Teste::Sessao s;
+    Teste::Projeto(3, false, QStringLiteral("B"));
+    Teste::Executar("UPDATE tblTessaura SET Nome='Uma alternativa de nome bem longo' WHERE Marcador='alt2'");
+    frmDadosUtilizados* r = dados(s);
+    clicar(r->Command2);  // before the first lies the last
+    QCOMPARE(r->Label4->text(), QStringLiteral("B3"));
+    clicar(r->Command1);  // after the last comes the first
+    QCOMPARE(r->Label4->text(), QStringLiteral("B1"));
+    // "<" and ">" follow the name, whatever its length.
+    const int curto = r->Command2->x();
+    clicar(r->Command1);
+    QCOMPARE(r->AlternativaA, QStringLiteral("Uma alternativa de nome bem longo"));
+    QVERIFY(r->Command2->x() > r->Label4->geometry().right() && r->Command2->x() > curto + 100);
+    QVERIFY(r->Command1->x() > r->Command2->x());
+    clicar(r->Command1);
+    QVERIFY(r->Command2->x() > r->Label4->geometry().right() && r->Command2->x() < curto + 20);
+
+    // The chooser shows one frame at a time.
+    for (int i : {1, 2, 0}) {
+        r->ComboBox1->setCurrentIndex(i);
+        QCOMPARE(QList<bool>({r->Frame1->isVisible(), r->Frame2->isVisible(), r->Frame3->isVisible()}),
+                 QList<bool>({i == 0, i == 1, i == 2}));
+    }
+    // Another window and back: the first alternative and "Objetivo" again,
+    // three entries in the chooser, the table read anew.
+    r->ComboBox1->setCurrentIndex(2);
+    Teste::Executar("UPDATE tblTessaura SET TR=40 WHERE Marcador='alt1'");
+    Teste::MostrarOutraJanela();
+    QCOMPARE(dados(s), r);
+    QCOMPARE(r->Label4->text() + '|' + texto(r, "Label5"), QStringLiteral("B1|40"));
+    QCOMPARE(Teste::Itens(r->ComboBox1), QStringList({"Objetivo", "Impactos Ambientais", "Inserção da Obra"}));
+    QVERIFY(r->Frame1->isVisible() && !r->Frame3->isVisible());
+    clicar(r->Command4);  // "Sair"
+    QVERIFY(!Janelas::Carregada("frmDadosUtilizados"));
+}
+
+void TesteRevisao::tabelaVaziaOuSemBanco()
+{
+    Teste::Sessao s;
+    projetoCompleto();
+    dados(s);
+    s.Principal()->findChild<QAction*>(QStringLiteral("new"))->trigger();
+    QVERIFY(!Janelas::Carregada("frmDadosUtilizados") && Teste::Linhas("tblTessaura") == 0);
+
+    frmDadosUtilizados* r = dados(s);
+    QVERIFY(Janelas::Visivel(r));
+    clicar(r->Command1);
+    clicar(r->Command2);
+    QCOMPARE(r->Label4->text(), QString());
+    Mensagens::LimparHistorico();
+    for (const QString& nome : r->Valores.keys())
+        editar(r, qPrintable(nome), [](frmAlterar*) { QFAIL("no editor for a datum not given"); });
+    QStringList textos = Teste::TextosMostrados();
+    QCOMPARE(textos.removeDuplicates(), 18);
+    QCOMPARE(textos, QStringList{"Esse dado ainda não foi fornecido"});
+    QCOMPARE(Teste::UltimaMensagem()->icone, Mensagens::Icone::Exclamacao);
+    QCOMPARE(Teste::UltimaMensagem()->titulo, QStringLiteral("Avaliação Tessaura"));
+
+    // Without the database file: the message naming it, once, and an empty review.
+    QFile::remove(s.CaminhoBanco());
+    Mensagens::LimparHistorico();
+    Teste::MostrarOutraJanela();
+    dados(s);
+    QCOMPARE(Teste::TextosMostrados().size(), 1);
+    QVERIFY(Teste::TextosMostrados().first().startsWith("Não foi possível abrir o banco de dados"));
+    clicar(r->Command1);
+}
+
+void TesteRevisao::elosPreparamOEditor()
+{
+    Teste::Sessao s;
+    projetoCompleto();
+    Teste::Executar("UPDATE tblTessaura SET IAsup=6, ARL1=12 WHERE Marcador='alt1'");
+    frmDadosUtilizados* r = dados(s);
+    const QString imp = QStringLiteral("Impactos da Obra|Bacia 1|"), ins = QStringLiteral("Inserção da Obra|Bacia 1|");
+    const QString rec = QStringLiteral("Criação de áreas de recreação e lazer e equipamentos urbanos|");
+    const QStringList casos = {
+        "Label5|Objetivo|Bacia 1|Tempo de retorno de projeto|T^_R|10|ano",
+        "Label6|Objetivo|Bacia 1|Tempo de retorno desejável|T^_RD|25|ano",
+        "Label31|" + imp + "Vazão mínima à jusante|Q^mín_jus|1,5|m3",
+        "Label32|" + imp + "Vazão máxima à jusante|Q^máx_jus|12,25|m3",
+        "Label33|" + imp + "Vazão alvo|Q^_alvo|0|m3",
+        "Label34|" + imp + "Recarga do aquífero|Q^_inf|3,5|m3",
+        "Label35|" + imp + "Recarga do aquífero|Q^_nat|4|m3",
+        "Label36|" + imp + "Possibilidade de transmissão de doenças|lista|Indiferente|Qualitativo",
+        "Label37|" + imp + "Possibilidade de proliferação de insetos|lista|Sensível piora|Qualitativo",
+        "Label38|" + imp + "Impacto nas águas superficiais|lista|Sensível melhora|Qualitativo",
+        "Label39|" + imp + "Impacto nas águas subterrâneas|lista||Qualitativo",
+        "Label59|" + ins + "Criação e preservação de habitats|A^_apta 1|100|m2",
+        "Label60|" + ins + "Criação e preservação de habitats|A^_apta 2|250,5|m2",
+        "Label61|" + ins + "Impacto paisagístico|lista|Grande melhora|Qualitativo",
+        "Label62|" + ins + rec + "A^_RL 1|12|m2",
+        "Label63|" + ins + rec + "A^_RL 2|30|m2",
+        "Label64|" + ins + "Impacto nas condições de circulação|lista|Grande piora|Qualitativo",
+        "Label65|" + ins + "Possibilidade da utilização para o desempenho de outras funções técnicas|lista|"
+                           "Pequena melhora|Qualitativo",
+        "Label66|" + ins + "Desapropriação de áreas|A^_des|1234,75|m2",
+    };
+    const QStringList antes = tabela();
+    for (const QString& c : casos) {
+        const QString nome = c.section('|', 0, 0);
+        QCOMPARE(nome + '|' + editorDe(r, qPrintable(nome)), c);
+        QVERIFY(!Janelas::Carregada("frmAlterar") && r->Label4->text() == QLatin1String("Bacia 1"));
+    }
+    QCOMPARE(tabela(), antes);
+    // With the area pair on show the pair opens the area fields; a datum not
+    // given gives the notice and no editor.
+    clicar(r->Command1);
+    QCOMPARE(editorDe(r, "Label34"), QStringLiteral("Impactos da Obra|Bacia 2|Recarga do aquífero|A^_inf|200|m2"));
+    QCOMPARE(editorDe(r, "Label35"), QString());
+    QCOMPARE(Teste::TextosMostrados(), QStringList{"Esse dado ainda não foi fornecido"});
+}
+
+void TesteRevisao::editorGravaUmCampoDaLinhaRevista()
+{
+    Teste::Sessao s;
+    // Three alternatives of one name, the third storing the area pair: the
+    // edit reaches the one reviewed.
+    Teste::Projeto(3, false, QStringLiteral("Bacia"));
+    Teste::Executar("UPDATE tblTessaura SET Nome='Bacia', Ades=1, IAsub=2, PUOF=6, TR=5");
+    Teste::Executar("UPDATE tblTessaura SET Ainf=30, Anat=40 WHERE Marcador='alt3'");
+    frmDadosUtilizados* r = dados(s);
+    clicar(r->Command1);
+    const qint64 segunda = valor("id", 2).toLongLong();
+
+    QStringList antes = tabela();
+    int prensas = 0;
+    connect(r->Command1, &QPushButton::clicked, this, [&prensas] { ++prensas; });
+    editar(r, "Label66", alterarPara("12,5"));
+    QCOMPARE(Teste::TextosMostrados(), QStringList{"O dado foi alterado!"});
+    QCOMPARE(Teste::UltimaMensagem()->icone, Mensagens::Icone::Informacao);
+    QCOMPARE(Teste::UltimaMensagem()->titulo, QStringLiteral("Análise Tessaura"));
+    antes[1].replace(QStringLiteral("|1.0"), QStringLiteral("|12.5"));
+    QCOMPARE(tabela(), antes);
+    // The closing walk went once round (third, first, second) and shows the new value.
+    QCOMPARE(prensas, 3);
+    QCOMPARE(r->LinhaAtual(), segunda);
+    QCOMPARE(texto(r, "Label66"), QStringLiteral("12,5"));
+    QVERIFY(!Janelas::Carregada("frmAlterar"));
+
+    // Ratings (PUOF with a level the insertion window does not offer) and a
+    // whole return period, each only in the second row.
+    const char* const edicoes[][4] = {{"Label39", "IAsub", "Pequena melhora", "5"},
+                                      {"Label65", "PUOF", "Grande piora", "1"},
+                                      {"Label5", "TR", "50", "50"}};
+    for (const auto& e : edicoes) {
+        const QString outros = valor(e[1], 1);
+        editar(r, e[0], alterarPara(QString::fromUtf8(e[2])));
+        QCOMPARE(valor(e[1], 1) + '|' + valor(e[1], 2) + '|' + valor(e[1], 3), outros + '|' + e[3] + '|' + outros);
+        QCOMPARE(texto(r, e[0]), QString::fromUtf8(e[2]));
+        QCOMPARE(r->LinhaAtual(), segunda);
+    }
+
+    // The flow of the alternative that stores areas: Qinf alone is written.
+    antes = tabela();
+    Janelas::Carregar<frmAlterar>();
+    MT::PrepararAlteracao("Impactos da Obra", "Bacia", QStringLiteral("Recarga do aquífero"), " - ", "m3", "Q",
+                          QString(), "inf", valor("id", 3).toLongLong());
+    Teste::AoExibirModal([](Dialogo* d) { alterarPara("2,75")(qobject_cast<frmAlterar*>(d)); });
+    Janelas::ExibirModal(Janelas::Obter(QStringLiteral("frmAlterar")));
+    antes[2].replace(QStringLiteral("NULL|NULL|30.0|40.0"), QStringLiteral("2.75|NULL|30.0|40.0"));
+    QCOMPARE(tabela(), antes);
+    QCOMPARE(r->Label26->text() + texto(r, "Label34"), A5 + "30");  // the review still shows the areas
+}
+
+void TesteRevisao::editorRecusaEntradas_data()
+{
+    QTest::addColumn<QString>("rotulo");
+    QTest::addColumn<QString>("digitado");  // "#" = no level chosen in the list
+    QTest::addColumn<QString>("mensagem");
+    QTest::newRow("letras") << "Label66" << "abc" << Invalido;
+    QTest::newRow("negativo") << "Label66" << "-3" << Invalido;
+    QTest::newRow("separador dobrado") << "Label31" << "1,,5" << Invalido;
+    QTest::newRow("fração em TR") << "Label5" << "2,5" << Invalido;
+    QTest::newRow("ponto no pt_BR") << "Label6" << "2.5" << Invalido;
+    QTest::newRow("caixa vazia") << "Label59" << "" << Falta;
+    QTest::newRow("nenhum nível") << "Label36" << "#" << Falta;
+}
+
+void TesteRevisao::editorRecusaEntradas()
+{
+    QFETCH(QString, rotulo);
+    QFETCH(QString, digitado);
+    QFETCH(QString, mensagem);
+    Teste::Sessao s;
+    projetoCompleto();
+    frmDadosUtilizados* r = dados(s);
+    const QStringList antes = tabela();
+    bool abertoDepois = false;
+    editar(r, qPrintable(rotulo), [&](frmAlterar* d) {
+        alterarPara(digitado)(d);
+        abertoDepois = Janelas::Carregada("frmAlterar");
+    });
+    QVERIFY(abertoDepois);
+    QCOMPARE(Teste::TextosMostrados(), QStringList{mensagem});
+    QCOMPARE(Teste::UltimaMensagem()->icone, Mensagens::Icone::Exclamacao);
+    QCOMPARE(Teste::UltimaMensagem()->titulo, QStringLiteral("Análise Tessaura"));
+    // Then closed by its close box: still nothing written, the review where it was.
+    Janelas::Descarregar(QStringLiteral("frmAlterar"));
+    QCOMPARE(tabela(), antes);
+    QCOMPARE(r->Label4->text(), QStringLiteral("Bacia 1"));
+    QCOMPARE(Teste::TextosMostrados().size(), 1);
+}
+
+void TesteRevisao::edicaoRecalculaResultados()
+{
+    Teste::Sessao s;
+    for (int i = 1; i <= 2; ++i)
+        Teste::Inserir("tblTessaura", {{"Marcador", QStringLiteral("alt%1").arg(i)}, {"Nome", QStringLiteral("Bacia %1").arg(i)},
+                                       {"TR", 10}, {"TRD", 25}, {"QJmin", 8}, {"QJmax", 12}, {"Qalvo", 10}, {"Qinf", 3},
+                                       {"Qnat", 2}, {"PTD", 5}, {"PPI", 4}, {"IAsup", 6}, {"IAsub", 3}, {"Aapta1", 100},
+                                       {"Aapta2", 150}, {"IP", 5}, {"ARL1", 0}, {"ARL2", 50}, {"ICC", 4}, {"PUOF", 5},
+                                       {"Ades", 75}});
+    MT::NumeroAlternativas = 2;
+    for (int j = 1; j <= 13; ++j)
+        MT::PesoPonderacao[static_cast<size_t>(j)] = j == 1 ? 28.0 : 6.0;
+    auto* calculo = s.Mostrar<frmCalculoIndices>();
+    QCOMPARE(celula(calculo, 2, 1), QStringLiteral("5,20"));
+    frmDadosUtilizados* r = dados(s);
+    clicar(r->Command1);
+    editar(r, "Label5", alterarPara("30"));
+    // The results window loaded anew, recomputed (Io of the second from 0,4 to
+    // 1) and in front; the review behind it on the edited alternative.
+    auto* novo = Janelas::Obter<frmCalculoIndices>();
+    QVERIFY(novo && novo != calculo && MT::CalculoCarregado);
+    QCOMPARE(celula(novo, 1, 1) + '|' + celula(novo, 2, 1), QStringLiteral("5,20|7,00"));
+    QCOMPARE(Janelas::Area()->activeSubWindow()->widget(), novo);
+    QCOMPARE(r->Label4->text() + '|' + texto(r, "Label5"), QStringLiteral("Bacia 2|30"));
+
+    // A write the database refuses: reported once, the editor stays, nothing else happens.
+    Teste::Executar(Recusa);
+    Mensagens::LimparHistorico();
+    const QStringList antes = tabela();
+    dados(s);
+    editar(r, "Label6", [](frmAlterar* d) {
+        alterarPara("50")(d);
+        QVERIFY(Janelas::Carregada("frmAlterar"));
+        clicar(d->CommandButton2);
+    });
+    QCOMPARE(Teste::TextosMostrados(), QStringList{Falhou});
+    QCOMPARE(Teste::UltimaMensagem()->icone, Mensagens::Icone::Critico);
+    QCOMPARE(tabela(), antes);
+    QCOMPARE(Janelas::Obter<frmCalculoIndices>(), novo);
+}
+
+void TesteRevisao::upGravaAsJanelasDeEntrada_data()
+{
+    QTest::addColumn<bool>("porAlternativa");
+    QTest::addColumn<bool>("recusada");
+    QTest::newRow("por alternativa") << true << false;
+    QTest::newRow("por critério") << false << false;
+    QTest::newRow("por alternativa, gravação recusada") << true << true;
+}
+
+void TesteRevisao::upGravaAsJanelasDeEntrada()
+{
+    QFETCH(bool, porAlternativa);
+    QFETCH(bool, recusada);
+    Teste::Sessao s;
+    Teste::Projeto(2, porAlternativa, QStringLiteral("Bacia "));
+    auto* objetivo = s.Mostrar<frmObjetivo>();
+    Teste::Substituir(objetivo->Text1, QStringLiteral("15"));
+    if (recusada)
+        Teste::Executar(Recusa);
+    Mensagens::LimparHistorico();
+    frmDadosUtilizados* r = dados(s);
+    const bool gravado = porAlternativa && !recusada;
+    QCOMPARE(valor("TR", 1), gravado ? QStringLiteral("15") : QString());
+    QCOMPARE(texto(r, "Label5"), gravado ? QStringLiteral("15") : QStringLiteral(" - "));
+    QCOMPARE(Teste::TextosMostrados(), recusada ? QStringList{Falhou} : QStringList{});
+    QCOMPARE(objetivo->Text1->text(), QStringLiteral("15"));
+}
+
+QTEST_MAIN(TesteRevisao)
+#include "tst_revisao.moc"
