@@ -1,6 +1,5 @@
-// The insertion window driven as a user drives it: tabs, the social sub-menu,
-// the status and help cues, the number boxes' keys and F5, the walk per
-// criterion and the loop per alternative, each ending in the results window.
+// The insertion window driven as a user drives it: pages, cues, keys and F5, the walk
+// per criterion and the loop per alternative, each ending in the results window.
 #include "Ambiente.h"
 
 #include "common/BarraStatus.h"
@@ -25,10 +24,13 @@ using Teste::Controle;
 
 namespace {
 
-frmInsercao* abrir(Teste::Sessao& s, int n)
+// A project of n alternatives, the rows then changed by sql, and the window.
+frmInsercao* abrir(Teste::Sessao& s, int n, const QString& sql = {})
 {
     s.Principal();
     Teste::Projeto(n);
+    if (!sql.isEmpty())
+        Teste::Executar(sql);
     return s.Mostrar<frmInsercao>();
 }
 
@@ -81,7 +83,9 @@ QString linha(int alt, const QStringList& campos = {"Aapta1", "Aapta2", "IP", "A
 {
     QStringList t;
     for (const QString& c : campos)
-        t << Teste::Coluna(QStringLiteral("SELECT %1 FROM tblTessaura WHERE Marcador = 'alt%2'").arg(c).arg(alt))[0].toString();
+        t << Teste::Coluna(QStringLiteral("SELECT %1 FROM tblTessaura WHERE Marcador = 'alt%2'").arg(c).arg(alt))
+                 .value(0)
+                 .toString();
     return t.join('|');
 }
 // The five boxes' texts, joined.
@@ -155,7 +159,6 @@ frmInsercao* anteriores()
     return Janelas::Obter<frmInsercao>();
 }
 
-const QString Completo = QStringLiteral("Todos os dados foram fornecidos");
 // The other two criteria given, so that the results can be computed.
 const QString OutrosCriterios = QStringLiteral("UPDATE tblTessaura SET TR = 10, TRD = 25, QJmin = 8, Qalvo = 10, "
                                                "Qinf = 3, Qnat = 2, PTD = 5, PPI = 4, IAsup = 6, IAsub = 3");
@@ -175,7 +178,10 @@ private slots:
 void TesteInsercao::paginasEDicas()
 {
     Teste::Sessao s;
-    frmInsercao* w = abrir(s, 2);
+    // The second row as only another window could have stored it: a
+    // circulation level out of range, a worsening other-functions level.
+    frmInsercao* w = abrir(s, 2, "UPDATE tblTessaura SET ARL1 = 1, ARL2 = 2, ICC = 9, PUOF = 2 "
+                                 "WHERE Marcador = 'alt2'");
     // The gate's three parts closed together at load; only the shown page enabled.
     QVERIFY(!portaoAberto(w) && Controle(w, "Picture4")->isVisible() && !Controle(w, "Image17")->isVisible());
     QVERIFY(w->Picture1(0)->isEnabled() && !w->Picture1(1)->isEnabled());
@@ -244,19 +250,15 @@ void TesteInsercao::paginasEDicas()
     QCOMPARE(marcas(w), QStringLiteral("1101"));
     clicar(w, "Option15");
     QCOMPARE(marcas(w), QStringLiteral("1111"));
-    // A loaded row sets every icon by what it selects: a circulation level out
-    // of range and a worsening other-functions level select nothing.
-    Teste::Executar("UPDATE tblTessaura SET ARL1 = 1, ARL2 = 2, ICC = 9, PUOF = 2 WHERE Marcador = 'alt2'");
-    clicar(w, "Command1");
+    clicar(w, "Command1");  // the icons follow what the loaded row selects
     QCOMPARE(marcas(w), QStringLiteral("1000"));
 }
 
 void TesteInsercao::teclaF5()
 {
     Teste::Sessao s;
-    frmInsercao* w = abrir(s, 3);
-    Teste::Executar("UPDATE tblTessaura SET Nome = 'O''Brien %', Aapta1 = 100, Aapta2 = 200, IP = 6, ARL1 = 0, "
-                    "ARL2 = 50.5, ICC = NULL, PUOF = 4, Ades = 75 WHERE Marcador = 'alt3'");
+    frmInsercao* w = abrir(s, 3, "UPDATE tblTessaura SET Nome = 'O''Brien %', Aapta1 = 100, Aapta2 = 200, IP = 6, "
+                                 "ARL1 = 0, ARL2 = 50.5, ICC = NULL, PUOF = 4, Ades = 75 WHERE Marcador = 'alt3'");
     clicar(w, "Command1");  // the second alternative is on show
     QStringList vistos;
     const char* escolha = nullptr;  // none: "Descartar dado"
@@ -315,10 +317,7 @@ void TesteInsercao::maximoCorrente()
 void TesteInsercao::percursoPorCriterio()
 {
     Teste::Sessao s;
-    s.Principal();
-    Teste::Projeto(3);
-    Teste::Executar(OutrosCriterios);
-    frmInsercao* w = s.Mostrar<frmInsercao>();
+    frmInsercao* w = abrir(s, 3, OutrosCriterios);
     QCOMPARE(dica(w), QStringLiteral("O botão 'Avançar' estará disponível quando todos os dados, "
                                      "referentes à todas alternativas estudadas, forem fornecidos."));
     QVERIFY(Controle(w, "Image17")->isVisible());
@@ -328,33 +327,28 @@ void TesteInsercao::percursoPorCriterio()
     QCOMPARE(linha(1), QStringLiteral("10|20|4|30.5|40|5|6|10"));
     QCOMPARE(alternativaNaBarra(w) + '|' + caixas(w) + '|' + texto(w, "Label53"),
              QStringLiteral("Alternativa 2|2 de 3||||||Faltam alguns dados"));
-    // Backwards to the first, loaded whole, then round to the last.
-    clicar(w, "Command2");
-    QVERIFY(marcado(w, "Option6") && marcado(w, "Option12") && marcado(w, "Option17"));
-    QCOMPARE(caixas(w) + '|' + texto(w, "Label53"), QStringLiteral("10|20|30,5|40|10|") + Completo);
-    clicar(w, "Command2");
-    QCOMPARE(alternativaNaBarra(w), QStringLiteral("Alternativa 3|3 de 3"));
 
-    // The third, typed before leaving for another window, lands in its own
+    // The second, typed before leaving for another window, lands in its own
     // row; an unreadable area is not stored and does not count.
     completar(w, "9");
     escrever(w, "Text2", "1,,5");
     Teste::MostrarOutraJanela();
     Janelas::Mostrar(w);
-    QCOMPARE(alternativaNaBarra(w) + '|' + caixa(w, "Text5"), QStringLiteral("Alternativa 3|3 de 3|9"));
-    clicar(w, "Command1");  // wraps to the first
-    QCOMPARE(texto(w, "Label38") + ' ' + linha(3) + ' ' + linha(2),
-             QStringLiteral("Alternativa 1 10||4|30.5|40|5|6|9 |||||||"));
-    QVERIFY(!portaoAberto(w));
+    QCOMPARE(alternativaNaBarra(w) + '|' + caixa(w, "Text5"), QStringLiteral("Alternativa 2|2 de 3|9"));
+    clicar(w, "Command1");
+    QCOMPARE(linha(2) + ' ' + linha(3), QStringLiteral("10||4|30.5|40|5|6|9 |||||||"));
+    // Back to it from the third: loaded whole, and still missing a datum.
+    completar(w, "8");
+    clicar(w, "Command2");
+    QVERIFY(marcado(w, "Option6") && marcado(w, "Option12") && marcado(w, "Option17") && !portaoAberto(w));
+    QCOMPARE(caixas(w) + '|' + texto(w, "Label53"), QStringLiteral("10||30,5|40|9|Faltam alguns dados"));
 
     // The move that leaves the last incomplete one complete opens the gate;
     // the lamp then blinks.
-    clicar(w, "Command1");
-    completar(w, "8");
-    clicar(w, "Command1");
-    QVERIFY(!portaoAberto(w) && !Controle(w, "Image17")->isVisible());
     escrever(w, "Text2", "3");
-    clicar(w, "Command1");
+    clicar(w, "Command2");
+    QCOMPARE(alternativaNaBarra(w) + '|' + texto(w, "Label53"),
+             QStringLiteral("Alternativa 1|1 de 3|Todos os dados foram fornecidos"));
     QVERIFY(portaoAberto(w) && !Controle(w, "Picture4")->isVisible() && pisca(w) && pisca(w));
     QCOMPARE(texto(w, "Label49"),
              QStringLiteral("Os dados de todas as alternativas foram fornecidos. Você já pode passar para a próxima etapa."));
@@ -365,8 +359,8 @@ void TesteInsercao::percursoPorCriterio()
     // closes the gate and nothing is handed on.
     escrever(w, "Text5", "");
     clicar(w, "CommandButton1");
-    QVERIFY(linha(1, {"Ades"}).isEmpty() && !portaoAberto(w) && !pisca(w));
-    QVERIFY(Janelas::Visivel(w) && !Janelas::Carregada(QStringLiteral("frmCalculoIndices")));
+    QVERIFY(linha(1, {"Ades"}).isEmpty() && !portaoAberto(w) && !pisca(w) && Janelas::Visivel(w));
+    QVERIFY(!Janelas::Carregada(QStringLiteral("frmCalculoIndices")));
     escrever(w, "Text5", "12");
     clicar(w, "Command1");
     clicar(w, "Command2");
@@ -384,9 +378,6 @@ void TesteInsercao::porAlternativa()
     Teste::Sessao s;
     s.Principal();
     Teste::Projeto(2, true);
-    // Rows as complete as the windows make them: the results can be computed.
-    Teste::Executar(OutrosCriterios + ", Aapta1 = 10, Aapta2 = 20, IP = 4, ARL1 = 30.5, ARL2 = 40, ICC = 5, "
-                                      "PUOF = 6, Ades = 10");
     s.Mostrar<frmObjetivo>();
     frmInsercao* w = anteriores();
     QCOMPARE(alternativaNaBarra(w), QStringLiteral("Alternativa 1|1 de 2"));
@@ -398,7 +389,7 @@ void TesteInsercao::porAlternativa()
     completar(w);
     QVERIFY(!portaoAberto(w) && texto(w, "Label53") == "Status");
     passarSobre(Controle(w, "Frame6"));
-    QVERIFY(portaoAberto(w) && texto(w, "Label53") == Completo && pisca(w));
+    QVERIFY(portaoAberto(w) && texto(w, "Label53") == "Todos os dados foram fornecidos" && pisca(w));
     QCOMPARE(texto(w, "Label49"),
              QStringLiteral("Os dados referentes a esta alternativa foram fornecidos. Agora você deve fornecer os "
                             "dados referentes as outras alternativas. Use a tecla 'F5' para aproveitar os dados de "
@@ -415,11 +406,10 @@ void TesteInsercao::porAlternativa()
     Janelas::Mostrar(w);
 
     // Not the last: the loop starts again with fresh windows on the next
-    // alternative, where the store leaves the shared recordset.
+    // alternative.
     clicar(w, "CommandButton1");
     QVERIFY(MT::Reentrada && !MT::InsercaoCarregado && !Janelas::Carregada(QStringLiteral("frmImpacto")));
     QVERIFY(Janelas::Obter(QStringLiteral("frmObjetivo"))->Widget() != objetivo && visivel("frmObjetivo"));
-    MT::rsAlternativas->MoveLast();
     w = anteriores();
     QCOMPARE(alternativaNaBarra(w) + '|' + caixas(w) + '|' + marcas(w),
              QStringLiteral("Alternativa 2|2 de 2||||||0000"));
@@ -433,13 +423,10 @@ void TesteInsercao::porAlternativa()
     QCOMPARE(resultados(), (QStringList{"Alternativa 1|4,00|5,00|6,00", "Alternativa 2|4,00|5,00|6,00"}));
     QCOMPARE(Teste::TextosMostrados().size(), 1);  // the earlier one only
 
-    // The entry finished (the recordset past its last row): nothing to store
-    // or check, straight to the results.
+    // The entry finished: nothing to store or check, straight to the results.
     Janelas::Ocultar(Janelas::Obter(QStringLiteral("frmCalculoIndices")));
-    MT::rsAlternativas->MoveNext();
     Janelas::Mostrar(w);
     digitar(Janelas::Obter(QStringLiteral("frmObjetivo"))->Widget(), "Text1", "");
-    passarSobre(Controle(w, "Frame1"));
     clicar(w, "CommandButton1");
     QVERIFY(visivel("frmCalculoIndices") && Teste::TextosMostrados().size() == 1);
 }
