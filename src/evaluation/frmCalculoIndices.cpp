@@ -4,13 +4,25 @@
 #include "common/BarraStatus.h"
 #include "common/Mensagens.h"
 #include "common/ModuloTessaura.h"
+#include "common/Twips.h"
 #include "common/Numeros.h"
 #include "common/GradeFlex.h"
+#include "evaluation/FigurasResultados.h"
+#include "evaluation/FonteResultados.h"
+#include "evaluation/GraficoPerfil.h"
+#include "evaluation/PainelSensibilidade.h"
 #include "evaluation/TabelaAvaliacao.h"
+#include "evaluation/TextosIndicadores.h"
+#include "evaluation/frmSeriesGraf.h"
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QTextEdit>
 #include <algorithm>
 #include <cmath>
 
@@ -42,9 +54,18 @@ std::array<double, NI> pesos()
 
 frmCalculoIndices::frmCalculoIndices()
 {
+    setFont(FonteResultados::Verdana(8));
+    montarCabecalho();
     montarFrame1();
     montarFrame2();
+    montarFrame5();
+    Frame4 = new PainelSensibilidade(this);
+    montarFrame3();
     montarProgresso();
+    Flex->viewport()->installEventFilter(this);
+    // The space they leave when they go is given to the pages.
+    Image1->installEventFilter(this);
+    ProgressBar1->installEventFilter(this);
 }
 
 // ---------------------------------------------------------------- layout
@@ -77,6 +98,157 @@ void frmCalculoIndices::montarFrame2()
     FlexClass->DefinirForma(2, 5);
     FlexClass->DefinirFixas(2, 1);
     Frame2->hide();
+}
+
+void frmCalculoIndices::montarCabecalho()
+{
+    Image2 = new QLabel(this);
+    Image2->setObjectName(QStringLiteral("Image2"));
+    Image2->setPixmap(FigurasResultados::Grafico());
+    Label1 = new QLabel(QStringLiteral("Avaliação das Alternativas"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setFont(FonteResultados::Verdana(14, true));
+
+    auto botao = [this](const char* nome, const QString& texto) {
+        auto* b = new QPushButton(texto, this);
+        b->setObjectName(QString::fromLatin1(nome));
+        return b;
+    };
+    cmdAnaEco = botao("cmdAnaEco", QStringLiteral("Análise econômica"));
+    ToggleButton1 = botao("ToggleButton1", QStringLiteral("Anotações"));
+    ToggleButton1->setToolTip(QStringLiteral(
+        "Exibe as anotações feitas para cada alternativa. Clique na tabela abaixo para ver anotações."));
+    ToggleButton2 = botao("ToggleButton2", QStringLiteral("Indicadores"));
+    ToggleButton2->setToolTip(QStringLiteral(
+        "Exibe informações sobre os indicadores. Clique na tabela abaixo para ver as informações."));
+    // Toggles, not a group: both may be released.
+    ToggleButton1->setCheckable(true);
+    ToggleButton2->setCheckable(true);
+    connect(ToggleButton1, &QPushButton::toggled, this, [this] { ToggleButton1_Click(); });
+    connect(ToggleButton2, &QPushButton::toggled, this, [this] { ToggleButton2_Click(); });
+    connect(cmdAnaEco, &QPushButton::clicked, this, [this] { cmdAnaEco_Click(); });
+
+    // Points to the status bar, whose panels switch the pages; gone after the first switch.
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setPixmap(FigurasResultados::Paginas());
+}
+
+void frmCalculoIndices::montarFrame3()
+{
+    // Over the pages' area, beside the consequence matrix; shown by the
+    // first click on the matrix.
+    Frame3 = new QGroupBox(this);
+    Frame3->setObjectName(QStringLiteral("Frame3"));
+    auto caixa = [this](const char* nome) {
+        auto* t = new QTextEdit(Frame3);
+        t->setObjectName(QString::fromLatin1(nome));
+        t->setReadOnly(true);
+        t->setAcceptRichText(false);
+        t->setFont(FonteResultados::Verdana(9));
+        return t;
+    };
+    RichTextBox1 = caixa("RichTextBox1");
+    RichTextBox2 = caixa("RichTextBox2");
+    RichTextBox2->hide();
+    Frame3->hide();
+    Frame3->raise();
+}
+
+void frmCalculoIndices::montarFrame5()
+{
+    Frame5 = new QGroupBox(this);
+    Frame5->setObjectName(QStringLiteral("Frame5"));
+    Graf = new GraficoPerfil(Frame5);
+    Command1 = new QPushButton(Frame5);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setIcon(QIcon(FigurasResultados::Grafico()));
+    Command1->setIconSize(FigurasResultados::Grafico().size());
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    Frame5->hide();
+}
+
+void frmCalculoIndices::resizeEvent(QResizeEvent* e)
+{
+    Formulario::resizeEvent(e);
+    dispor();
+}
+
+void frmCalculoIndices::dispor()
+{
+    constexpr int margem = 8, topo = 46;
+    const int w = width(), h = height();
+
+    Image2->setGeometry(margem, 6, 32, 32);
+    Label1->setGeometry(margem + 40, 6, Label1->sizeHint().width(), 32);
+    int direita = w - margem;
+    for (QPushButton* b : {cmdAnaEco, ToggleButton2, ToggleButton1}) {
+        const int largura = std::max(110, b->sizeHint().width() + 16);
+        b->setGeometry(direita - largura, 8, largura, 28);
+        direita -= largura + (b == cmdAnaEco ? 16 : 4);
+    }
+
+    // A strip at the bottom for the progress display and the pages picture,
+    // while they are shown.
+    const bool progresso = !ProgressBar1->isHidden();
+    const bool dica = !Image1->isHidden();
+    const int faixa = progresso ? 92 : dica ? 36 : 0;
+    // The picture over the page panels of the status bar.
+    int xDica = w - margem - 32 - 160;
+    if (BarraStatus* barra = MT::sbStatusBar(); barra && barra->Painel(4)->isVisible()) {
+        PainelStatus* p4 = barra->Painel(4);
+        xDica = mapFromGlobal(p4->mapToGlobal(p4->rect().center())).x() - 16;
+    }
+    Image1->setGeometry(std::clamp(xDica, margem, w - margem - 32), h - 34, 32, 32);
+    // The progress display to the left of the picture.
+    const int larguraProgresso = std::clamp(Image1->x() - 3 * margem, 200, 500);
+    Label3->setGeometry(margem, h - 88, larguraProgresso, 18);
+    ProgressBar1->setGeometry(margem, h - 68, larguraProgresso, 16);
+    Label4->setGeometry(margem, h - 46, larguraProgresso, 18);
+    ProgressBar2->setGeometry(margem, h - 26, larguraProgresso, 16);
+
+    const QRect paginas(margem, topo, w - 2 * margem, std::max(120, h - topo - margem - faixa));
+    for (QWidget* f : {static_cast<QWidget*>(Frame1), static_cast<QWidget*>(Frame2),
+                       static_cast<QWidget*>(Frame4), static_cast<QWidget*>(Frame5)})
+        f->setGeometry(paginas);
+
+    // The help panel beside the matrix when there is room for it, else below it.
+    const int larguraFlex = std::min(Twips::Px(10695), paginas.width() - 20);
+    int alturaFlex = paginas.height() - 44;
+    const int ladoLivre = paginas.width() - larguraFlex - 30;
+    if (ladoLivre >= 240) {
+        Frame3->setGeometry(paginas.x() + larguraFlex + 20, paginas.y(), ladoLivre + 10, paginas.height());
+    } else {
+        const int altura = std::min(140, paginas.height() / 3);
+        Frame3->setGeometry(paginas.x() + 10, paginas.bottom() - altura - 2, paginas.width() - 20, altura);
+        alturaFlex -= altura + 6;
+    }
+    const QRect caixas = Frame3->rect().adjusted(6, 6, -6, -6);
+    RichTextBox1->setGeometry(caixas);
+    RichTextBox2->setGeometry(caixas);
+    Flex->setGeometry(10, 34, larguraFlex, alturaFlex);
+    // The classification as wide as its columns, within its page.
+    int larguraClass = 2 * FlexClass->frameWidth() + 2;
+    for (int c = 0; c < FlexClass->Colunas(); ++c)
+        larguraClass += FlexClass->columnWidth(c);
+    FlexClass->setGeometry(10, 34, std::min(larguraClass, paginas.width() - 20), paginas.height() - 44);
+
+    Command1->setGeometry(paginas.width() - 10 - 44, 10, 44, 44);
+    Graf->setGeometry(10, 10, paginas.width() - 20 - 52, paginas.height() - 20);
+}
+
+bool frmCalculoIndices::eventFilter(QObject* obj, QEvent* ev)
+{
+    if (obj == Flex->viewport() && ev->type() == QEvent::MouseButtonRelease) {
+        auto* me = static_cast<QMouseEvent*>(ev);
+        if (me->button() == Qt::LeftButton) {
+            const QModelIndex i = Flex->indexAt(me->position().toPoint());
+            Flex_Click(i.isValid() ? i.row() : -1, i.isValid() ? i.column() : -1);
+        }
+    } else if ((obj == Image1 || obj == ProgressBar1) && ev->type() == QEvent::Hide) {
+        dispor();
+    }
+    return Formulario::eventFilter(obj, ev);
 }
 
 void frmCalculoIndices::montarProgresso()
@@ -140,6 +312,7 @@ void frmCalculoIndices::executar()
         }
     } fim{guarda};
 
+    ToggleButton2->setChecked(true);
     prepararBarraStatus();
     if (!pausar(guarda))
         return;
@@ -342,17 +515,14 @@ void frmCalculoIndices::mostrarClassificacao(const Avaliacao::Resultado& r)
     }
     FlexClass->Acomodar(1);
     FlexClass->Acomodar(3);
-    // As wide as its columns, within its page.
-    int largura = 2 * FlexClass->frameWidth() + 2;
-    for (int c = 0; c < 5; ++c)
-        largura += FlexClass->columnWidth(c);
-    FlexClass->resize(std::min(largura, Frame2->width() - 2 * FlexClass->x()), FlexClass->height());
+    dispor();
 }
 
 void frmCalculoIndices::esvaziarGrades()
 {
     Flex->DefinirForma(1, kColunasFlex);
     FlexClass->DefinirForma(2, 5);
+    Graf->Esvaziar();
 }
 
 void frmCalculoIndices::ocultarProgresso()
@@ -364,4 +534,100 @@ void frmCalculoIndices::ocultarProgresso()
     ProgressBar2->hide();
 }
 
-void frmCalculoIndices::aposExecucao() {}
+void frmCalculoIndices::aposExecucao()
+{
+    // The profile chart: the lines in grid order, the pens by the PC ranking.
+    QStringList indicadores;
+    for (int k = 1; k <= NI; ++k)
+        indicadores << Flex->Texto(0, k);
+    std::vector<GraficoPerfil::Alternativa> alternativas;
+    alternativas.reserve(m_resultado.linhas.size());
+    for (const Avaliacao::Linha& l : m_resultado.linhas)
+        alternativas.push_back({l.id, l.nome, l.perfil});
+    std::vector<qint64> ordemPC;
+    for (int i : m_resultado.classificacaoPC)
+        ordemPC.push_back(m_resultado.linhas[static_cast<size_t>(i)].id);
+    Graf->Preencher(indicadores, alternativas, ordemPC);
+}
+
+// ---------------------------------------------------------------- clicks and toggles
+
+void frmCalculoIndices::Flex_Click(int linha, int coluna)
+{
+    Frame3->show();
+    Flex->DefinirNegrito(m_linhaClicada, 0, false);
+    Flex->DefinirNegrito(0, m_colunaClicada, false);
+
+    // Outside the cells: no alternative and no indicator.
+    const bool naCelula = linha >= 0 && coluna >= 0 && linha < Flex->Linhas() && coluna < Flex->Colunas();
+    if (!naCelula)
+        linha = coluna = 0;
+    else {
+        Flex->DefinirNegrito(linha, 0, true);
+        Flex->DefinirNegrito(0, coluna, true);
+    }
+
+    if (naCelula && coluna >= 1 && coluna <= kColunaPC) {
+        const QString codigo = coluna == kColunaMP   ? QStringLiteral("M")
+                               : coluna == kColunaPC ? QStringLiteral("PC")
+                                                     : Indicadores::Codigos()[static_cast<size_t>(coluna - 1)];
+        RichTextBox1->setPlainText(TextosIndicadores::DescricaoIndicador(codigo));
+    }
+
+    // The notes of the alternative's own row; the header row and a click
+    // outside the cells name none.
+    QString anotacao;
+    if (linha >= 1 && linha <= static_cast<int>(m_resultado.linhas.size()) && m_db) {
+        const qint64 id = m_resultado.linhas[static_cast<size_t>(linha - 1)].id;
+        if (Banco::RecordsetPtr rs = Banco::Recordset::AbrirPorId(m_db, QStringLiteral("tblTessaura"), id);
+            rs && rs->TemLinhaAtual())
+            anotacao = rs->Campo(QStringLiteral("Anotacao")).toString();
+    }
+    RichTextBox2->setPlainText(anotacao.isEmpty() ? QStringLiteral("Não há anotações para esta alternativa")
+                                                  : anotacao);
+
+    m_linhaClicada = linha;
+    m_colunaClicada = coluna;
+    if (naCelula)
+        Flex->setCurrentIndex(Flex->model()->index(linha, coluna));
+}
+
+void frmCalculoIndices::ToggleButton1_Click()
+{
+    if (!ToggleButton1->isChecked())
+        return;
+    ToggleButton2->setChecked(false);
+    RichTextBox1->hide();
+    RichTextBox2->show();
+}
+
+void frmCalculoIndices::ToggleButton2_Click()
+{
+    if (!ToggleButton2->isChecked())
+        return;
+    ToggleButton1->setChecked(false);
+    RichTextBox1->show();
+    RichTextBox2->hide();
+}
+
+void frmCalculoIndices::cmdAnaEco_Click()
+{
+    // The economic analysis starts again from its chooser.
+    Janelas::Descarregar(QStringLiteral("frmEconomico"));
+    if (Janela* escolha = Janelas::Carregar(QStringLiteral("frmAltEco")))
+        Janelas::ExibirModal(escolha);
+}
+
+void frmCalculoIndices::Command1_Click()
+{
+    auto* dialogo = Janelas::Carregar<frmSeriesGraf>();
+    if (!dialogo)
+        return;
+    dialogo->List2->clear();
+    const int n = std::min(Flex->Linhas() - 1, static_cast<int>(m_resultado.linhas.size()));
+    for (int r = 1; r <= n; ++r)
+        dialogo->AdicionarAlternativa(Flex->Texto(r, 0), m_resultado.linhas[static_cast<size_t>(r - 1)].id);
+    if (n >= 1)
+        Flex->setCurrentIndex(Flex->model()->index(n, 0));
+    Janelas::ExibirModal(dialogo);
+}

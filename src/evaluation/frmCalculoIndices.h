@@ -1,7 +1,10 @@
 #pragma once
 // The results window: every activation evaluates all alternatives of the
-// table again, fills the consequence grid and the classification, and stores
-// each alternative's two global indices in its row.
+// table again, fills the consequence grid, the classification and the profile
+// chart, and stores each alternative's two global indices in its row. Its
+// three pages (consequence matrix, classification, chart) are switched by the
+// main window's status-bar panels 3 to 5; a click on the consequence matrix
+// explains the clicked indicator and shows the clicked alternative's notes.
 #include "common/Banco.h"
 #include "common/Janelas.h"
 #include "evaluation/Avaliacao.h"
@@ -9,9 +12,13 @@
 #include <QPointer>
 
 class GradeFlex;
+class GraficoPerfil;
+class PainelSensibilidade;
 class QGroupBox;
 class QLabel;
 class QProgressBar;
+class QPushButton;
+class QTextEdit;
 
 class frmCalculoIndices : public Formulario {
     Q_OBJECT
@@ -27,11 +34,28 @@ public:
     const Avaliacao::Resultado& UltimoResultado() const { return m_resultado; }
     bool EmExecucao() const { return m_emExecucao; }
 
+    // A click on the consequence matrix, on the cell at (linha, coluna); -1 for
+    // a click outside the cells.
+    void Flex_Click(int linha, int coluna);
+    void ToggleButton1_Click();  // "Anotações" pressed or released
+    void ToggleButton2_Click();  // "Indicadores" pressed or released
+    void cmdAnaEco_Click();      // "Análise econômica"
+    void Command1_Click();       // chart options: the series dialog
+
+protected:
+    bool eventFilter(QObject* obj, QEvent* ev) override;
+    void resizeEvent(QResizeEvent* e) override;
+
 private:
     // Layout.
     void montarFrame1();
     void montarFrame2();
     void montarProgresso();
+    void montarCabecalho();
+    void montarFrame3();
+    void montarFrame5();
+    // Places the pages and the help panel within the window's size.
+    void dispor();
 
     // The run, by stages.
     void executar();
@@ -62,10 +86,26 @@ private:
     QLabel* Label4 = nullptr;
     QProgressBar* ProgressBar1 = nullptr;
     QProgressBar* ProgressBar2 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Image1 = nullptr;
+    QLabel* Image2 = nullptr;
+    QPushButton* cmdAnaEco = nullptr;
+    QPushButton* ToggleButton1 = nullptr;
+    QPushButton* ToggleButton2 = nullptr;
+    QGroupBox* Frame3 = nullptr;
+    QTextEdit* RichTextBox1 = nullptr;
+    QTextEdit* RichTextBox2 = nullptr;
+    PainelSensibilidade* Frame4 = nullptr;
+    QGroupBox* Frame5 = nullptr;
+    GraficoPerfil* Graf = nullptr;
+    QPushButton* Command1 = nullptr;
 
     Banco::ConexaoPtr m_db;
     Avaliacao::Resultado m_resultado;
     double m_barra = 0;
     bool m_emExecucao = false;
     bool m_descarregada = false;
+    // The cell of the last click on Flex.
+    int m_linhaClicada = 0;
+    int m_colunaClicada = 0;
 };

@@ -1,0 +1,80 @@
+#pragma once
+// The profile chart of the results window: one line per alternative across the
+// thirteen indicators, each taken back to the range -1..1; the leader of the
+// compromise-programming ranking drawn heaviest, the runner-up a little less.
+// Series follow the alternatives' rows: a line hidden through the series dialog
+// stays hidden after the chart is filled again, while its alternative exists.
+#include <QSet>
+#include <QWidget>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <vector>
+
+class QChart;
+class QChartView;
+class QLineSeries;
+class QListWidget;
+
+// The chart and, beside it, its legend: one entry per line in grid order, as
+// long a list as there are alternatives (it scrolls), each name in full in its
+// tool tip.
+class GraficoPerfil : public QWidget {
+    Q_OBJECT
+public:
+    // One row of the consequence grid: the alternative's row in the table, its
+    // name and its thirteen values on the chart's scale (-1..1).
+    struct Alternativa {
+        qint64 id = 0;
+        QString nome;
+        std::array<double, 13> valores{};
+    };
+    // A line as drawn: pen width in points.
+    struct Linha {
+        qint64 id = 0;
+        QString nome;
+        std::array<double, 13> valores{};
+        double larguraPontos = 1.0;
+    };
+
+    // The lines in grid order; ordemPC holds the rows in the order of the
+    // compromise-programming ranking (leader first).
+    static std::vector<Linha> Montar(const std::vector<Alternativa>& alternativas,
+                                     const std::vector<qint64>& ordemPC);
+
+    explicit GraficoPerfil(QWidget* parent = nullptr);
+
+    // Draws the lines anew; indicadores are the thirteen category labels.
+    void Preencher(const QStringList& indicadores, const std::vector<Alternativa>& alternativas,
+                   const std::vector<qint64>& ordemPC);
+
+    QChart* Grafico() const;
+    // The legend's entries, in order.
+    QStringList Legenda() const;
+
+    // No lines at all (a run that found data missing); lines hidden by the user
+    // stay hidden when the chart is filled again.
+    void Esvaziar();
+
+    // Series 1..Series(), in legend order.
+    int Series() const { return static_cast<int>(m_series.size()); }
+    QLineSeries* Serie(int i) const;
+    qint64 IdDaSerie(int i) const;
+    QString TextoLegenda(int i) const;
+    // The line of series i shown or hidden; its legend entry stays either way.
+    void MostrarLinha(int i, bool mostrar);
+    bool LinhaVisivel(int i) const;
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    struct Desenhada {
+        qint64 id;
+        QLineSeries* serie;
+    };
+    QChartView* m_vista;
+    QListWidget* m_legenda;
+    std::vector<Desenhada> m_series;
+    QSet<qint64> m_ocultas;  // rows whose line the user hid
+};
