@@ -496,7 +496,7 @@ bool frmInsercao::CriteriosAnterioresCompletos()
     auto* impacto = Janelas::Obter<frmImpacto>();
     Janela* incompleta = nullptr;
     QString criterio;
-    if (!objetivo || !MapaObjetivo::Completo({objetivo->Text1->text(), objetivo->Text2->text()})) {
+    if (!objetivo || !MapaObjetivo::Completo(objetivo->Caixas())) {
         incompleta = objetivo;
         criterio = QStringLiteral("Objetivo");
     } else if (!impacto || !MapaImpacto::Avaliar(impacto->Pagina()).Completo()) {

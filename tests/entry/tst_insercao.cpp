@@ -1,27 +1,20 @@
-// The insertion window driven as a user drives it: tabs and the social
-// sub-menu, the status and help cues, the hint lamp, the number boxes' keys and
-// F5, the running maximum, the walk per criterion, the check and hand-over per
-// alternative, and the way in from a new project in both orders.
+// The insertion window driven as a user drives it: pages, cues, keys and F5, the walk
+// per criterion and the loop per alternative, each ending in the results window.
 #include "Ambiente.h"
 
 #include "common/BarraStatus.h"
 #include "common/Figuras.h"
-#include "common/Janelas.h"
+#include "common/GradeFlex.h"
 #include "common/ModuloTessaura.h"
 #include "common/PortaoAvancar.h"
-#include "entry/CaixaNumerica.h"
 #include "entry/MapaInsercao.h"
-#include "entry/frmImpacto.h"
 #include "entry/frmInsercao.h"
 #include "entry/frmObjetivo.h"
-#include "shell/frmMain.h"
 
-#include <QAction>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
+#include <QAbstractButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
@@ -31,10 +24,13 @@ using Teste::Controle;
 
 namespace {
 
-frmInsercao* abrir(Teste::Sessao& s, int n, bool porAlternativa = false)
+// A project of n alternatives, the rows then changed by sql, and the window.
+frmInsercao* abrir(Teste::Sessao& s, int n, const QString& sql = {})
 {
     s.Principal();
-    Teste::Projeto(n, porAlternativa);
+    Teste::Projeto(n);
+    if (!sql.isEmpty())
+        Teste::Executar(sql);
     return s.Mostrar<frmInsercao>();
 }
 
@@ -58,16 +54,16 @@ void item(QWidget* w, int i)
 void escrever(QWidget* w, const char* nome, const QString& t)
 {
     const int n = QByteArray(nome).right(1).toInt();
-    if (n <= 2)
-        aba(w, 0);
-    else
-        item(w, n == 5 ? 3 : 0);
+    n <= 2 ? aba(w, 0) : item(w, n == 5 ? 3 : 0);
     digitar(w, nome, t);
 }
-// The status icon Image5..Image8 shows the tick.
-bool marcaDado(QWidget* w, int icone)
+// Whether each status icon Image5..Image8 shows the tick: "1010".
+QString marcas(QWidget* w)
 {
-    return Controle<QLabel>(w, QStringLiteral("Image%1").arg(icone))->pixmap().cacheKey() == Figuras::Ok().cacheKey();
+    QString m;
+    for (const char* i : {"Image5", "Image6", "Image7", "Image8"})
+        m += Controle<QLabel>(w, i)->pixmap().cacheKey() == Figuras::Ok().cacheKey() ? '1' : '0';
+    return m;
 }
 void passarSobre(QWidget* alvo)
 {
@@ -75,19 +71,37 @@ void passarSobre(QWidget* alvo)
     QMouseEvent e(QEvent::MouseMove, p, alvo->mapToGlobal(p), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(alvo, &e);
 }
-QVariant campo(const char* nome, int alternativa)
+// The pointer over the covered "Avançar": the balloon's text.
+QString dica(QWidget* w)
 {
-    return Teste::Coluna(QStringLiteral("SELECT %1 FROM tblTessaura WHERE Marcador = 'alt%2'")
-                             .arg(QLatin1String(nome))
-                             .arg(alternativa))
-        .value(0);
+    QEvent entrar(QEvent::Enter);
+    QApplication::sendEvent(Controle(w, "Label52"), &entrar);
+    return texto(w, "Label49");
+}
+// Stored fields of an alternative, joined; by default its eight insertion data.
+QString linha(int alt, const QStringList& campos = {"Aapta1", "Aapta2", "IP", "ARL1", "ARL2", "ICC", "PUOF", "Ades"})
+{
+    QStringList t;
+    for (const QString& c : campos)
+        t << Teste::Coluna(QStringLiteral("SELECT %1 FROM tblTessaura WHERE Marcador = 'alt%2'").arg(c).arg(alt))
+                 .value(0)
+                 .toString();
+    return t.join('|');
+}
+// The five boxes' texts, joined.
+QString caixas(QWidget* w)
+{
+    QStringList t;
+    for (const char* nome : {"Text1", "Text2", "Text3", "Text4", "Text5"})
+        t << caixa(w, nome);
+    return t.join('|');
 }
 
-// Every datum given: four areas, landscape "Indiferente", circulation
-// "Pequena melhora", other functions "Sensível melhora", the expropriation.
+// Every datum given: landscape "Indiferente", circulation "Pequena melhora",
+// other functions "Sensível melhora", stored as 10|20|4|30.5|40|5|6|<area>.
 void completar(QWidget* w, const QString& area = QStringLiteral("10"))
 {
-    escrever(w, "Text1", area);
+    escrever(w, "Text1", "10");
     escrever(w, "Text2", "20");
     clicar(w, "Option6");
     escrever(w, "Text3", "30,5");
@@ -108,271 +122,233 @@ bool pisca(QWidget* w)
     return lampada->isVisible() && lampada->pixmap().cacheKey() != antes;
 }
 
-// The results window stands in for the real one.
-void registrarResultados()
+// The results window's consequence grid, a line per alternative: its name
+// and the shown landscape, circulation and other-functions ratings; "?" when
+// a cell of its row is empty.
+QStringList resultados()
 {
-    Janelas::RegistrarFabrica(QStringLiteral("frmCalculoIndices"), [] { return new Formulario; });
+    auto* g = Controle<GradeFlex>(QStringLiteral("frmCalculoIndices"), QStringLiteral("Flex"));
+    QStringList linhas;
+    for (int l = 1; l < g->Linhas(); ++l) {
+        QString t = g->Texto(l, 0);
+        for (int c = 1; c < g->Colunas(); ++c)
+            t += g->Texto(l, c).isEmpty() ? "|?" : c == 9 || c == 11 || c == 12 ? '|' + g->Texto(l, c) : "";
+        linhas << t;
+    }
+    return linhas;
 }
 
-const QString Completo = QStringLiteral("Todos os dados foram fornecidos");
-const QString Faltam = QStringLiteral("Faltam alguns dados");
+// Fills the objective and impact windows of the alternative on show, going on
+// with each one's "Avançar" as a user does, into the insertion window.
+frmInsercao* anteriores()
+{
+    QWidget* objetivo = Janelas::Obter(QStringLiteral("frmObjetivo"))->Widget();
+    digitar(objetivo, "Text1", "10");
+    digitar(objetivo, "Text2", "25");
+    clicar(objetivo, "CommandButton1");
+    QWidget* impacto = Janelas::Obter(QStringLiteral("frmImpacto"))->Widget();
+    clicar(impacto, "Check1");
+    for (const char* c : {"Text1", "Text3", "Text4", "Text5"})
+        digitar(impacto, c, "2");
+    for (const char* o : {"Option6", "Option13", "Option27", "Option20"}) {
+        aba(impacto, QByteArray(o).mid(6).toInt() < 17 ? 1 : 2);
+        clicar(impacto, o);
+    }
+    passarSobre(Controle(impacto, "Frame5"));
+    clicar(impacto, "CommandButton1");
+    return Janelas::Obter<frmInsercao>();
+}
+
+// The other two criteria given, so that the results can be computed.
+const QString OutrosCriterios = QStringLiteral("UPDATE tblTessaura SET TR = 10, TRD = 25, QJmin = 8, Qalvo = 10, "
+                                               "Qinf = 3, Qnat = 2, PTD = 5, PPI = 4, IAsup = 6, IAsub = 3");
 
 }  // namespace
 
 class TesteInsercao : public QObject {
     Q_OBJECT
 private slots:
-    void abasMenuEPortao();
-    void iconesEAjuda();
-    void teclasDecimais();
+    void paginasEDicas();
     void teclaF5();
     void maximoCorrente();
     void percursoPorCriterio();
     void porAlternativa();
-    void chegadaPeloNovo();
 };
 
-void TesteInsercao::abasMenuEPortao()
+void TesteInsercao::paginasEDicas()
 {
     Teste::Sessao s;
-    frmInsercao* w = abrir(s, 2);
-    QVERIFY(MT::InsercaoCarregado);
-    // The gate's three parts, closed together at load.
+    // The second row as only another window could have stored it: a
+    // circulation level out of range, a worsening other-functions level.
+    frmInsercao* w = abrir(s, 2, "UPDATE tblTessaura SET ARL1 = 1, ARL2 = 2, ICC = 9, PUOF = 2 "
+                                 "WHERE Marcador = 'alt2'");
+    // The gate's three parts closed together at load; only the shown page enabled.
     QVERIFY(!portaoAberto(w) && Controle(w, "Picture4")->isVisible() && !Controle(w, "Image17")->isVisible());
     QVERIFY(w->Picture1(0)->isEnabled() && !w->Picture1(1)->isEnabled());
     escrever(w, "Text1", "5");
     clicar(w, "Option4");
-    escrever(w, "Text3", "7");  // on the other page
+    escrever(w, "Text3", "7");
     QVERIFY(!w->Picture1(0)->isEnabled() && w->Picture1(1)->isEnabled());
 
     // Each social item shows its own frame only, points the marker at itself
-    // and closes the help box.
+    // and closes the help box; each help icon opens its indicator's text.
+    auto* box = Controle<QTextEdit>(w, "RichTextBox1");
     const char* frames[] = {"Frame4", "Frame3", "Frame5", "Frame6"};
-    const char* icones[] = {"Image4", "Image11", "Image12", "Image13"};
-    for (int i : {3, 1, 2, 0}) {
-        item(w, i);
-        QVERIFY(!Controle(w, "RichTextBox1")->isVisible() && !Controle(w, "Command3")->isVisible());
-        for (int f = 0; f < 4; ++f)
-            QCOMPARE(Controle(w, frames[f])->isVisible(), f == i);
-        const QRect rotulo = Controle(w, QStringLiteral("Label%1").arg(12 + i))->geometry();
-        const QRect marcador = Controle(w, "Image3")->geometry();
-        QVERIFY(rotulo.top() <= marcador.center().y() && marcador.top() <= rotulo.bottom());
-        clicar(w, icones[i]);
-        QVERIFY(Controle(w, "RichTextBox1")->isVisible());
+    const struct {
+        int item;
+        const char *icone, *texto;
+    } ajudas[] = {
+        {3, "Image13", "Para a utilização de determinadas técnicas alternativas de drenagem urbana, algumas áreas"},
+        {1, "Image11", "A utilização de diferentes técnicas de drenagem urbana pode causar um impacto benéfico"},
+        {2, "Image12", "Determinadas técnicas utilizadas em sistemas de drenagem podem desempenhar outras funções"},
+        {0, "Image4", "Além de seus objetivos principais, de drenagem e o controle de inundações, uma obra de"},
+        {-1, "Image1", "um ecossistema pode ser definido como uma comunidade biótica e seu ambiente abiótico."},
+        {-1, "Image2", "A avaliação desse critério trata de verificar se o cenário proposto para cada alternativa"}};
+    for (const auto& a : ajudas) {
+        a.item < 0 ? aba(w, 0) : item(w, a.item);
+        for (int f = 0; f < 4 && a.item >= 0; ++f)
+            QCOMPARE(Controle(w, frames[f])->isVisible(), f == a.item);
+        const QRect rotulo = Controle(w, QStringLiteral("Label%1").arg(12 + std::max(a.item, 0)))->geometry();
+        const int marcador = Controle(w, "Image3")->geometry().center().y();
+        QVERIFY(a.item < 0 || (rotulo.top() <= marcador && marcador <= rotulo.bottom()));
+        QVERIFY(a.item < 0 || (!box->isVisible() && !Controle(w, "Command3")->isVisible()));
+        clicar(w, a.icone);
+        QVERIFY2(box->isVisible() && box->toPlainText().contains(QString::fromUtf8(a.texto)), a.icone);
     }
-    aba(w, 0);  // nothing typed or chosen is lost on the way
+    clicar(w, "Command3");
+    QVERIFY(!box->isVisible() && !Controle(w, "Command3")->isVisible());
+    // Nothing typed or chosen is lost on the way.
     QVERIFY(caixa(w, "Text1") == "5" && marcado(w, "Option4") && caixa(w, "Text3") == "7");
 
     // The item under the pointer stays underlined over frames and icons,
     // until the pointer crosses the bare page.
     auto* l13 = Controle<QLabel>(w, "Label13");
     aba(w, 1);
-    passarSobre(l13);
-    passarSobre(Controle(w, "Frame4"));
-    passarSobre(Controle(w, "Image6"));
+    for (const char* sob : {"Label13", "Frame4", "Image6"})
+        passarSobre(Controle(w, sob));
     QVERIFY(l13->font().underline());
     passarSobre(w->Picture1(1));
     QVERIFY(!l13->font().underline());
 
-    // The running maximum cannot be typed into.
     item(w, 3);
-    QTest::keyClicks(Controle(w, "Text6"), "99");
-    QVERIFY(!Controle(w, "Text6")->isEnabled() && caixa(w, "Text6").isEmpty());
-    Janelas::Descarregar(w);
-    QVERIFY(!MT::InsercaoCarregado);
-}
+    QTest::keyClicks(Controle(w, "Text6"), "99");  // the running maximum cannot be typed into
+    QVERIFY(caixa(w, "Text6").isEmpty());
 
-void TesteInsercao::iconesEAjuda()
-{
-    Teste::Sessao s;
-    frmInsercao* w = abrir(s, 2);
-    for (int icone = 5; icone <= 8; ++icone)
-        QVERIFY(!marcaDado(w, icone));
-    // Boxes given, missing, and holding text that does not read as a number.
-    const struct {
-        const char *t3, *t4, *t5;
-        bool recreacao, desapropriacao;
-    } casos[] = {{"12", "3", "8", true, true}, {"12", "", "", false, false},
-                 {"1,,5", "3", ",", false, false}, {"0", "0,5", "0", true, true}};
+    // The recreation and expropriation icons follow their boxes: given,
+    // missing, and holding text that does not read as a number.
+    const char* casos[][4] = {
+        {"12", "3", "8", "1001"}, {"12", "", "", "0000"}, {"1,,5", "3", ",", "0000"}, {"0", "0,5", "0", "1001"}};
     for (const auto& c : casos) {
-        escrever(w, "Text3", c.t3);
-        escrever(w, "Text4", c.t4);
-        escrever(w, "Text5", c.t5);
-        QVERIFY(marcaDado(w, 5) == c.recreacao && marcaDado(w, 8) == c.desapropriacao);
+        escrever(w, "Text3", c[0]);
+        escrever(w, "Text4", c[1]);
+        escrever(w, "Text5", c[2]);
+        QCOMPARE(marcas(w), QString::fromLatin1(c[3]));
     }
     item(w, 1);
     clicar(w, "Option11");  // "Indiferente" answers like any other level
     item(w, 2);
-    QVERIFY(marcaDado(w, 6) && !marcaDado(w, 7));
+    QCOMPARE(marcas(w), QStringLiteral("1101"));
     clicar(w, "Option15");
-    QVERIFY(marcaDado(w, 7));
-    // A loaded row sets every icon by what it selects: a circulation level out
-    // of range and a worsening other-functions level select nothing.
-    Teste::Executar("UPDATE tblTessaura SET ARL1 = 1, ARL2 = 2, ICC = 9, PUOF = 2 WHERE Marcador = 'alt2'");
-    clicar(w, "Command1");
-    QVERIFY(marcaDado(w, 5) && !marcaDado(w, 6) && !marcaDado(w, 7) && !marcaDado(w, 8));
-    QCOMPARE(w->Pagina().icc + w->Pagina().puof, 0);
-
-    // Each help icon opens its indicator's text.
-    auto* box = Controle<QTextEdit>(w, "RichTextBox1");
-    const struct {
-        int item;
-        const char *icone, *inicio;
-    } ajudas[] = {
-        {-1, "Image1", "Segundo a literatura técnica, um ecossistema pode ser definido como uma comunidade biótica"},
-        {-1, "Image2", "A avaliação desse critério trata de verificar se o cenário proposto para cada alternativa"},
-        {0, "Image4", "Além de seus objetivos principais, de drenagem e o controle de inundações, uma obra de"},
-        {1, "Image11", "A utilização de diferentes técnicas de drenagem urbana pode causar um impacto benéfico"},
-        {2, "Image12", "Determinadas técnicas utilizadas em sistemas de drenagem podem desempenhar outras funções"},
-        {3, "Image13", "Para a utilização de determinadas técnicas alternativas de drenagem urbana, algumas áreas"}};
-    for (const auto& a : ajudas) {
-        a.item < 0 ? aba(w, 0) : item(w, a.item);
-        clicar(w, a.icone);
-        QVERIFY2(box->isVisible() && box->toPlainText().startsWith(QString::fromUtf8(a.inicio)), a.icone);
-    }
-    clicar(w, "Command3");
-    QVERIFY(!box->isVisible() && !Controle(w, "Command3")->isVisible());
-}
-
-void TesteInsercao::teclasDecimais()
-{
-    const struct {
-        const char* locale;
-        QString digitado, resultado, mensagem;
-    } casos[] = {{"pt_BR", "1.5", "1,5", "O separador de decimal é a vírgula"},
-                 {"en_US", "1,5", "1.5", "O separador de decimal é o ponto"}};
-    for (const auto& c : casos) {
-        Teste::Sessao s(QString::fromLatin1(c.locale));
-        frmInsercao* w = abrir(s, 1);
-        for (const char* nome : {"Text1", "Text2", "Text3", "Text4", "Text5"}) {
-            Mensagens::LimparHistorico();
-            escrever(w, nome, c.digitado);
-            QTest::keyClicks(Controle(w, nome), "-a");
-            QCOMPARE(caixa(w, nome), c.resultado);
-            QCOMPARE(Teste::TextosMostrados(), (QStringList{c.mensagem, "Insira somente valores numéricos neste campo.",
-                                                            "Insira somente valores numéricos neste campo."}));
-        }
-    }
+    QCOMPARE(marcas(w), QStringLiteral("1111"));
+    clicar(w, "Command1");  // the icons follow what the loaded row selects
+    QCOMPARE(marcas(w), QStringLiteral("1000"));
 }
 
 void TesteInsercao::teclaF5()
 {
     Teste::Sessao s;
-    frmInsercao* w = abrir(s, 3);
-    Teste::Executar("UPDATE tblTessaura SET Nome = 'O''Brien %', Aapta1 = 100, Aapta2 = 200, IP = 6, ARL1 = 0, "
-                    "ARL2 = 50.5, ICC = NULL, PUOF = 4, Ades = 75 WHERE Marcador = 'alt3'");
+    frmInsercao* w = abrir(s, 3, "UPDATE tblTessaura SET Nome = 'O''Brien %', Aapta1 = 100, Aapta2 = 200, IP = 6, "
+                                 "ARL1 = 0, ARL2 = 50.5, ICC = NULL, PUOF = 4, Ades = 75 WHERE Marcador = 'alt3'");
     clicar(w, "Command1");  // the second alternative is on show
     QStringList vistos;
+    const char* escolha = nullptr;  // none: "Descartar dado"
     Teste::AoExibirModal([&](Dialogo* d) {
         vistos << QStringList{MT::TituloPOP, MT::MarcadorPOP, MT::SimboloPOP, MT::QualificadorPOP, MT::IndicePOP,
                               MT::UnidadePOP, MT::CampoPOP, MT::ValorPOP.toString()}
                       .join('|');
-        clicar(d, "CommandButton2");  // "Descartar dado"
-    });
-    escrever(w, "Text2", "4,5");
-    for (const char* nome : {"Text1", "Text2", "Text3", "Text4", "Text5"}) {
-        escrever(w, nome, caixa(w, nome));
-        QTest::keyClick(Controle(w, nome), Qt::Key_F5, Qt::ShiftModifier);
-    }
-    QTest::keyClick(Controle(w, "Command1"), Qt::Key_F5);  // not a box: nothing
-    const QString t = QStringLiteral("Inserção da Obra|alt2|A||");
-    QCOMPARE(vistos, (QStringList{t + "apta 1|m2|Aapta1|", t + "apta 2|m2|Aapta2|4,5", t + "RL 1|m2|ARL1|",
-                                  t + "RL 2|m2|ARL2|", t + "des|m2|Ades|"}));
-    QCOMPARE(caixa(w, "Text2"), QStringLiteral("4,5"));
-
-    // One datum, then the whole criterion, from the third alternative; then a
-    // whole copy that cannot be done leaves the window exactly as it was.
-    bool inteiro = false;
-    Teste::AoExibirModal([&](Dialogo* d) {
-        QCOMPARE(Teste::Itens(Controle<QComboBox>(d, "Combo1")), (QStringList{"Alternativa 1", "O'Brien %"}));
-        Controle<QComboBox>(d, "Combo1")->setCurrentIndex(1);
-        clicar(d, inteiro ? "OptionButton1" : "OptionButton2");
-        clicar(d, "CommandButton1");
+        auto* lista = Controle<QComboBox>(d, "Combo1");
+        QCOMPARE(Teste::Itens(lista), (QStringList{"Alternativa 1", "O'Brien %"}));
+        lista->setCurrentIndex(1);
+        if (escolha) {
+            clicar(d, escolha);
+            clicar(d, "CommandButton1");
+        }
         if (Janelas::Carregada(QStringLiteral("frmPOP")))
             clicar(d, "CommandButton2");
     });
-    escrever(w, "Text4", "");
-    QTest::keyClick(Controle(w, "Text4"), Qt::Key_F5);
-    QCOMPARE(caixa(w, "Text4"), QStringLiteral("50,5"));
-    QVERIFY(!marcaDado(w, 5));  // ARL1 still missing
-    inteiro = true;
-    for (bool falha : {false, true}) {
-        Mensagens::LimparHistorico();
-        QTest::keyClick(Controle(w, "Text3"), Qt::Key_F5);
-        const MapaInsercao::PaginaInsercao p = w->Pagina();
-        QCOMPARE(QStringList({p.aapta1, p.aapta2, p.arl1, p.arl2, p.ades}).join('|'),
-                 falha ? QStringLiteral("100|200|9|50,5|75") : QStringLiteral("100|200|0|50,5|75"));
-        QCOMPARE(p.ip * 100 + p.icc * 10 + p.puof, 604);
-        QVERIFY(marcaDado(w, 5) && !marcaDado(w, 6) && marcaDado(w, 7) && marcaDado(w, 8));
-        QCOMPARE(Teste::TextosMostrados().size(), falha ? 1 : 0);
-        Teste::Executar("UPDATE tblTessaura SET Ades = NULL WHERE Marcador = 'alt3'");
-        escrever(w, "Text3", "9");
+    // Each box takes the locale's separator for the other one, refuses a sign
+    // and letters, and opens the dialog for its own datum.
+    escrever(w, "Text2", "4.5");
+    for (const char* nome : {"Text1", "Text2", "Text3", "Text4", "Text5"}) {
+        escrever(w, nome, caixa(w, nome));
+        QTest::keyClicks(Controle(w, nome), "-a");
+        QTest::keyClick(Controle(w, nome), Qt::Key_F5, Qt::ShiftModifier);
     }
-    QVERIFY(campo("Aapta1", 2).isNull());  // no copy stores anything
+    const QString t = QStringLiteral("Inserção da Obra|alt2|A||");
+    QCOMPARE(vistos, (QStringList{t + "apta 1|m2|Aapta1|", t + "apta 2|m2|Aapta2|4,5", t + "RL 1|m2|ARL1|",
+                                  t + "RL 2|m2|ARL2|", t + "des|m2|Ades|"}));
+    QCOMPARE(caixas(w), QStringLiteral("|4,5|||"));
+    QCOMPARE(Teste::TextosMostrados(), QStringList{"O separador de decimal é a vírgula"}
+                                           + QStringList(10, "Insira somente valores numéricos neste campo."));
+
+    // One datum, then the whole criterion, from the third alternative: the
+    // page and its icons as that row gives them, nothing stored.
+    escolha = "OptionButton2";
+    QTest::keyClick(Controle(w, "Text4"), Qt::Key_F5);
+    QCOMPARE(caixas(w) + '|' + marcas(w), QStringLiteral("|4,5||50,5||0000"));  // ARL1 still missing
+    escolha = "OptionButton1";
+    QTest::keyClick(Controle(w, "Text3"), Qt::Key_F5);
+    QCOMPARE(caixas(w) + '|' + marcas(w), QStringLiteral("100|200|0|50,5|75|1011"));
+    QVERIFY(marcado(w, "Option8") && marcado(w, "Option15"));
+    QCOMPARE(linha(2), QStringLiteral("|||||||"));
 }
 
 void TesteInsercao::maximoCorrente()
 {
-    const struct {
-        const char *locale, *maximo, *novo, *resultado;
-    } casos[] = {{"pt_BR", "", "9", "9"},    {"pt_BR", "9", "10", "10"},   {"pt_BR", "10", "", "10"},
-                 {"pt_BR", "10", "1,,5", "10"}, {"pt_BR", ",", "0", "0"},  {"en_US", "10", "9.75", "10"}};
+    const char* casos[][4] = {{"pt_BR", "", "9", "9"}, {"pt_BR", "9", "10", "10"}, {"pt_BR", "10", "", "10"},
+                              {"pt_BR", "10", "1,,5", "10"}, {"pt_BR", "", "1,,5", ""}, {"pt_BR", ",", "0", "0"},
+                              {"en_US", "10", "9.75", "10"}};
     for (const auto& c : casos) {
-        Teste::Sessao s(QString::fromLatin1(c.locale));
-        QCOMPARE(MapaInsercao::MaximoCorrente(c.maximo, c.novo), QString::fromLatin1(c.resultado));
+        Teste::Sessao s(QString::fromLatin1(c[0]));
+        QCOMPARE(MapaInsercao::MaximoCorrente(c[1], c[2]), QString::fromLatin1(c[3]));
     }
 }
 
 void TesteInsercao::percursoPorCriterio()
 {
     Teste::Sessao s;
-    frmInsercao* w = abrir(s, 3);
-    // Over the covered "Avançar": the lamp, and the criterion's hint in the balloon.
-    QEvent entrar(QEvent::Enter);
-    QApplication::sendEvent(Controle(w, "Label52"), &entrar);
+    frmInsercao* w = abrir(s, 3, OutrosCriterios);
+    QCOMPARE(dica(w), QStringLiteral("O botão 'Avançar' estará disponível quando todos os dados, "
+                                     "referentes à todas alternativas estudadas, forem fornecidos."));
     QVERIFY(Controle(w, "Image17")->isVisible());
-    QCOMPARE(texto(w, "Label49"), QStringLiteral("O botão 'Avançar' estará disponível quando todos os dados, "
-                                                 "referentes à todas alternativas estudadas, forem fornecidos."));
 
     completar(w);
     clicar(w, "Command1");
-    QCOMPARE(campo("ARL1", 1).toDouble(), 30.5);
-    QCOMPARE(campo("IP", 1).toInt() * 100 + campo("ICC", 1).toInt() * 10 + campo("PUOF", 1).toInt(), 456);
-    QCOMPARE(alternativaNaBarra(w), QStringLiteral("Alternativa 2|2 de 3"));
-    QCOMPARE(w->Pagina().aapta1 + w->Pagina().ades, QString());
-    QCOMPARE(w->StatusAlternativas().Valor(1), 1);
-    QCOMPARE(texto(w, "Label53"), Faltam);
-    QCOMPARE(Controle(w, "Label53")->palette().color(QPalette::WindowText), QColor(128, 0, 0));
-    // Backwards to the first, loaded whole, then round to the last.
-    clicar(w, "Command2");
-    QVERIFY(marcado(w, "Option6") && marcado(w, "Option12") && marcado(w, "Option17"));
-    QCOMPARE(caixa(w, "Text3") + '|' + texto(w, "Label53"), "30,5|" + Completo);
-    QCOMPARE(Controle(w, "Label53")->palette().color(QPalette::WindowText), QColor(0, 128, 0));
-    clicar(w, "Command2");
-    QCOMPARE(alternativaNaBarra(w), QStringLiteral("Alternativa 3|3 de 3"));
+    QCOMPARE(linha(1), QStringLiteral("10|20|4|30.5|40|5|6|10"));
+    QCOMPARE(alternativaNaBarra(w) + '|' + caixas(w) + '|' + texto(w, "Label53"),
+             QStringLiteral("Alternativa 2|2 de 3||||||Faltam alguns dados"));
 
-    // The third, typed before leaving for another window, lands in its own
+    // The second, typed before leaving for another window, lands in its own
     // row; an unreadable area is not stored and does not count.
     completar(w, "9");
     escrever(w, "Text2", "1,,5");
     Teste::MostrarOutraJanela();
     Janelas::Mostrar(w);
-    QCOMPARE(alternativaNaBarra(w) + '|' + caixa(w, "Text5"), QStringLiteral("Alternativa 3|3 de 3|9"));
-    clicar(w, "Command1");  // wraps to the first
-    QCOMPARE(texto(w, "Label38"), QStringLiteral("Alternativa 1"));
-    QCOMPARE(campo("Ades", 3).toDouble() * 100 + campo("Ades", 1).toDouble(), 910.0);
-    QVERIFY(campo("Aapta2", 3).isNull() && campo("Ades", 2).isNull());
-    QCOMPARE(w->StatusAlternativas().Valor(3), 0);
-    QVERIFY(!portaoAberto(w));
+    QCOMPARE(alternativaNaBarra(w) + '|' + caixa(w, "Text5"), QStringLiteral("Alternativa 2|2 de 3|9"));
+    clicar(w, "Command1");
+    QCOMPARE(linha(2) + ' ' + linha(3), QStringLiteral("10||4|30.5|40|5|6|9 |||||||"));
+    // Back to it from the third: loaded whole, and still missing a datum.
+    completar(w, "8");
+    clicar(w, "Command2");
+    QVERIFY(marcado(w, "Option6") && marcado(w, "Option12") && marcado(w, "Option17") && !portaoAberto(w));
+    QCOMPARE(caixas(w) + '|' + texto(w, "Label53"), QStringLiteral("10||30,5|40|9|Faltam alguns dados"));
 
     // The move that leaves the last incomplete one complete opens the gate;
     // the lamp then blinks.
-    clicar(w, "Command1");
-    completar(w, "8");
-    clicar(w, "Command1");
-    QVERIFY(!portaoAberto(w) && !Controle(w, "Image17")->isVisible());
     escrever(w, "Text2", "3");
-    clicar(w, "Command1");
+    clicar(w, "Command2");
+    QCOMPARE(alternativaNaBarra(w) + '|' + texto(w, "Label53"),
+             QStringLiteral("Alternativa 1|1 de 3|Todos os dados foram fornecidos"));
     QVERIFY(portaoAberto(w) && !Controle(w, "Picture4")->isVisible() && pisca(w) && pisca(w));
     QCOMPARE(texto(w, "Label49"),
              QStringLiteral("Os dados de todas as alternativas foram fornecidos. Você já pode passar para a próxima etapa."));
@@ -381,19 +357,20 @@ void TesteInsercao::percursoPorCriterio()
 
     // "Avançar" stores what was typed after the last move first: an emptied box
     // closes the gate and nothing is handed on.
-    registrarResultados();
     escrever(w, "Text5", "");
     clicar(w, "CommandButton1");
-    QVERIFY(campo("Ades", 1).isNull() && !portaoAberto(w) && !pisca(w));
-    QVERIFY(Janelas::Visivel(w) && !Janelas::Carregada(QStringLiteral("frmCalculoIndices")));
+    QVERIFY(linha(1, {"Ades"}).isEmpty() && !portaoAberto(w) && !pisca(w) && Janelas::Visivel(w));
+    QVERIFY(!Janelas::Carregada(QStringLiteral("frmCalculoIndices")));
     escrever(w, "Text5", "12");
-    clicar(w, "CommandButton1");  // the gate is judged only by a move
-    QVERIFY(campo("Ades", 1).isNull());
     clicar(w, "Command1");
     clicar(w, "Command2");
+    escrever(w, "Text1", "11");
     clicar(w, "CommandButton1");
-    QCOMPARE(campo("Ades", 1).toDouble(), 12.0);
+    QCOMPARE(linha(1), QStringLiteral("11|20|4|30.5|40|5|6|12"));
     QVERIFY(!Janelas::Visivel(w) && MT::InsercaoCarregado && visivel("frmCalculoIndices"));
+    QCOMPARE(resultados(), (QStringList{"Alternativa 1|4,00|5,00|6,00", "Alternativa 2|4,00|5,00|6,00",
+                                        "Alternativa 3|4,00|5,00|6,00"}));
+    QCOMPARE(Teste::TextosMostrados(), QStringList());
 }
 
 void TesteInsercao::porAlternativa()
@@ -401,122 +378,57 @@ void TesteInsercao::porAlternativa()
     Teste::Sessao s;
     s.Principal();
     Teste::Projeto(2, true);
-    registrarResultados();
-    // The alternative's two other windows, complete.
-    auto outras = [] {
-        auto* objetivo = Janelas::Carregar<frmObjetivo>();
-        objetivo->Text1->setText("10");
-        objetivo->Text2->setText("25");
-        MapaImpacto::PaginaImpacto pi;
-        pi.minima = true;
-        pi.qjmin = pi.qalvo = pi.recarga1 = pi.recarga2 = "1";
-        pi.ptd = pi.ppi = pi.iasup = pi.iasub = 4;
-        Janelas::Carregar<frmImpacto>()->MostrarPagina(pi);
-        return objetivo;
-    };
-    frmObjetivo* objetivo = outras();
-    frmInsercao* w = s.Mostrar<frmInsercao>();
-    QVERIFY(!Controle(w, "Command1")->isEnabled() && !Controle(w, "Command2")->isEnabled());
-    QEvent entrar(QEvent::Enter);
-    QApplication::sendEvent(Controle(w, "Label52"), &entrar);
-    QCOMPARE(texto(w, "Label49"), QStringLiteral("O botão 'Avançar' estará disponível quando todos os dados "
-                                                 "referentes a esta alternativa foram fornecidos. "));
+    s.Mostrar<frmObjetivo>();
+    frmInsercao* w = anteriores();
+    QCOMPARE(alternativaNaBarra(w), QStringLiteral("Alternativa 1|1 de 2"));
+    QVERIFY(Janelas::Visivel(w) && !Controle(w, "Command1")->isEnabled() && !Controle(w, "Command2")->isEnabled());
+    QCOMPARE(dica(w), QStringLiteral("O botão 'Avançar' estará disponível quando todos os dados "
+                                     "referentes a esta alternativa foram fornecidos. "));
 
     // Typing alone does not judge; the pointer over a frame does.
     completar(w);
     QVERIFY(!portaoAberto(w) && texto(w, "Label53") == "Status");
     passarSobre(Controle(w, "Frame6"));
-    QVERIFY(portaoAberto(w) && texto(w, "Label53") == Completo && pisca(w));
+    QVERIFY(portaoAberto(w) && texto(w, "Label53") == "Todos os dados foram fornecidos" && pisca(w));
     QCOMPARE(texto(w, "Label49"),
              QStringLiteral("Os dados referentes a esta alternativa foram fornecidos. Agora você deve fornecer os "
                             "dados referentes as outras alternativas. Use a tecla 'F5' para aproveitar os dados de "
                             "outras alternativas."));
 
     // An earlier window incomplete: nothing goes on and that window is shown.
-    objetivo->Text2->clear();
+    QWidget* objetivo = Janelas::Obter(QStringLiteral("frmObjetivo"))->Widget();
+    digitar(objetivo, "Text2", "");
     clicar(w, "CommandButton1");
-    QCOMPARE(Teste::TextosMostrados().last(),
-             QStringLiteral("Faltam dados desta alternativa no critério \"Objetivo\". Complete-os para avançar."));
+    QCOMPARE(Teste::TextosMostrados(),
+             QStringList{"Faltam dados desta alternativa no critério \"Objetivo\". Complete-os para avançar."});
     QVERIFY(!MT::Reentrada && visivel("frmObjetivo") && !Janelas::Visivel(w));
-    objetivo->Text2->setText("25");
+    digitar(objetivo, "Text2", "25");
     Janelas::Mostrar(w);
 
-    // Not the last: the loop starts again with a fresh objective window.
+    // Not the last: the loop starts again with fresh windows on the next
+    // alternative.
     clicar(w, "CommandButton1");
     QVERIFY(MT::Reentrada && !MT::InsercaoCarregado && !Janelas::Carregada(QStringLiteral("frmImpacto")));
-    QVERIFY(Janelas::Obter<frmObjetivo>() != objetivo && visivel("frmObjetivo"));
+    QVERIFY(Janelas::Obter(QStringLiteral("frmObjetivo"))->Widget() != objetivo && visivel("frmObjetivo"));
+    w = anteriores();
+    QCOMPARE(alternativaNaBarra(w) + '|' + caixas(w) + '|' + marcas(w),
+             QStringLiteral("Alternativa 2|2 de 2||||||0000"));
+    QVERIFY(!portaoAberto(w));
 
-    // The last hands over to the results.
-    MT::rsAlternativas->MoveLast();
-    objetivo = outras();
-    w = s.Mostrar<frmInsercao>();
-    QCOMPARE(alternativaNaBarra(w), QStringLiteral("Alternativa 2|2 de 2"));
+    // The last hands over to the results of both.
     completar(w);
     passarSobre(Controle(w, "Frame1"));
     clicar(w, "CommandButton1");
     QVERIFY(!MT::Reentrada && !Janelas::Visivel(w) && visivel("frmCalculoIndices"));
+    QCOMPARE(resultados(), (QStringList{"Alternativa 1|4,00|5,00|6,00", "Alternativa 2|4,00|5,00|6,00"}));
+    QCOMPARE(Teste::TextosMostrados().size(), 1);  // the earlier one only
 
-    // With the entry finished there is nothing to store or check: straight to the results.
+    // The entry finished: nothing to store or check, straight to the results.
     Janelas::Ocultar(Janelas::Obter(QStringLiteral("frmCalculoIndices")));
-    MT::rsAlternativas->MoveNext();
     Janelas::Mostrar(w);
-    QVERIFY(w->Pagina().ades.isEmpty());  // the store emptied the window
-    completar(w);
-    objetivo->Text1->clear();
-    passarSobre(Controle(w, "Frame1"));
+    digitar(Janelas::Obter(QStringLiteral("frmObjetivo"))->Widget(), "Text1", "");
     clicar(w, "CommandButton1");
-    QVERIFY(visivel("frmCalculoIndices") && Janelas::Carregada(QStringLiteral("frmObjetivo")));
-}
-
-void TesteInsercao::chegadaPeloNovo()
-{
-    for (bool porAlternativa : {false, true}) {
-        Teste::Sessao s;
-        s.Principal()->findChild<QAction*>("new")->trigger();
-        QWidget* inicio = Janelas::Obter(QStringLiteral("frmInicio"))->Widget();
-        digitar(inicio, "Text3", "3");
-        QTest::keyClick(Controle(inicio, "Text3"), Qt::Key_Return);
-        for (int i = 1; i <= 3; ++i) {
-            digitar(inicio, "Text1", QStringLiteral("Alternativa %1").arg(i));
-            clicar(inicio, "Command6");
-        }
-        if (porAlternativa)
-            clicar(inicio, "Option1");
-        clicar(inicio, "CommandButton1");
-        clicar(Janelas::Obter(QStringLiteral("frmPesoPond"))->Widget(), "CommandButton1");
-
-        // Per criterion every alternative is entered and walked, per
-        // alternative the first one.
-        const int passos = porAlternativa ? 1 : 3;
-        QWidget* objetivo = Janelas::Obter(QStringLiteral("frmObjetivo"))->Widget();
-        for (int i = 0; i < passos; ++i) {
-            digitar(objetivo, "Text1", "10");
-            digitar(objetivo, "Text2", "25");
-            if (!porAlternativa)
-                clicar(objetivo, "Command2");
-        }
-        clicar(objetivo, "CommandButton1");
-        QWidget* impacto = Janelas::Obter(QStringLiteral("frmImpacto"))->Widget();
-        for (int i = 0; i < passos; ++i) {
-            aba(impacto, 0);
-            clicar(impacto, "Check1");  // each alternative starts with it unticked
-            for (const char* c : {"Text1", "Text3", "Text4", "Text5"})
-                digitar(impacto, c, "2");
-            for (const char* o : {"Option6", "Option13", "Option27", "Option20"}) {
-                aba(impacto, QByteArray(o).mid(6).toInt() < 17 ? 1 : 2);
-                clicar(impacto, o);
-            }
-            if (porAlternativa)
-                passarSobre(Controle(impacto, "Frame5"));
-            else
-                clicar(impacto, "Command2");
-        }
-        clicar(impacto, "CommandButton1");
-        QVERIFY(!visivel("frmImpacto") && visivel("frmInsercao"));
-        QWidget* w = Janelas::Obter(QStringLiteral("frmInsercao"))->Widget();
-        QCOMPARE(alternativaNaBarra(w), QStringLiteral("Alternativa 1|1 de 3"));
-        QCOMPARE(Controle(w, "Command1")->isEnabled(), !porAlternativa);
-    }
+    QVERIFY(visivel("frmCalculoIndices") && Teste::TextosMostrados().size() == 1);
 }
 
 QTEST_MAIN(TesteInsercao)
