@@ -66,6 +66,8 @@ GraficoPerfil::GraficoPerfil(QWidget* parent)
     grafico->layout()->setContentsMargins(0, 0, 0, 0);
     grafico->setMargins(QMargins(6, 6, 6, 6));
     grafico->setBackgroundRoundness(0);
+    // Axis numbers with the locale's decimal separator.
+    grafico->setLocalizeNumbers(true);
     m_vista->setChart(grafico);
 
     m_legenda->setObjectName(QStringLiteral("Legenda"));

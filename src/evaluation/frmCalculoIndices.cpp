@@ -212,8 +212,13 @@ void frmCalculoIndices::dispor()
                        static_cast<QWidget*>(Frame4), static_cast<QWidget*>(Frame5)})
         f->setGeometry(paginas);
 
-    // The help panel beside the matrix when there is room for it, else below it.
-    const int larguraFlex = std::min(Twips::Px(10695), paginas.width() - 20);
+    // The matrix as wide as its columns (at least its designed width), within
+    // its page; the help panel beside it when there is room for it, else below.
+    int larguraColunas = 2 * Flex->frameWidth() + 2;
+    for (int c = 0; c < Flex->Colunas(); ++c)
+        larguraColunas += Flex->columnWidth(c);
+    const int larguraFlex =
+        std::min(std::max(Twips::Px(10695), larguraColunas), paginas.width() - 20);
     int alturaFlex = paginas.height() - 44;
     const int ladoLivre = paginas.width() - larguraFlex - 30;
     if (ladoLivre >= 240) {
