@@ -213,6 +213,8 @@ void frmInsercao::montarCabecalho()
     Command3 = botao(this, "Command3", QStringLiteral("OK"), QRect(648, 38, 60, 28));
     Command3->hide();
     connect(Command3, &QPushButton::clicked, this, &frmInsercao::Command3_Click);
+    m_portao->NaoCobrir(RichTextBox1);
+    m_portao->NaoCobrir(Command3);
 
     QLabel* clique = rotulo(this, "Label40",
                             QStringLiteral("Clique em          para obter informações sobre os indicadores"),
@@ -570,6 +572,9 @@ void frmInsercao::CommandButton1_Click()
 
 void frmInsercao::TabStrip1_Click()
 {
+    // A balloon about one page does not stay over another.
+    if (m_portao)
+        m_portao->FecharBalao();
     for (int i = 0; i < 2; ++i)
         m_paginas[static_cast<size_t>(i)]->setEnabled(i == TabStrip1->currentIndex());
 }
