@@ -187,6 +187,8 @@ frmInsercao::frmInsercao()
     n.icone = QStringLiteral("Image17");
     n.textoBalao = QStringLiteral("Label49");
     m_portao = new PortaoAvancar(this, g, n);
+    m_portao->NaoCobrir(RichTextBox1);
+    m_portao->NaoCobrir(Command3);
     connect(m_portao, &PortaoAvancar::Label44_MouseMove, this, &frmInsercao::Label52_MouseMove);
     connect(m_portao->CommandButton1, &QPushButton::clicked, this, &frmInsercao::CommandButton1_Click);
 }
@@ -213,8 +215,6 @@ void frmInsercao::montarCabecalho()
     Command3 = botao(this, "Command3", QStringLiteral("OK"), QRect(648, 38, 60, 28));
     Command3->hide();
     connect(Command3, &QPushButton::clicked, this, &frmInsercao::Command3_Click);
-    m_portao->NaoCobrir(RichTextBox1);
-    m_portao->NaoCobrir(Command3);
 
     QLabel* clique = rotulo(this, "Label40",
                             QStringLiteral("Clique em          para obter informações sobre os indicadores"),
