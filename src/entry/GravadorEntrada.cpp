@@ -145,6 +145,29 @@ bool GravarJanelasCarregadas()
     return true;
 }
 
+void TomarCampoAlterado(qint64 linha, const QString& campo)
+{
+    for (const Linha& l : LinhasDasJanelasCarregadas()) {
+        if (l.rs->Id() != linha)
+            continue;
+        if (l.objetivo) {
+            MapaObjetivo::Textos t = l.objetivo->Caixas();
+            if (MapaObjetivo::TomarCampo(t, *l.rs, campo))
+                l.objetivo->MostrarCaixas(t);
+        }
+        if (l.impacto) {
+            MapaImpacto::PaginaImpacto p = l.impacto->Pagina();
+            if (MapaImpacto::TomarCampo(p, *l.rs, campo))
+                l.impacto->MostrarPagina(p);
+        }
+        if (l.insercao) {
+            MapaInsercao::PaginaInsercao p = l.insercao->Pagina();
+            if (MapaInsercao::TomarCampo(p, *l.rs, campo))
+                l.insercao->MostrarPagina(p);
+        }
+    }
+}
+
 bool GravarFormulariosAtuais()
 {
     const bool gravado = GravarJanelasCarregadas();

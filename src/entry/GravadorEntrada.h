@@ -3,6 +3,8 @@
 // insertion) show, written into an alternative's row of tblTessaura through
 // the windows' maps, in its three framings. None of them shows a message: each
 // tells its caller whether the row was written, and the caller reports.
+#include <QString>
+
 namespace GravadorEntrada {
 
 // Per-alternative hand-over: stores the three windows into the current row of
@@ -20,5 +22,12 @@ bool GravarFormulariosAtuais();
 // The review's store (frmDadosUtilizados::Up): as GravarFormulariosAtuais,
 // but unloads nothing. False when a row write failed.
 bool GravarJanelasCarregadas();
+
+// After one field of a row was changed from outside the entry windows (the
+// review's one-datum editor): each loaded entry window that shows that row
+// and has a control for the field takes the row's value into it, so that the
+// window's next write keeps the change. Everything else the window holds
+// stays as it is.
+void TomarCampoAlterado(qint64 linha, const QString& campo);
 
 }  // namespace GravadorEntrada

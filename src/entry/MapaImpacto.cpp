@@ -119,6 +119,45 @@ PaginaImpacto Ler(const Banco::Recordset& rs)
     return p;
 }
 
+bool TomarCampo(PaginaImpacto& p, const Banco::Recordset& rs, const QString& campo)
+{
+    auto e = [&campo](const char* nome) { return campo == QLatin1String(nome); };
+    if (e("Qinf") || e("Qnat") || e("Ainf") || e("Anat")) {
+        using Percurso::TextoParaCaixa;
+        const bool area = campo.startsWith(QLatin1Char('A'));
+        const Recarga par = area ? Recarga::Area : Recarga::Vazao;
+        if (p.recarga != par) {
+            p.recarga = par;
+            p.recarga1 = TextoParaCaixa(rs.Campo(area ? QStringLiteral("Ainf") : QStringLiteral("Qinf")));
+            p.recarga2 = TextoParaCaixa(rs.Campo(area ? QStringLiteral("Anat") : QStringLiteral("Qnat")));
+        } else {
+            (campo.endsWith(QLatin1String("inf")) ? p.recarga1 : p.recarga2) = TextoParaCaixa(rs.Campo(campo));
+        }
+        return true;
+    }
+    const PaginaImpacto linha = Ler(rs);
+    if (e("QJmin")) {
+        p.minima = linha.minima;
+        p.qjmin = linha.qjmin;
+    } else if (e("QJmax")) {
+        p.maxima = linha.maxima;
+        p.qjmax = linha.qjmax;
+    } else if (e("Qalvo")) {
+        p.qalvo = linha.qalvo;
+    } else if (e("PTD")) {
+        p.ptd = linha.ptd;
+    } else if (e("PPI")) {
+        p.ppi = linha.ppi;
+    } else if (e("IAsup")) {
+        p.iasup = linha.iasup;
+    } else if (e("IAsub")) {
+        p.iasub = linha.iasub;
+    } else {
+        return false;
+    }
+    return true;
+}
+
 std::optional<Aproveitamento::Datum> DatumDaCaixa(int caixa, Recarga r)
 {
     const QString q = QStringLiteral("Q"), m3 = QStringLiteral("m3");

@@ -66,6 +66,14 @@ void Gravar(Banco::Recordset& rs, const PaginaImpacto& p);
 // Without a current row, an emptied page with "Vazão".
 PaginaImpacto Ler(const Banco::Recordset& rs);
 
+// One field of the current row taken into the control of the page that holds
+// it, as Ler reads it: a limit with its check box, a rating with its group.
+// A recharge field goes into its box when the page holds its pair; otherwise
+// the page takes the field's pair, both boxes from the row, so that the
+// page's next write keeps the field. False, and the page untouched, for a
+// field the page does not hold.
+bool TomarCampo(PaginaImpacto& p, const Banco::Recordset& rs, const QString& campo);
+
 // The datum that F5 in one of the five boxes (1..5) asks the data-reuse
 // dialog for. The recharge boxes follow the choice; with neither chosen, and
 // for any other box number, there is none.

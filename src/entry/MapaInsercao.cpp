@@ -56,6 +56,31 @@ PaginaInsercao Ler(const Banco::Recordset& rs)
     return p;
 }
 
+bool TomarCampo(PaginaInsercao& p, const Banco::Recordset& rs, const QString& campo)
+{
+    const PaginaInsercao linha = Ler(rs);
+    auto e = [&campo](const char* nome) { return campo == QLatin1String(nome); };
+    if (e("Aapta1"))
+        p.aapta1 = linha.aapta1;
+    else if (e("Aapta2"))
+        p.aapta2 = linha.aapta2;
+    else if (e("IP"))
+        p.ip = linha.ip;
+    else if (e("ARL1"))
+        p.arl1 = linha.arl1;
+    else if (e("ARL2"))
+        p.arl2 = linha.arl2;
+    else if (e("ICC"))
+        p.icc = linha.icc;
+    else if (e("PUOF"))
+        p.puof = linha.puof;
+    else if (e("Ades"))
+        p.ades = linha.ades;
+    else
+        return false;
+    return true;
+}
+
 std::array<bool, 8> DadosFornecidos(const PaginaInsercao& p)
 {
     using Percurso::NumeroFornecido;

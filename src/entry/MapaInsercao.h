@@ -36,6 +36,10 @@ void Gravar(Banco::Recordset& rs, const PaginaInsercao& p);
 // rating outside its group's levels selects nothing). Without a current row,
 // an emptied page.
 PaginaInsercao Ler(const Banco::Recordset& rs);
+// One field of the current row taken into the control of the page that holds
+// it, as Ler reads it; false, and the page untouched, for a field the page
+// does not hold.
+bool TomarCampo(PaginaInsercao& p, const Banco::Recordset& rs, const QString& campo);
 
 // Levels the four-option group offers.
 inline bool NivelPUOFValido(int n) { return n >= 4 && n <= 7; }

@@ -16,6 +16,18 @@ Textos Ler(const Banco::Recordset& rs)
             Percurso::TextoParaCaixa(rs.Campo(QStringLiteral("TRD")))};
 }
 
+bool TomarCampo(Textos& caixas, const Banco::Recordset& rs, const QString& campo)
+{
+    const Textos linha = Ler(rs);
+    if (campo == QLatin1String("TR"))
+        caixas.tr = linha.tr;
+    else if (campo == QLatin1String("TRD"))
+        caixas.trd = linha.trd;
+    else
+        return false;
+    return true;
+}
+
 bool Fornecido(const QString& caixa)
 {
     return Percurso::NumeroFornecido(caixa, true);

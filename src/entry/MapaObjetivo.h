@@ -18,6 +18,9 @@ struct Textos {
 void Gravar(Banco::Recordset& rs, const Textos& caixas);
 // The two boxes' texts for the current row (a Null field gives an empty box).
 Textos Ler(const Banco::Recordset& rs);
+// One field of the current row (TR or TRD) taken into the box that holds it,
+// as Ler reads it; false, and the boxes untouched, for any other field.
+bool TomarCampo(Textos& caixas, const Banco::Recordset& rs, const QString& campo);
 // A box holds a whole number that its field can store.
 bool Fornecido(const QString& caixa);
 // The alternative is complete for this criterion: both boxes are given.

@@ -221,6 +221,12 @@ MapaObjetivo::Textos frmObjetivo::Caixas() const
     return {Text1->text(), Text2->text()};
 }
 
+void frmObjetivo::MostrarCaixas(const MapaObjetivo::Textos& t)
+{
+    Text1->setText(t.tr);
+    Text2->setText(t.trd);
+}
+
 void frmObjetivo::Esvaziar()
 {
     Text1->clear();
@@ -308,9 +314,7 @@ void frmObjetivo::MostrarLinha(Banco::Recordset& rs)
 {
     if (!rs.TemLinhaAtual())
         return;
-    const MapaObjetivo::Textos t = MapaObjetivo::Ler(rs);
-    Text1->setText(t.tr);
-    Text2->setText(t.trd);
+    MostrarCaixas(MapaObjetivo::Ler(rs));
     MostrarContador(rs);
 }
 
@@ -407,8 +411,7 @@ void frmObjetivo::PreencherDe(Banco::Recordset& origem)
 {
     const MapaObjetivo::Textos t = MapaObjetivo::Ler(origem);
     Esvaziar();
-    Text1->setText(t.tr);
-    Text2->setText(t.trd);
+    MostrarCaixas(t);
 }
 
 bool frmObjetivo::eventFilter(QObject* obj, QEvent* ev)

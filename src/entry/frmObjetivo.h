@@ -40,8 +40,10 @@ public:
     // Completeness per alternative (order per criterion), by number 1..N.
     const Percurso::Status& StatusAlternativas() const { return m_status; }
 
-    // The two boxes as values (what the writers store), and both boxes emptied.
+    // The two boxes as values (what the writers store), the boxes filled from
+    // values, and both boxes emptied.
     MapaObjetivo::Textos Caixas() const;
+    void MostrarCaixas(const MapaObjetivo::Textos& t);
     void Esvaziar();
 
     QLabel *Label1, *Label2, *Label3;

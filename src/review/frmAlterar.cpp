@@ -6,6 +6,7 @@
 #include "common/ModuloTessaura.h"
 #include "common/Numeros.h"
 #include "common/Twips.h"
+#include "entry/GravadorEntrada.h"
 #include "review/Revisao.h"
 #include "review/Verdana.h"
 #include "review/frmDadosUtilizados.h"
@@ -176,6 +177,9 @@ void frmAlterar::CommandButton1_Click()
         Mensagens::FalhaDeGravacao();
         return;
     }
+    // An entry window still loaded on this alternative would write its older
+    // value back at the next save: it takes the new one.
+    GravadorEntrada::TomarCampoAlterado(m_rs->Id(), campo);
     Mensagens::Mostrar(QStringLiteral("O dado foi alterado!"), Mensagens::Icone::Informacao,
                        Mensagens::Botoes::OK, Titulo);
 
