@@ -103,11 +103,18 @@ frmAbrir* abrir(int linha)
     d->FlexAbrir_Click(linha);
     return d;
 }
-// "Abrir" clicked with each password prompt answered with `senha` and Enter,
-// or closed when it is null.
-void abrirComSenha(frmAbrir* d, const QString& senha)
+// "Abrir" clicked: a save dialog is filled in with `nome`, each password
+// prompt (counted) answered with `senha` and Enter, or closed when it is null.
+void abrirComSenha(frmAbrir* d, const QString& senha, const QString& nome = {})
 {
-    aoExibir<frmSenha>([senha](frmSenha* prompt) {
+    g_dialogos = 0;
+    Teste::AoExibirModal([senha, nome](Dialogo* j) {
+        if (auto* salvar = dynamic_cast<frmSalvar*>(j))
+            return preencher(salvar, nome);
+        auto* prompt = dynamic_cast<frmSenha*>(j);
+        if (!prompt)
+            return;
+        ++g_dialogos;
         if (senha.isNull())
             return void(prompt->close());
         Teste::Digitar(prompt->Text1, senha);
@@ -123,11 +130,21 @@ class TesteProjetos : public QObject {
     Q_OBJECT
 private slots:
     // The dialog asks for a name and keeps the limits of its boxes; cancelled
-    // it saves nothing; a second "Salvar" asks nothing and replaces the copy
-    // with a fresh date and time.
+    // it saves nothing; under a saved name it asks before replacing that copy,
+    // showing its date in the locale; "Salvar" then asks nothing and replaces
+    // the copy with a fresh date and time.
+    void salvamentos_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("guardado");
+        QTest::newRow("pt_BR") << "pt_BR" << "01/01/2000 - 00:00:00";
+        QTest::newRow("en_US") << "en_US" << "1/1/00 - 12:00:00 AM";
+    }
     void salvamentos()
     {
-        Teste::Sessao s;
+        QFETCH(QString, locale);
+        QFETCH(QString, guardado);
+        Teste::Sessao s(locale);
         projeto(kNome.toLower());  // differs only in letter case: another project
         aoExibir<frmSalvar>([](frmSalvar* d) {
             d->Text1->setText("x");
@@ -139,7 +156,7 @@ private slots:
             preencher(d, kNome, QStringLiteral("Sênha12345"), QString(105, 'd'));
         });
         salvar(s);
-        QCOMPARE(g_dialogos, 1);
+        QVERIFY(g_dialogos == 1 && Teste::TextosMostrados().size() == 2);
         QCOMPARE(Teste::UltimaResumida(), Teste::Resumo("Análise Tessaura", Icone::Informacao, kSalvo));
         QCOMPARE(s.Principal()->windowTitle(), "Vazora - " + kNome);
         QCOMPARE(Teste::Coluna("SELECT Projeto||'|'||Data||'|'||Pass||'|'||Responsavel||'|'||Descricao "
@@ -165,10 +182,29 @@ private slots:
             QCOMPARE(s.Principal()->windowTitle(), "Vazora - " + kNome);
         }
 
-        // "Salvar" again: what the open entry windows show is written first,
-        // each window's entries in the row of the alternative it shows.
-        Teste::Executar("UPDATE tblSaveNome SET Data = '2000-01-01', Time = '00:00:00' WHERE id = 2");
+        auto envelhecer = [] {
+            Teste::Executar("UPDATE tblSaveNome SET Data = '2000-01-01', Time = '00:00:00' WHERE id > 1");
+        };
+        envelhecer();
         Teste::Executar("UPDATE tblTessaura SET Nome = 'Renomeada', TR = NULL WHERE Marcador = 'alt1'");
+        aoExibir<frmSalvar>([](frmSalvar* d) {
+            Teste::Substituir(d->Text1, kNome);
+            Teste::EnfileirarResposta(Resposta::Nao);
+            QTest::mouseClick(d->CommandButton1, Qt::LeftButton);
+            QVERIFY(Janelas::Carregada("frmSalvar") && d->focusWidget() == d->Text1);
+            QTest::mouseClick(d->CommandButton1, Qt::LeftButton);  // answered Sim
+        });
+        salvar(s, true);
+        const QStringList m = Teste::TextosMostrados();
+        const QString inicio = "Deseja substituir o projeto " + kNome + " ( " + guardado + " )  por " + kNome + " ( "
+                               + QLocale().toString(QDate::currentDate(), QLocale::ShortFormat) + " - ";
+        QVERIFY2(m.size() == 3 && m[0].startsWith(inicio) && m[1].endsWith(" )  ?") && m[2] == kSalvo,
+                 qPrintable(m.join('\n')));
+        QCOMPARE(copiasFieis(kNome), 3);
+
+        // What the open entry windows show is written first, each window's
+        // entries in the row of the alternative it shows.
+        envelhecer();
         auto* objetivo = s.Mostrar<frmObjetivo>();
         auto* impacto = s.Mostrar<frmImpacto>();
         QTest::mouseClick(objetivo->Command2, Qt::LeftButton);  // the objective walks to alt2
@@ -187,38 +223,6 @@ private slots:
         QCOMPARE(Teste::Coluna("SELECT group_concat(quote(TR)||'|'||quote(TRD)||'|'||quote(Qalvo), ';') "
                                "FROM tblSave WHERE id > 1").value(0).toString(),
                  QStringLiteral("NULL|NULL|3.0;20|200|NULL;NULL|NULL|NULL"));
-    }
-
-    void substituirPerguntaAntes_data()
-    {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("guardado");
-        QTest::newRow("pt_BR") << "pt_BR" << "01/02/2000 - 08:30:00";
-        QTest::newRow("en_US") << "en_US" << "2/1/00 - 8:30:00 AM";
-    }
-    void substituirPerguntaAntes()
-    {
-        QFETCH(QString, locale);
-        QFETCH(QString, guardado);
-        Teste::Sessao s(locale);
-        projeto();
-        aoExibir<frmSalvar>([&](frmSalvar* d) {
-            QCOMPARE(d->FlexSave->Linhas(), 3);  // header, the saved project, an empty row
-            QCOMPARE(d->FlexSave->Texto(1, 1), guardado);
-            Teste::Substituir(d->Text1, "Leito");
-            Teste::EnfileirarResposta(Resposta::Nao);
-            QTest::mouseClick(d->CommandButton1, Qt::LeftButton);
-            QVERIFY(Janelas::Carregada("frmSalvar") && d->focusWidget() == d->Text1);
-            QTest::mouseClick(d->CommandButton1, Qt::LeftButton);  // answered Sim
-        });
-        salvar(s, true);
-        const QStringList m = Teste::TextosMostrados();
-        const QString inicio = "Deseja substituir o projeto Leito ( " + guardado + " )  por Leito ( "
-                               + QLocale().toString(QDate::currentDate(), QLocale::ShortFormat) + " - ";
-        QVERIFY2(m.size() == 3 && m[0].startsWith(inicio) && m[1].endsWith(" )  ?"), qPrintable(m.join('\n')));
-        QCOMPARE(m[2], kSalvo);
-        QCOMPARE(Teste::Linhas("tblSaveNome") + Teste::Linhas("tblSave"), 1 + 3);
-        QCOMPARE(copiasFieis("Leito"), 3);
     }
 
     // A save that fails on the way keeps the earlier copy whole.
@@ -312,15 +316,8 @@ private slots:
 
         d = ::abrir(2);
         Mensagens::LimparHistorico();
-        Teste::AoExibirModal([](Dialogo* j) {
-            if (auto* salvar = dynamic_cast<frmSalvar*>(j))
-                return preencher(salvar, "Novo nome");
-            auto* aberto = Janelas::Obter<frmAbrir>();
-            QCOMPARE(QString::number(aberto->FlexAbrir->Linhas()) + aberto->Label4->text(), QStringLiteral("5Protegido"));
-            Teste::Digitar(static_cast<frmSenha*>(j)->Text1, "Chave9ç");
-            QTest::mouseClick(static_cast<frmSenha*>(j)->Command1, Qt::LeftButton);
-        });
-        QTest::mouseClick(d->CommandButton1, Qt::LeftButton);
+        abrirComSenha(d, "Chave9ç", "Novo nome");
+        QCOMPARE(g_dialogos, 1);
         QCOMPARE(Teste::TextosMostrados(), (QStringList{"Você deseja salvar o projeto atual?", kSalvo}));
         QVERIFY(!Janelas::Carregada("frmAbrir") && Teste::Linhas("tblSaveNome") == 3);
     }
