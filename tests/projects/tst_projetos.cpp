@@ -130,9 +130,9 @@ class TesteProjetos : public QObject {
     Q_OBJECT
 private slots:
     // The dialog asks for a name and keeps the limits of its boxes; cancelled
-    // it saves nothing; under a saved name it asks before replacing that copy,
-    // showing its date in the locale; "Salvar" then asks nothing and replaces
-    // the copy with a fresh date and time.
+    // it saves nothing; "Salvar" then asks nothing and replaces the copy with a
+    // fresh date and time; under a saved name the dialog asks before
+    // replacing that copy, showing its date in the locale.
     void salvamentos_data()
     {
         QTest::addColumn<QString>("locale");
@@ -182,29 +182,14 @@ private slots:
             QCOMPARE(s.Principal()->windowTitle(), "Vazora - " + kNome);
         }
 
+        // "Salvar" asks nothing, under the name saved before; what the open entry
+        // windows show is written first, each window's entries in the row of the
+        // alternative it shows.
         auto envelhecer = [] {
             Teste::Executar("UPDATE tblSaveNome SET Data = '2000-01-01', Time = '00:00:00' WHERE id > 1");
         };
         envelhecer();
         Teste::Executar("UPDATE tblTessaura SET Nome = 'Renomeada', TR = NULL WHERE Marcador = 'alt1'");
-        aoExibir<frmSalvar>([](frmSalvar* d) {
-            Teste::Substituir(d->Text1, kNome);
-            Teste::EnfileirarResposta(Resposta::Nao);
-            QTest::mouseClick(d->CommandButton1, Qt::LeftButton);
-            QVERIFY(Janelas::Carregada("frmSalvar") && d->focusWidget() == d->Text1);
-            QTest::mouseClick(d->CommandButton1, Qt::LeftButton);  // answered Sim
-        });
-        salvar(s, true);
-        const QStringList m = Teste::TextosMostrados();
-        const QString inicio = "Deseja substituir o projeto " + kNome + " ( " + guardado + " )  por " + kNome + " ( "
-                               + QLocale().toString(QDate::currentDate(), QLocale::ShortFormat) + " - ";
-        QVERIFY2(m.size() == 3 && m[0].startsWith(inicio) && m[1].endsWith(" )  ?") && m[2] == kSalvo,
-                 qPrintable(m.join('\n')));
-        QCOMPARE(copiasFieis(kNome), 3);
-
-        // What the open entry windows show is written first, each window's
-        // entries in the row of the alternative it shows.
-        envelhecer();
         auto* objetivo = s.Mostrar<frmObjetivo>();
         auto* impacto = s.Mostrar<frmImpacto>();
         QTest::mouseClick(objetivo->Command2, Qt::LeftButton);  // the objective walks to alt2
@@ -223,6 +208,23 @@ private slots:
         QCOMPARE(Teste::Coluna("SELECT group_concat(quote(TR)||'|'||quote(TRD)||'|'||quote(Qalvo), ';') "
                                "FROM tblSave WHERE id > 1").value(0).toString(),
                  QStringLiteral("NULL|NULL|3.0;20|200|NULL;NULL|NULL|NULL"));
+
+        // "Salvar como" under a saved name asks first; "Não" goes back to the name.
+        envelhecer();
+        aoExibir<frmSalvar>([](frmSalvar* d) {
+            Teste::Substituir(d->Text1, kNome);
+            Teste::EnfileirarResposta(Resposta::Nao);
+            QTest::mouseClick(d->CommandButton1, Qt::LeftButton);
+            QVERIFY(Janelas::Carregada("frmSalvar") && d->focusWidget() == d->Text1);
+            QTest::mouseClick(d->CommandButton1, Qt::LeftButton);  // answered Sim
+        });
+        salvar(s, true);
+        const QStringList m = Teste::TextosMostrados();
+        const QString inicio = "Deseja substituir o projeto " + kNome + " ( " + guardado + " )  por " + kNome + " ( "
+                               + QLocale().toString(QDate::currentDate(), QLocale::ShortFormat) + " - ";
+        QVERIFY2(m.size() == 3 && m[0].startsWith(inicio) && m[1].endsWith(" )  ?") && m[2] == kSalvo,
+                 qPrintable(m.join('\n')));
+        QCOMPARE(Teste::Linhas("tblSaveNome") + Teste::Linhas("tblSave"), 2 + 4);
     }
 
     // A save that fails on the way keeps the earlier copy whole.
