@@ -10,6 +10,7 @@
 #include <cmath>
 
 using namespace CalculoEconomico;
+using A = Alternativa;
 
 namespace {
 
@@ -40,11 +41,6 @@ std::array<QVariant, 14> pesos(const QList<double>& treze)
 
 // The "Referência" weighting, which the reference weights equal.
 const QList<double> kReferencia{10.0, 14.1, 4.9, 8.1, 7.8, 10.9, 7.7, 9.4, 5.9, 6.1, 5.1, 4.2, 5.6};
-
-Alternativa alt(const QString& nome, Custos c, double erro, double pc, double mp)
-{
-    return Alternativa{nome, c, erro, pc, mp};
-}
 
 }  // namespace
 
@@ -88,12 +84,10 @@ void TesteCalculoEconomico::custosAcumuladosNaGrade()
     QFETCH(QString, grade);
     for (const QString& l : kLocales) {
         Teste::Sessao s(l);
-        const Resultado r = Analisar({alt("Bacia", {custos[0], custos[1], custos[2], custos[3]}, 0, 1, 1)},
+        const Resultado r = Analisar({A{"Bacia", {custos[0], custos[1], custos[2], custos[3]}, 0, 1, 1}},
                                      tempo, taxa, pesos(kReferencia));
         QCOMPARE(r.grade.size(), size_t(1));
-        const auto& g = r.grade[0];
-        QCOMPARE(g[0], QStringLiteral("Bacia"));
-        QCOMPARE(QStringList({g[1], g[2], g[3], g[4]}).join('|'), local(grade));
+        QCOMPARE(QStringList(r.grade[0].begin(), r.grade[0].end()).join('|'), "Bacia|" + local(grade));
     }
 }
 
@@ -106,7 +100,7 @@ void TesteCalculoEconomico::colunasRelativasNaPlanilha()
             folha.DefinirCelula(linha, 2, QStringLiteral("antes"));
 
         // Rate 0 and one replacement: CT 350 and 700, mean 525.
-        Resultado r = Analisar({alt("A", {100, 10, 5, 10}, 0, 0.2, 4), alt("B", {200, 20, 10, 10}, 10, 0.6, 6)},
+        Resultado r = Analisar({A{"A", {100, 10, 5, 10}, 0, 0.2, 4}, A{"B", {200, 20, 10, 10}, 10, 0.6, 6}},
                                10, 0, pesos(kReferencia));
         EscreverPlanilha(folha, r);
         // B: mean PerPC / PerPC; C: PerMP / mean PerMP; D: mean CT / CT; E = F: the bubble.
@@ -118,7 +112,7 @@ void TesteCalculoEconomico::colunasRelativasNaPlanilha()
         QVERIFY(r.semBolha.isEmpty());
 
         // One alternative: B and C are 1; D is 1 but for the grid's rounding of CT.
-        r = Analisar({alt("Só", {100.125, 0, 0, 1}, 0, 0.3, 0.7)}, 0, 5, pesos(kReferencia));
+        r = Analisar({A{"Só", {100.125, 0, 0, 1}, 0, 0.3, 0.7}}, 0, 5, pesos(kReferencia));
         EscreverPlanilha(folha, r);
         QCOMPARE(linha(folha, 3), (QVariantList{"Só", 1.0, 1.0, 100.125 / 100.12, 1.0, 1.0}));
         QVERIFY(!folha.Celula(4, 1).isValid());
@@ -130,8 +124,8 @@ void TesteCalculoEconomico::divisoresNulosDeixamCelulaVazia()
     Teste::Sessao s;
     Planilha::Folha folha(QStringLiteral("Plan1"));
     // PerPC 0 (best on every indicator) empties B; a total cost shown as 0 empties D.
-    Resultado r = Analisar({alt("Melhor", {100, 1, 1, 1}, 0, 0, 5), alt("Grátis", {0.001, 0, 0, 1}, 0, 0.5, 5),
-                            alt("Comum", {100, 1, 1, 1}, 0, 0.5, 5)},
+    Resultado r = Analisar({A{"Melhor", {100, 1, 1, 1}, 0, 0, 5}, A{"Grátis", {0.001, 0, 0, 1}, 0, 0.5, 5},
+                            A{"Comum", {100, 1, 1, 1}, 0, 0.5, 5}},
                            1, 0, pesos(kReferencia));
     EscreverPlanilha(folha, r);
     QVERIFY(!folha.Celula(3, 2).isValid());
@@ -141,7 +135,7 @@ void TesteCalculoEconomico::divisoresNulosDeixamCelulaVazia()
     QCOMPARE(r.semBolha, (QStringList{"Melhor", "Grátis"}));
 
     // A mean PerMP of 0 empties C of every alternative.
-    r = Analisar({alt("X", {1, 1, 1, 1}, 0, 1, 0), alt("Y", {1, 1, 1, 1}, 0, 1, 0)}, 1, 0, pesos(kReferencia));
+    r = Analisar({A{"X", {1, 1, 1, 1}, 0, 1, 0}, A{"Y", {1, 1, 1, 1}, 0, 1, 0}}, 1, 0, pesos(kReferencia));
     EscreverPlanilha(folha, r);
     QVERIFY(!folha.Celula(3, 3).isValid() && !folha.Celula(4, 3).isValid());
     QCOMPARE(r.semBolha, (QStringList{"X", "Y"}));

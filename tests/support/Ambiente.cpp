@@ -131,6 +131,17 @@ void Substituir(QLineEdit* caixa, const QString& texto)
     Digitar(caixa, texto);
 }
 
+QString Resumo(const QString& titulo, Mensagens::Icone icone, const QString& texto)
+{
+    return QStringLiteral("%1 [%2] %3").arg(titulo).arg(static_cast<int>(icone)).arg(texto);
+}
+
+QString UltimaResumida()
+{
+    const Mensagens::Mensagem* m = UltimaMensagem();
+    return m ? Resumo(m->titulo, m->icone, m->texto) : QString();
+}
+
 void Clicar(QWidget* w)
 {
     QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2));

@@ -57,6 +57,10 @@ void EnfileirarResposta(Mensagens::Resposta r);
 // Messages shown since the last Limpar (texts only, and the full records).
 QStringList TextosMostrados();
 const Mensagens::Mensagem* UltimaMensagem();
+// "title [icon] text" of the last message shown (empty when none) and of a
+// message expected: one comparison that prints both when they differ.
+QString UltimaResumida();
+QString Resumo(const QString& titulo, Mensagens::Icone icone, const QString& texto);
 
 // Modal dialogs are handed to this function instead of a modal loop; when none
 // is set they stay shown, for the test to drive after the call returns.
