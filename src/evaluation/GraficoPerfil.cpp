@@ -97,6 +97,7 @@ QChart* GraficoPerfil::Grafico() const
 
 QStringList GraficoPerfil::Legenda() const
 {
+    Garantir();
     QStringList textos;
     for (int i = 0; i < m_legenda->count(); ++i)
         textos << m_legenda->item(i)->text();
@@ -107,6 +108,44 @@ void GraficoPerfil::Preencher(const QStringList& indicadores, const std::vector<
                               const std::vector<qint64>& ordemPC)
 {
     Esvaziar();
+    // Rows that no longer exist forget that they were hidden.
+    QSet<qint64> existentes;
+    for (const Alternativa& a : alternativas)
+        existentes.insert(a.id);
+    m_ocultas.intersect(existentes);
+    m_indicadores = indicadores;
+    m_alternativas = alternativas;
+    m_ordemPC = ordemPC;
+    m_pendente = true;
+    if (isVisible())
+        Desenhar();
+}
+
+void GraficoPerfil::showEvent(QShowEvent* e)
+{
+    if (m_pendente)
+        Desenhar();
+    QWidget::showEvent(e);
+}
+
+void GraficoPerfil::Garantir() const
+{
+    if (m_pendente)
+        const_cast<GraficoPerfil*>(this)->Desenhar();
+}
+
+int GraficoPerfil::Series() const
+{
+    Garantir();
+    return static_cast<int>(m_series.size());
+}
+
+void GraficoPerfil::Desenhar()
+{
+    m_pendente = false;
+    const QStringList& indicadores = m_indicadores;
+    const std::vector<Alternativa>& alternativas = m_alternativas;
+    const std::vector<qint64>& ordemPC = m_ordemPC;
     QChart* grafico = Grafico();
     for (QAbstractAxis* eixo : grafico->axes())
         grafico->removeAxis(eixo);
@@ -122,12 +161,6 @@ void GraficoPerfil::Preencher(const QStringList& indicadores, const std::vector<
     valores->setLabelsFont(Verdana(8));
     grafico->addAxis(categorias, Qt::AlignBottom);
     grafico->addAxis(valores, Qt::AlignLeft);
-
-    // Rows that no longer exist forget that they were hidden.
-    QSet<qint64> existentes;
-    for (const Alternativa& a : alternativas)
-        existentes.insert(a.id);
-    m_ocultas.intersect(existentes);
 
     const double pxPorPonto = logicalDpiY() / 72.0;
     int i = 0;
@@ -156,6 +189,8 @@ void GraficoPerfil::Preencher(const QStringList& indicadores, const std::vector<
 
 void GraficoPerfil::Esvaziar()
 {
+    m_pendente = false;
+    m_alternativas.clear();
     Grafico()->removeAllSeries();
     m_series.clear();
     m_legenda->clear();
@@ -163,11 +198,13 @@ void GraficoPerfil::Esvaziar()
 
 QLineSeries* GraficoPerfil::Serie(int i) const
 {
+    Garantir();
     return i >= 1 && i <= Series() ? m_series[static_cast<size_t>(i - 1)].serie : nullptr;
 }
 
 qint64 GraficoPerfil::IdDaSerie(int i) const
 {
+    Garantir();
     return i >= 1 && i <= Series() ? m_series[static_cast<size_t>(i - 1)].id : 0;
 }
 

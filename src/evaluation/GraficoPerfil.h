@@ -44,7 +44,9 @@ public:
 
     explicit GraficoPerfil(QWidget* parent = nullptr);
 
-    // Draws the lines anew; indicadores are the thirteen category labels.
+    // Draws the lines anew; indicadores are the thirteen category labels. The
+    // drawing itself waits until the chart is shown or asked about, so that a
+    // run does not pay for a page the user is not looking at.
     void Preencher(const QStringList& indicadores, const std::vector<Alternativa>& alternativas,
                    const std::vector<qint64>& ordemPC);
 
@@ -57,7 +59,7 @@ public:
     void Esvaziar();
 
     // Series 1..Series(), in legend order.
-    int Series() const { return static_cast<int>(m_series.size()); }
+    int Series() const;
     QLineSeries* Serie(int i) const;
     qint64 IdDaSerie(int i) const;
     QString TextoLegenda(int i) const;
@@ -67,8 +69,13 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
+    void showEvent(QShowEvent* e) override;
 
 private:
+    void Desenhar();
+    // The lines given to the last Preencher, drawn if they are not yet.
+    void Garantir() const;
+
     struct Desenhada {
         qint64 id;
         QLineSeries* serie;
@@ -77,4 +84,9 @@ private:
     QListWidget* m_legenda;
     std::vector<Desenhada> m_series;
     QSet<qint64> m_ocultas;  // rows whose line the user hid
+    // What the last Preencher gave, until it is drawn.
+    QStringList m_indicadores;
+    std::vector<Alternativa> m_alternativas;
+    std::vector<qint64> m_ordemPC;
+    bool m_pendente = false;
 };
