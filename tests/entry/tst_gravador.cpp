@@ -222,12 +222,11 @@ void TesteGravador::porAlternativaUmaAUma()
         e.insercao->MostrarPagina(insercao(v, v, v, n, n, 4));
         QVERIFY(GravadorEntrada::GravarEAvancarAlternativa());
 
+        // The windows are emptied: boxes, ticks, every option (both recharge options too).
         QVERIFY(Controle<QLineEdit>(e.objetivo, "Text2")->text().isEmpty());
-        QVERIFY(!Controle<QCheckBox>(e.impacto, "Check1")->isChecked());
-        QVERIFY(semSelecao(e.impacto, 1, 30));  // both recharge options too
-        QCOMPARE(e.impacto->Pagina().qalvo, QString());
-        QCOMPARE(e.insercao->Pagina().ades, QString());
-        QVERIFY(semSelecao(e.insercao, 1, 18));
+        QVERIFY(!Controle<QCheckBox>(e.impacto, "Check1")->isChecked() && e.impacto->Pagina().qalvo.isEmpty());
+        QVERIFY(semSelecao(e.impacto, 1, 30) && semSelecao(e.insercao, 1, 18));
+        QVERIFY(e.insercao->Pagina().ades.isEmpty());
         // The largest expropriation area seen stays beside the emptied box.
         QCOMPARE(Controle<QLineEdit>(e.insercao, "Text6")->text(), v);
     }
@@ -264,8 +263,7 @@ void TesteGravador::gravacaoQueFalhaNaoMoveNemEsvazia()
     QVERIFY(!GravadorEntrada::GravarJanelasCarregadas());
     QCOMPARE(MT::rsAlternativas->Campo("Marcador").toString(), QStringLiteral("alt2"));
     QCOMPARE(Controle<QLineEdit>(e.objetivo, "Text1")->text(), QStringLiteral("2"));
-    QCOMPARE(e.impacto->Pagina().recarga, Recarga::Area);
-    QCOMPARE(e.insercao->Pagina().puof, 6);
+    QVERIFY(e.impacto->Pagina().recarga == Recarga::Area && e.insercao->Pagina().puof == 6);
     QCOMPARE(linha(2), QString::fromLatin1(kLinhaAntiga));
     QVERIFY(Teste::TextosMostrados().isEmpty());
 
