@@ -78,32 +78,14 @@ void objetivo(frmObjetivo* o, const QString& tr, const QString& trd)
 }
 
 PaginaImpacto impacto(const QString& qjmin, const QString& qalvo, Recarga r, const QString& r1,
-                      const QString& r2, std::array<int, 4> niveis)
+                      const QString& r2, std::array<int, 4> n)
 {
-    PaginaImpacto p = PaginaImpacto::Vazia(r);
-    p.minima = true;
-    p.qjmin = qjmin;
-    p.qalvo = qalvo;
-    p.recarga1 = r1;
-    p.recarga2 = r2;
-    p.ptd = niveis[0];
-    p.ppi = niveis[1];
-    p.iasup = niveis[2];
-    p.iasub = niveis[3];
-    return p;
+    return {qjmin, {}, qalvo, r1, r2, true, false, r, n[0], n[1], n[2], n[3]};
 }
 
-PaginaInsercao insercao(const QString& aapta1, const QString& arl1, const QString& ades, int ip,
-                        int icc, int puof)
+PaginaInsercao insercao(const QString& aapta1, const QString& arl1, const QString& ades, int ip, int icc, int puof)
 {
-    PaginaInsercao p;
-    p.aapta1 = aapta1;
-    p.arl1 = arl1;
-    p.ades = ades;
-    p.ip = ip;
-    p.icc = icc;
-    p.puof = puof;
-    return p;
+    return {aapta1, {}, arl1, {}, ades, ip, icc, puof};
 }
 
 bool semSelecao(QWidget* janela, int primeira, int ultima)
