@@ -47,28 +47,18 @@ Entrada abrir(Teste::Sessao& s, int n, bool porAlternativa)
     s.Principal();
     Teste::Projeto(n, porAlternativa);
     Teste::Executar(QString::fromLatin1(kAntigos));
-    Entrada e;
-    e.objetivo = s.Mostrar<frmObjetivo>();
-    e.impacto = s.Mostrar<frmImpacto>();
-    e.insercao = s.Mostrar<frmInsercao>();
-    return e;
+    return {s.Mostrar<frmObjetivo>(), s.Mostrar<frmImpacto>(), s.Mostrar<frmInsercao>()};  // in this order
 }
 
 // The criterion fields of an alternative's row: objective | flows | recharge
 // Qinf Qnat Ainf Anat | ratings | insertion, Null as NULL.
 QString linha(int alternativa)
 {
-    return Teste::Coluna(
-               QStringLiteral(
-                   "SELECT quote(TR)||' '||quote(TRD)||' | '||quote(QJmin)||' '||quote(QJmax)||' '||"
-                   "quote(Qalvo)||' | '||quote(Qinf)||' '||quote(Qnat)||' '||quote(Ainf)||' '||"
-                   "quote(Anat)||' | '||quote(PTD)||' '||quote(PPI)||' '||quote(IAsup)||' '||"
-                   "quote(IAsub)||' | '||quote(Aapta1)||' '||quote(Aapta2)||' '||quote(IP)||' '||"
-                   "quote(ARL1)||' '||quote(ARL2)||' '||quote(ICC)||' '||quote(PUOF)||' '||"
-                   "quote(Ades) FROM tblTessaura WHERE Marcador = 'alt%1'")
-                   .arg(alternativa))
-        .value(0)
-        .toString();
+    QStringList grupos;
+    for (const char* g : {"TR TRD", "QJmin QJmax Qalvo", "Qinf Qnat Ainf Anat", "PTD PPI IAsup IAsub",
+                          "Aapta1 Aapta2 IP ARL1 ARL2 ICC PUOF Ades"})
+        grupos << "quote(" + QString::fromLatin1(g).split(' ').join(")||' '||quote(") + ')';
+    return Teste::Campo(grupos.join("||' | '||"), alternativa).toString();
 }
 
 void objetivo(frmObjetivo* o, const QString& tr, const QString& trd)
