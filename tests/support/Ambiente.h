@@ -4,6 +4,7 @@
 #include "common/Janelas.h"
 #include "common/Mensagens.h"
 
+#include <QPoint>
 #include <QPointer>
 #include <QString>
 #include <QTemporaryDir>
@@ -109,9 +110,16 @@ void Digitar(QWidget* w, const QString& texto);
 void Substituir(QLineEdit* caixa, const QString& texto);
 // A click near the left edge: on a button, or on an option's or check box's indicator.
 void Clicar(QWidget* w);
+// The pointer moving over a widget with no button held, by default near its
+// bottom-left corner (a frame's own background, clear of its controls).
+void PassarMouse(QWidget* w, QPoint pos = QPoint(-1, -1));
+// The pointer arriving over a widget.
+void Apontar(QWidget* w);
 
 // Runs a query on the test's database and returns the first column of each row.
 QList<QVariant> Coluna(const QString& sql);
+// One field of the alternative with the marker "alt<n>" (invalid when there is no such row).
+QVariant Campo(const QString& campo, int alternativa);
 // Number of rows of a table.
 int Linhas(const QString& tabela);
 // Runs a statement (for setting up data); values bound in order.
