@@ -373,13 +373,9 @@ void TesteRevisao::editorGravaUmCampoDaLinhaRevista()
 void TesteRevisao::edicaoRecalculaResultados()
 {
     Teste::Sessao s;
-    for (int i = 1; i <= 2; ++i)
-        Teste::Inserir("tblTessaura", {{"Marcador", QStringLiteral("alt%1").arg(i)}, {"Nome", QStringLiteral("Bacia %1").arg(i)},
-                                       {"TR", 10}, {"TRD", 25}, {"QJmin", 8}, {"QJmax", 12}, {"Qalvo", 10}, {"Qinf", 3},
-                                       {"Qnat", 2}, {"PTD", 5}, {"PPI", 4}, {"IAsup", 6}, {"IAsub", 3}, {"Aapta1", 100},
-                                       {"Aapta2", 150}, {"IP", 5}, {"ARL1", 0}, {"ARL2", 50}, {"ICC", 4}, {"PUOF", 5},
-                                       {"Ades", 75}});
-    MT::NumeroAlternativas = 2;
+    Teste::Projeto(2, false, QStringLiteral("Bacia "));
+    Teste::Executar("UPDATE tblTessaura SET TR=10, TRD=25, QJmin=8, QJmax=12, Qalvo=10, Qinf=3, Qnat=2, PTD=5, PPI=4, "
+                    "IAsup=6, IAsub=3, Aapta1=100, Aapta2=150, IP=5, ARL1=0, ARL2=50, ICC=4, PUOF=5, Ades=75");
     for (int j = 1; j <= 13; ++j)
         MT::PesoPonderacao[static_cast<size_t>(j)] = j == 1 ? 28.0 : 6.0;
     auto* calculo = s.Mostrar<frmCalculoIndices>();
