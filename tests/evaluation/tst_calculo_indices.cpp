@@ -125,8 +125,7 @@ void TesteCalculoIndices::avaliacaoCompleta()
     QVERIFY(Teste::TextosMostrados().isEmpty());
 
     GradeFlex* g = flex(w);
-    QCOMPARE(g->Linhas(), 4);
-    QCOMPARE(g->Colunas(), 16);
+    QVERIFY(g->Linhas() == 4 && g->Colunas() == 16);
     QCOMPARE(linhaDe(g, 0, 0, 15),
              (QStringList{"Alternativa/Indicador", "Io", "IH1", "IH2", "IS1", "IS2", "IQ1", "IQ2",
                           "IA1", "IA2", "ISC1", "ISC2", "ISC3", "ISC4", "Índice Global (M)",
@@ -143,19 +142,16 @@ void TesteCalculoIndices::avaliacaoCompleta()
     GradeFlex* c = flexClass(w);
     QCOMPARE(c->Linhas(), 5);
     QCOMPARE(linhaDe(c, 0, 0, 4), (QStringList{"Classificação", "Média Ponderada", "Média Ponderada",
-                                                "Programação de Compromisso",
-                                                "Programação de Compromisso"}));
+                                                "Programação de Compromisso", "Programação de Compromisso"}));
     QCOMPARE(linhaDe(c, 1, 0, 4),
              (QStringList{"Classificação", "Alternativa", "Índice", "Alternativa", "Índice"}));
-    QCOMPARE(linhaDe(c, 2, 0, 4), (QStringList{"1", nomes[0], emLocale("5,18", ponto), nomes[0], emLocale("40,67", ponto)}));
-    QCOMPARE(linhaDe(c, 3, 0, 4), (QStringList{"2", nomes[1], emLocale("4,67", ponto), nomes[1], emLocale("55,40", ponto)}));
-    QCOMPARE(linhaDe(c, 4, 0, 4), (QStringList{"3", nomes[2], emLocale("4,57", ponto), nomes[2], emLocale("59,47", ponto)}));
+    for (int k = 0; k < 3; ++k)  // here both orders are the rows' own
+        QCOMPARE(linhaDe(c, k + 2, 0, 4), (QStringList{QString::number(k + 1), nomes[k], emLocale(kGrade[k][13], ponto),
+                                                        nomes[k], emLocale(kGrade[k][14], ponto)}));
 
     // Each row keeps what is shown beside it, also when names repeat.
-    QCOMPARE(Teste::Coluna("SELECT PerMP FROM tblTessaura ORDER BY id"),
-             (QList<QVariant>{5.18, 4.67, 4.57}));
-    QCOMPARE(Teste::Coluna("SELECT PerPC FROM tblTessaura ORDER BY id"),
-             (QList<QVariant>{40.67, 55.40, 59.47}));
+    QCOMPARE(Teste::Coluna("SELECT PerMP || ' ' || PerPC FROM tblTessaura ORDER BY id"),
+             (QList<QVariant>{"5.18 40.67", "4.67 55.4", "4.57 59.47"}));
 
     // The status bar turns to the results pages.
     BarraStatus* barra = MT::sbStatusBar();

@@ -239,28 +239,21 @@ void TesteResultados::ajudaEAnotacoesPorCelula()
 void TesteResultados::graficoDaJanela_data()
 {
     QTest::addColumn<QString>("locale");
-    QTest::addColumn<QList<int>>("ppi");           // IS2 of each row
-    QTest::addColumn<QList<double>>("larguras");  // pens in points, grid order
-    QTest::newRow("vírgula") << "pt_BR" << QList<int>{4, 7, 5} << QList<double>{1.0, 2.5, 1.5};
-    QTest::newRow("ponto") << "en_US" << QList<int>{4, 7, 5} << QList<double>{1.0, 2.5, 1.5};
+    QTest::newRow("vírgula") << "pt_BR";
+    QTest::newRow("ponto") << "en_US";
 }
 
 void TesteResultados::graficoDaJanela()
 {
     QFETCH(QString, locale);
-    QFETCH(QList<int>, ppi);
-    QFETCH(QList<double>, larguras);
     Teste::Sessao s(locale);
-    QList<QVariantMap> linhas;
-    for (int i = 0; i < ppi.size(); ++i)
-        linhas << alternativa({{"PPI", ppi[i]}, {"Nome", QStringLiteral("Alternativa %1").arg(ppi.size() - i)}});
-    frmCalculoIndices* w = abrir(s, linhas);
+    // IS2 4, 7 and 5: the second row leads the PC ranking, the third follows.
+    frmCalculoIndices* w = abrir(s, {alternativa({{"PPI", 4}, {"Nome", "Alternativa 3"}}),
+                                     alternativa({{"PPI", 7}, {"Nome", "Alternativa 2"}}),
+                                     alternativa({{"PPI", 5}, {"Nome", "Alternativa 1"}})});
     GraficoPerfil* g = graf(w);
-    QStringList nomes;
-    for (int i = 0; i < ppi.size(); ++i)
-        nomes << flex(w)->Texto(i + 1, 0);
-    QCOMPARE(g->Legenda(), nomes);  // grid order, whatever the ranking
-    QCOMPARE(::larguras(g, larguras[0]), larguras);
+    QCOMPARE(g->Legenda(), (QStringList{"Alternativa 3", "Alternativa 2", "Alternativa 1"}));  // grid order
+    QCOMPARE(larguras(g, 1.0), (QList<double>{1.0, 2.5, 1.5}));
 
     // The first row's IH2 5,50, IS1 1,00, IS2 4,00 and IQ1 7,00 back on -1 .. 1.
     QLineSeries* primeira = g->Serie(1);
