@@ -368,6 +368,10 @@ void TesteRevisao::editorGravaUmCampoDaLinhaRevista()
     antes[2].replace(QStringLiteral("NULL|NULL|30.0|40.0"), QStringLiteral("2.75|NULL|30.0|40.0"));
     QCOMPARE(tabela(), antes);
     QCOMPARE(r->Label26->text() + texto(r, "Label34"), A5 + "30");  // the review still shows the areas
+    // There the pair's link writes Ainf alone.
+    editar(r, "Label34", alterarPara("35"));
+    antes[2].replace(QStringLiteral("2.75|NULL|30.0|40.0"), QStringLiteral("2.75|NULL|35.0|40.0"));
+    QCOMPARE(tabela(), antes);
 }
 
 void TesteRevisao::edicaoRecalculaResultados()
