@@ -99,37 +99,19 @@ QList<double> larguras(GraficoPerfil* g, double primeira)
 class TesteResultados : public QObject {
     Q_OBJECT
 private slots:
-    void canetasPelaLinhaNaProgramacaoDeCompromisso();
     void painelDeSensibilidadeAbasEVariantes();
     void paginasPelaBarraDeStatus();
-    void ajudaPorColuna_data();
-    void ajudaPorColuna();
-    void anotacoesPorLinha();
+    void ajudaEAnotacoesPorCelula();
     void graficoDaJanela_data();
     void graficoDaJanela();
     void dialogoDeSeries();
 };
-
-void TesteResultados::canetasPelaLinhaNaProgramacaoDeCompromisso()
-{
-    // Leader 2.5, runner-up 1.5, the others 1, by row: the leader's name is shared.
-    auto larguras = [](const std::vector<GraficoPerfil::Alternativa>& linhas, const std::vector<qint64>& ordem) {
-        QList<double> l;
-        for (const auto& serie : GraficoPerfil::Montar(linhas, ordem))
-            l << serie.larguraPontos;
-        return l;
-    };
-    QCOMPARE(larguras({{1, "Mesmo", {}}, {2, "Mesmo", {}}, {3, "Outro", {}}, {4, "Mesmo", {}}}, {2, 3, 1, 4}),
-             (QList<double>{1.0, 2.5, 1.5, 1.0}));
-    QCOMPARE(larguras({{7, "Única", {}}}, {7}), QList<double>{2.5});
-}
 
 void TesteResultados::painelDeSensibilidadeAbasEVariantes()
 {
     Teste::Sessao s;
     PainelSensibilidade painel;
     painel.show();
-    auto clicar = [&](const QString& nome) { QTest::mouseClick(Controle(&painel, nome), Qt::LeftButton); };
     auto visiveis = [&](const QString& prefixo, const QStringList& nomes) {
         QStringList v;
         for (const QString& n : nomes)
@@ -141,59 +123,50 @@ void TesteResultados::painelDeSensibilidadeAbasEVariantes()
     auto figura = [&](const QString& nome) { return Controle<QLabel>(&painel, nome)->pixmap().cacheKey(); };
 
     QCOMPARE(visiveis("FlexANA", grades), QStringList{});
-    clicar("lblAnalise3");
+    QTest::mouseClick(Controle(&painel, "lblAnalise3"), Qt::LeftButton);
     QCOMPARE(visiveis("FlexANA", grades), QStringList{"32"});
     QCOMPARE(Controle<QLabel>(&painel, "Label9")->text(),
              "Redução de 2 pontos ou 20% nos valores dos indicadores para a solução de base");
     QCOMPARE(visiveis("Image", {"9", "10", "11", "12", "13", "14", "15", "16"}), (QStringList{"13", "14"}));
     QCOMPARE(visiveis("Label", {"7", "8", "9", "10"}), QStringList{"9"});
-    QCOMPARE(figura("Image5"), figura("Image7"));
-
     // The second button twice: variant 1, the pictures swapped, as after one click.
     for (int vez = 0; vez < 2; ++vez) {
-        clicar("Image14");
+        QTest::mouseClick(Controle(&painel, "Image14"), Qt::LeftButton);
         QCOMPARE(visiveis("FlexANA", grades), QStringList{"31"});
         QCOMPARE(Controle<QLabel>(&painel, "Label9")->text(),
                  "Redução de 1 ponto ou 10% nos valores dos indicadores para a solução de base");
-        QCOMPARE(figura("Image13"), figura("Image18"));
-        QCOMPARE(figura("Image14"), figura("Image19"));
+        QVERIFY(figura("Image13") == figura("Image18") && figura("Image14") == figura("Image19"));
     }
-
 }
 
 void TesteResultados::paginasPelaBarraDeStatus()
 {
     Teste::Sessao s;
     frmCalculoIndices* w = abrir(s, {alternativa(), alternativa({{"PTD", 5}})});
-    QVERIFY(paginas(w).startsWith("Frame1 i"));
-    QVERIFY(visivel(w, "Image1"));
-
+    QVERIFY(paginas(w).startsWith("Frame1 i") && visivel(w, "Image1"));
     clicarCelula(w, 1, 1);
     QVERIFY(paginas(w).startsWith("Frame1 Frame3 i"));
-    clicarPainel(3);  // the help panel stays on the matrix page
-    QCOMPARE(paginas(w), QString("Frame1 Frame3 irr"));
-    QVERIFY(!visivel(w, "Image1"));
-    clicarPainel(4);
-    QCOMPARE(paginas(w), QString("Frame2 rir"));
-    clicarPainel(5);
-    QCOMPARE(paginas(w), QString("Frame5 rri"));
-    clicarPainel(3);  // back on the matrix, the panel waits for the next click
-    QCOMPARE(paginas(w), QString("Frame1 irr"));
+    // The help panel stays on the matrix page; back on the matrix it waits for the next click.
+    const QString esperadas[] = {"Frame1 Frame3 irr", "Frame2 rir", "Frame5 rri", "Frame1 irr"};
+    int k = 0;
+    for (int painel : {3, 4, 5, 3}) {
+        clicarPainel(painel);
+        QCOMPARE(paginas(w), esperadas[k++]);
+        QVERIFY(!visivel(w, "Image1"));
+    }
     clicarCelula(w, 2, 0);
     QCOMPARE(paginas(w), QString("Frame1 Frame3 irr"));
 
     // "Anotações" shows the notes; pressed again, both toggles are released
     // and the notes stay. An activation goes back to the help.
     QTest::mouseClick(botao(w, "ToggleButton1"), Qt::LeftButton);
-    QVERIFY(!botao(w, "ToggleButton2")->isChecked());
-    QVERIFY(visivel(w, "RichTextBox2") && !visivel(w, "RichTextBox1"));
+    QVERIFY(!botao(w, "ToggleButton2")->isChecked() && visivel(w, "RichTextBox2") && !visivel(w, "RichTextBox1"));
     QTest::mouseClick(botao(w, "ToggleButton1"), Qt::LeftButton);
     QVERIFY(!botao(w, "ToggleButton1")->isChecked() && !botao(w, "ToggleButton2")->isChecked());
     QVERIFY(visivel(w, "RichTextBox2"));
     Teste::MostrarOutraJanela();
     Janelas::Mostrar(w);
-    QVERIFY(botao(w, "ToggleButton2")->isChecked());
-    QVERIFY(visivel(w, "RichTextBox1") && !visivel(w, "RichTextBox2"));
+    QVERIFY(botao(w, "ToggleButton2")->isChecked() && visivel(w, "RichTextBox1") && !visivel(w, "RichTextBox2"));
     QCOMPARE(paginas(w), QString("Frame1 Frame3 irr"));
 
     // "Análise econômica" shows the economic analysis' chooser modally.
@@ -203,10 +176,8 @@ void TesteResultados::paginasPelaBarraDeStatus()
     QCOMPARE(modal, QString("frmAltEco"));
 }
 
-void TesteResultados::ajudaPorColuna_data()
+void TesteResultados::ajudaEAnotacoesPorCelula()
 {
-    QTest::addColumn<int>("coluna");
-    QTest::addColumn<QString>("texto");
     const QString textos[] = {
         "A forma de cálculo deste indicador é por meio da relação entre o tempo de retorno previsto no projeto "
         "em questão e o tempo de retorno desejável para a obra definida.",
@@ -234,32 +205,6 @@ void TesteResultados::ajudaPorColuna_data()
         "Classifica as alternativas segundo a média ponderada dos coeficientes e seus pesos.",
         "Classifica as alternativas segundo a 'Programação de Compromisso' (Compromise Programming)",
     };
-    for (int c = 1; c <= 15; ++c)
-        QTest::addRow("coluna %d", c) << c << textos[c - 1];
-}
-
-void TesteResultados::ajudaPorColuna()
-{
-    QFETCH(int, coluna);
-    QFETCH(QString, texto);
-    Teste::Sessao s;
-    frmCalculoIndices* w = abrir(s, {alternativa(), alternativa()});
-    GradeFlex* g = flex(w);
-    clicarCelula(w, 2, coluna);
-    QCOMPARE(caixa(w, "RichTextBox1"), texto);
-    // The clicked cell's headers in bold, the corner no longer.
-    QVERIFY(g->Negrito(2, 0) && g->Negrito(0, coluna) && !g->Negrito(0, 0) && !g->Negrito(1, 0));
-    // The header row explains its column too; column 0 leaves the help as it was.
-    clicarCelula(w, 0, coluna == 1 ? 2 : 1);
-    clicarCelula(w, 0, coluna);
-    QCOMPARE(caixa(w, "RichTextBox1"), texto);
-    clicarCelula(w, 1, 0);
-    QCOMPARE(caixa(w, "RichTextBox1"), texto);
-    QVERIFY(g->Negrito(1, 0) && g->Negrito(0, 0) && !g->Negrito(2, 0) && !g->Negrito(0, coluna));
-}
-
-void TesteResultados::anotacoesPorLinha()
-{
     Teste::Sessao s;
     const QString longa = QString("Bacia com vertedouro lateral. ").repeated(170);
     frmCalculoIndices* w = abrir(s, {alternativa({{"Nome", "Bacia"}, {"Anotacao", "Primeira linha\nSegunda linha"}}),
@@ -267,59 +212,53 @@ void TesteResultados::anotacoesPorLinha()
                                      alternativa({{"Nome", "Canal"}, {"Anotacao", ""}}),
                                      alternativa({{"Nome", "Bacia%"}})});
     const QString semNotas = "Não há anotações para esta alternativa";
-    const QString esperadas[] = {"Primeira linha\nSegunda linha", longa, semNotas, semNotas};
-    for (int linha = 1; linha <= 4; ++linha) {
-        clicarCelula(w, linha, linha);
-        QCOMPARE(caixa(w, "RichTextBox2"), esperadas[linha - 1]);
-        clicarCelula(w, 0, 3);  // the header row names no alternative: no notes left over
+    const QString notas[] = {"Primeira linha\nSegunda linha", longa, semNotas, semNotas};
+    GradeFlex* g = flex(w);
+    // Each column's help and each row's own notes, the clicked cell's headers
+    // in bold; the header row explains its column and names no alternative.
+    for (int coluna = 1; coluna <= 15; ++coluna) {
+        const int linha = coluna % 4 + 1;
+        clicarCelula(w, linha, coluna);
+        QCOMPARE(caixa(w, "RichTextBox1"), textos[coluna - 1]);
+        QCOMPARE(caixa(w, "RichTextBox2"), notas[linha - 1]);
+        QVERIFY(g->Negrito(linha, 0) && g->Negrito(0, coluna) && !g->Negrito(0, 0));
+        clicarCelula(w, 0, coluna % 15 + 1);
+        QCOMPARE(caixa(w, "RichTextBox1"), textos[coluna % 15]);
         QCOMPARE(caixa(w, "RichTextBox2"), semNotas);
     }
-    // Below the last row: no cell, no notes, the window goes on.
-    clicarCelula(w, 1, 2);
-    GradeFlex* g = flex(w);
+    // Column 0 leaves the help as it was.
+    clicarCelula(w, 2, 0);
+    QCOMPARE(caixa(w, "RichTextBox1"), textos[0]);
+    QVERIFY(g->Negrito(2, 0) && g->Negrito(0, 0) && !g->Negrito(0, 1));
+    // Below the last row: no cell, no notes, no bold, the window goes on.
     QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, QPoint(5, g->viewport()->height() - 3));
     QCOMPARE(caixa(w, "RichTextBox2"), semNotas);
-    QVERIFY(!g->Negrito(1, 0) && !g->Negrito(0, 2));
-    clicarCelula(w, 2, 5);
-    QCOMPARE(caixa(w, "RichTextBox2"), longa);
+    QVERIFY(!g->Negrito(2, 0) && !g->Negrito(0, 0));
 }
 
 void TesteResultados::graficoDaJanela_data()
 {
     QTest::addColumn<QString>("locale");
-    QTest::addColumn<QList<int>>("ppi");           // IS2 of each row
-    QTest::addColumn<QList<double>>("larguras");  // pens in points, grid order
-    QTest::newRow("vírgula") << "pt_BR" << QList<int>{4, 7, 5} << QList<double>{1.0, 2.5, 1.5};
-    QTest::newRow("ponto") << "en_US" << QList<int>{4, 7, 5} << QList<double>{1.0, 2.5, 1.5};
-    // Every PC equal: the first row leads, the second follows.
-    QTest::newRow("empate") << "pt_BR" << QList<int>{4, 4, 4, 4} << QList<double>{2.5, 1.5, 1.0, 1.0};
+    QTest::newRow("vírgula") << "pt_BR";
+    QTest::newRow("ponto") << "en_US";
 }
 
 void TesteResultados::graficoDaJanela()
 {
     QFETCH(QString, locale);
-    QFETCH(QList<int>, ppi);
-    QFETCH(QList<double>, larguras);
     Teste::Sessao s(locale);
-    QList<QVariantMap> linhas;
-    for (int i = 0; i < ppi.size(); ++i)
-        linhas << alternativa({{"PPI", ppi[i]}, {"Nome", QStringLiteral("Alternativa %1").arg(ppi.size() - i)}});
-    frmCalculoIndices* w = abrir(s, linhas);
+    // IS2 4, 7 and 5: the second row leads the PC ranking, the third follows.
+    frmCalculoIndices* w = abrir(s, {alternativa({{"PPI", 4}, {"Nome", "Alternativa 3"}}),
+                                     alternativa({{"PPI", 7}, {"Nome", "Alternativa 2"}}),
+                                     alternativa({{"PPI", 5}, {"Nome", "Alternativa 1"}})});
     GraficoPerfil* g = graf(w);
-    QCOMPARE(g->Series(), ppi.size());
-    QStringList nomes;
-    for (int i = 0; i < ppi.size(); ++i)
-        nomes << flex(w)->Texto(i + 1, 0);
-    QCOMPARE(g->Legenda(), nomes);  // grid order, whatever the ranking
-    QCOMPARE(::larguras(g, larguras[0]), larguras);
+    QCOMPARE(g->Legenda(), (QStringList{"Alternativa 3", "Alternativa 2", "Alternativa 1"}));  // grid order
+    QCOMPARE(larguras(g, 1.0), (QList<double>{1.0, 2.5, 1.5}));
 
-    // The first row shows IH2 5,50, IS1 1,00, IS2 4,00 and IQ1 7,00.
-    QCOMPARE(flex(w)->Texto(1, 3), QLocale().toString(5.5, 'f', 2));
+    // The first row's IH2 5,50, IS1 1,00, IS2 4,00 and IQ1 7,00 back on -1 .. 1.
     QLineSeries* primeira = g->Serie(1);
-    QCOMPARE(primeira->at(2).y(), 0.5);
-    QCOMPARE(primeira->at(3).y(), -1.0);
-    QCOMPARE(primeira->at(4).y(), 0.0);
-    QCOMPARE(primeira->at(5).y(), 1.0);
+    QCOMPARE(QList<double>({primeira->at(2).y(), primeira->at(3).y(), primeira->at(4).y(), primeira->at(5).y()}),
+             QList<double>({0.5, -1.0, 0.0, 1.0}));
     QCOMPARE(g->Grafico()->axes(Qt::Horizontal).first()->titleText(), QString("Indicadores"));
     QCOMPARE(g->Grafico()->title(), QString("Análise Gráfica das Alternativas"));
 }
@@ -341,24 +280,26 @@ void TesteResultados::dialogoDeSeries()
     QStringList abertoCom;
     Teste::AoExibirModal([&](Dialogo* d) {
         auto* f = static_cast<frmSeriesGraf*>(d);
-        QStringList nomes;
+        abertoCom.clear();
         for (int i = 0; i < f->List2->count(); ++i)
-            nomes << f->List2->item(i)->text();
-        abertoCom = nomes;
+            abertoCom << f->List2->item(i)->text();
         QCOMPARE(f->List1->count(), 0);
         passos(f);
     });
-    auto escolher = [](QListWidget* l, int i) { l->setCurrentRow(i); };
     auto clicar = [](frmSeriesGraf* f, const char* nome) { QTest::mouseClick(Controle(f, nome), Qt::LeftButton); };
+    auto reexecutar = [w] {
+        Teste::MostrarOutraJanela();
+        Janelas::Mostrar(w);
+    };
     clicarPainel(5);
 
     // The second "Bacia" twice and "Dique": the first "Bacia" and "Canal" lose their lines.
     passos = [&](frmSeriesGraf* f) {
         clicar(f, "Command1");  // nothing selected: nothing added
-        escolher(f->List2, 2);
+        f->List2->setCurrentRow(2);
         clicar(f, "Command1");
         clicar(f, "Command1");
-        escolher(f->List2, 3);
+        f->List2->setCurrentRow(3);
         clicar(f, "Command1");
         QCOMPARE(f->List1->count(), 2);
         clicar(f, "CommandButton1");
@@ -368,35 +309,33 @@ void TesteResultados::dialogoDeSeries()
     QVERIFY(!Janelas::Carregada("frmSeriesGraf"));
     QCOMPARE(linhas(), QString("0011"));
     QCOMPARE(g->Legenda().size(), 4);
+    // Every PC equal: the first row leads and the second follows, by row, not by name.
+    QCOMPARE(larguras(g, 2.5), (QList<double>{2.5, 1.5, 1.0, 1.0}));
 
-    // A new run keeps the choice; an empty choice changes nothing.
-    Teste::MostrarOutraJanela();
-    Janelas::Mostrar(w);
+    // A new run keeps the choice, also after a run stopped by missing data
+    // that drew nothing; an empty choice changes nothing.
+    reexecutar();
     QCOMPARE(linhas(), QString("0011"));
-    // A run stopped by missing data draws nothing; the data corrected, the choice is back.
     Teste::ResponderMensagens();
     Teste::Executar("UPDATE tblTessaura SET TR = NULL WHERE Marcador = 'alt2'");
-    Teste::MostrarOutraJanela();
-    Janelas::Mostrar(w);
+    reexecutar();
     QCOMPARE(g->Series(), 0);
     Teste::Executar("UPDATE tblTessaura SET TR = 25 WHERE Marcador = 'alt2'");
-    Teste::MostrarOutraJanela();
-    Janelas::Mostrar(w);
+    reexecutar();
     QCOMPARE(linhas(), QString("0011"));
     passos = [&](frmSeriesGraf* f) { clicar(f, "CommandButton1"); };
     QTest::mouseClick(Controle(w, "Command1"), Qt::LeftButton);
     QCOMPARE(linhas(), QString("0011"));
 
-    // ">>" then "<" on "Canal" and "<" with nothing selected: all but "Canal".
+    // ">>" twice, then "<" on "Canal" and "<" with nothing selected: all but "Canal".
     passos = [&](frmSeriesGraf* f) {
         clicar(f, "Command2");
         clicar(f, "Command2");
         QCOMPARE(f->List1->count(), 4);
-        escolher(f->List1, 1);
+        f->List1->setCurrentRow(1);
         clicar(f, "Command3");
         f->List1->setCurrentRow(-1);
         clicar(f, "Command3");
-        QCOMPARE(f->List1->count(), 3);
         clicar(f, "CommandButton1");
     };
     QTest::mouseClick(Controle(w, "Command1"), Qt::LeftButton);
