@@ -215,15 +215,3 @@ void PainelSensibilidade::Aba(int analise)
     }
 }
 
-void PainelSensibilidade::Image9_Click() { Variante(1, true); }
-void PainelSensibilidade::Image10_Click() { Variante(1, false); }
-void PainelSensibilidade::Image11_Click() { Variante(2, true); }
-void PainelSensibilidade::Image12_Click() { Variante(2, false); }
-void PainelSensibilidade::Image13_Click() { Variante(3, true); }
-void PainelSensibilidade::Image14_Click() { Variante(3, false); }
-void PainelSensibilidade::Image15_Click() { Variante(4, true); }
-void PainelSensibilidade::Image16_Click() { Variante(4, false); }
-void PainelSensibilidade::lblAnalise1_Click() { Aba(1); }
-void PainelSensibilidade::lblAnalise2_Click() { Aba(2); }
-void PainelSensibilidade::lblAnalise3_Click() { Aba(3); }
-void PainelSensibilidade::lblAnalise4_Click() { Aba(4); }

@@ -13,22 +13,9 @@ class PainelSensibilidade : public QFrame {
 public:
     explicit PainelSensibilidade(QWidget* parent = nullptr);
 
-    // Variant buttons: the first and the second button of analyses 1..4.
-    void Image9_Click();
-    void Image10_Click();
-    void Image11_Click();
-    void Image12_Click();
-    void Image13_Click();
-    void Image14_Click();
-    void Image15_Click();
-    void Image16_Click();
-    // Tabs "Análise 1" .. "Análise 4".
-    void lblAnalise1_Click();
-    void lblAnalise2_Click();
-    void lblAnalise3_Click();
-    void lblAnalise4_Click();
-
 private:
+    // A variant button (the first or the second of analyses 1..4), and a tab
+    // "Análise 1" .. "Análise 4".
     void Variante(int analise, bool primeiro);
     void Aba(int analise);
 
