@@ -350,10 +350,10 @@ void TesteEconomico::recusas()
             Teste::Executar(QStringLiteral("UPDATE tblTessaura SET ") + QString::fromUtf8(c.antes));
         s.Principal()->mnuHelpAbout_Click();
         frmEconomico* e = Janelas::Obter<frmEconomico>();
-        Clicar(e->cmdFor);
-        QVERIFY2(e->cmdAnalise->isEnabled() == !c.mensagem.isEmpty(), c.antes);
+        QVERIFY2(e->cmdAnalise->isEnabled() == !c.mensagem.isEmpty(), c.antes);  // B not on show
         if (c.mensagem.isEmpty())
             continue;
+        Clicar(e->cmdFor);
         if (c.caixa)
             Teste::Substituir(e->*c.caixa, QString::fromUtf8(c.texto));
         Clicar(e->cmdAnalise);
