@@ -1,6 +1,6 @@
 // The economic computation without a window: accumulated costs and the grid's
-// texts, the relative columns of the worksheet and the bubble sizes, in the
-// comma and the point locale.
+// texts, the relative columns of the worksheet, the bubble sizes and the
+// workbook's series, in the comma and the point locale.
 #include "Ambiente.h"
 
 #include "economics/CalculoEconomico.h"
@@ -51,7 +51,7 @@ private slots:
     void custosAcumuladosNaGrade();
     void colunasRelativasNaPlanilha();
     void divisoresNulosDeixamCelulaVazia();
-    void fatorDePonderacaoEBolhas();
+    void fatorBolhasESeries();
 };
 
 void TesteCalculoEconomico::custosAcumuladosNaGrade_data()
@@ -62,18 +62,14 @@ void TesteCalculoEconomico::custosAcumuladosNaGrade_data()
     QTest::addColumn<QString>("grade");         // CI_t | CO_t | CM_t | CT, written with the comma
 
     QTest::newRow("exemplo 10 %, 2 anos, vida 1") << 10.0 << 2 << QList<double>{100, 10, 0, 1} << "310|21|0|331";
-    QTest::newRow("taxa 0, base múltipla da vida") << 0.0 << 30 << QList<double>{1000, 50, 20, 10}
-                                                     << "4000|1500|600|6100";
+    QTest::newRow("taxa 0, base múltipla da vida") << 0.0 << 30 << QList<double>{1000, 50, 20, 10} << "4000|1500|600|6100";
     QTest::newRow("vida igual à base") << 10.0 << 2 << QList<double>{100, 1, 2, 2} << "210|2,1|4,2|216,3";
-    QTest::newRow("troca ao fim de cada vida") << 10.0 << 6 << QList<double>{1000, 0, 0, 3}
-                                               << "3820,51|0|0|3820,51";
+    QTest::newRow("troca ao fim de cada vida") << 10.0 << 6 << QList<double>{1000, 0, 0, 3} << "3820,51|0|0|3820,51";
     QTest::newRow("vida maior que a base") << 10.0 << 10 << QList<double>{500, 0, 0, 15} << "500|0|0|500";
     QTest::newRow("base não múltipla da vida") << 0.0 << 10 << QList<double>{100, 0, 0, 4} << "300|0|0|300";
     QTest::newRow("base 0") << 10.0 << 0 << QList<double>{123.456, 7, 8, 5} << "123,46|0|0|123,46";
-    QTest::newRow("meio centavo vai ao par (abaixo)") << 0.0 << 0 << QList<double>{100.125, 0, 0, 1}
-                                                      << "100,12|0|0|100,12";
-    QTest::newRow("meio centavo vai ao par (acima)") << 0.0 << 0 << QList<double>{100.375, 0, 0, 1}
-                                                     << "100,38|0|0|100,38";
+    QTest::newRow("meio centavo ao par, abaixo") << 0.0 << 0 << QList<double>{100.125, 0, 0, 1} << "100,12|0|0|100,12";
+    QTest::newRow("meio centavo ao par, acima") << 0.0 << 0 << QList<double>{100.375, 0, 0, 1} << "100,38|0|0|100,38";
 }
 
 void TesteCalculoEconomico::custosAcumuladosNaGrade()
@@ -96,8 +92,10 @@ void TesteCalculoEconomico::colunasRelativasNaPlanilha()
     for (const QString& l : kLocales) {
         Teste::Sessao s(l);
         Planilha::Folha folha(QStringLiteral("Plan1"));
-        for (int linha = 1; linha <= 6; ++linha)
-            folha.DefinirCelula(linha, 2, QStringLiteral("antes"));
+        // Left from an earlier run: inside A3:F65000 cleared, outside kept.
+        const QList<QPair<int, int>> dentro{{5, 2}, {6, 1}, {65000, 6}}, fora{{2, 2}, {3, 7}, {65001, 1}};
+        for (const auto& c : dentro + fora)
+            folha.DefinirCelula(c.first, c.second, QStringLiteral("antes"));
 
         // Rate 0 and one replacement: CT 350 and 700, mean 525.
         Resultado r = Analisar({A{"A", {100, 10, 5, 10}, 0, 0.2, 4}, A{"B", {200, 20, 10, 10}, 10, 0.6, 6}},
@@ -106,9 +104,9 @@ void TesteCalculoEconomico::colunasRelativasNaPlanilha()
         // B: mean PerPC / PerPC; C: PerMP / mean PerMP; D: mean CT / CT; E = F: the bubble.
         QCOMPARE(linha(folha, 3), (QVariantList{"A", 2.0, 0.8, 1.5, 1.0, 1.0}));
         QCOMPARE(linha(folha, 4), (QVariantList{"B", 0.4 / 0.6, 1.2, 0.75, std::sqrt(0.01 + 1), std::sqrt(0.01 + 1)}));
-        // Rows 1 and 2 are not the results'; below the last alternative nothing is left.
-        QCOMPARE(folha.Celula(1, 2), QVariant("antes"));
-        QVERIFY(!folha.Celula(5, 2).isValid() && !folha.Celula(6, 2).isValid());
+        for (const auto& c : dentro)
+            QVERIFY(!folha.Celula(c.first, c.second).isValid());
+        QCOMPARE(folha.CelulasOcupadas(), 2 * 6 + 3);  // the two rows written, the three outside
         QVERIFY(r.semBolha.isEmpty());
 
         // One alternative: B and C are 1; D is 1 but for the grid's rounding of CT.
@@ -142,7 +140,7 @@ void TesteCalculoEconomico::divisoresNulosDeixamCelulaVazia()
     QVERIFY(!folha.Celula(5, 1).isValid());
 }
 
-void TesteCalculoEconomico::fatorDePonderacaoEBolhas()
+void TesteCalculoEconomico::fatorBolhasESeries()
 {
     QList<double> metade, zeros;
     for (double k : kReferencia) {
@@ -155,6 +153,16 @@ void TesteCalculoEconomico::fatorDePonderacaoEBolhas()
     QCOMPARE(FatorPonderacao({}), 1.0);            // no weighting handed on yet
     QCOMPARE(TamanhoBolha(30, 0.4), 0.5);
     QCOMPARE(TamanhoBolha(0, 0.5), 0.5);
+
+    // Deleting a series moves the later ones up; one that is not there is an error.
+    Planilha::Pasta p;
+    Planilha::GraficoFolha* g = p.Select(QStringLiteral("GrafMP"));
+    for (const char* nome : {"=Plan1!R3C1", "=Plan1!R4C1", "=Plan1!R5C1"})
+        g->NewSeries().Name = QString::fromLatin1(nome);
+    QVERIFY(!g->Delete(4) && g->Delete(2));
+    QCOMPARE(g->SeriesCollection(2)->Name, QStringLiteral("=Plan1!R5C1"));
+    g->ApagarSeries();
+    QVERIFY(g->Quantidade() == 0 && p.Grafico(QStringLiteral("GrafPC"))->Quantidade() == 0);
 }
 
 QTEST_MAIN(TesteCalculoEconomico)

@@ -11,14 +11,11 @@
 #include "projects/Projetos.h"
 #include "review/frmAlterar.h"
 #include "review/frmDadosUtilizados.h"
-#include "shell/frmMain.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 
 namespace MT = ModuloTessaura;
@@ -26,17 +23,12 @@ using MapaImpacto::Recarga;
 
 namespace {
 
-frmDadosUtilizados* dados(Teste::Sessao& s)
+// The review opened from the toolbar.
+frmDadosUtilizados* dados()
 {
-    QAction* a = s.Principal()->findChild<QAction*>(QStringLiteral("dados"));
-    a->setEnabled(true);
-    a->trigger();
+    MT::BotaoBarra("dados")->setEnabled(true);
+    MT::BotaoBarra("dados")->trigger();
     return Janelas::Obter<frmDadosUtilizados>();
-}
-
-void clicar(QWidget* w)
-{
-    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
 }
 
 // A click on a value label of the review (its frame chosen first) and, in the
@@ -52,21 +44,18 @@ void corrigir(frmDadosUtilizados* r, const char* rotulo, const QString& novo)
             Teste::Substituir(e->Text1, novo);
         else
             e->ComboBox1->setCurrentIndex(e->ComboBox1->findText(novo));
-        clicar(e->CommandButton1);
+        Teste::Clicar(e->CommandButton1);
     });
-    clicar(l);
+    Teste::Clicar(l);
     Teste::AoExibirModal(nullptr);
 }
 
 // The first alternative's corrected fields, then its recharge pair, in a table.
 QString alt1(const char* tabela)
 {
-    return Teste::Coluna(QStringLiteral("SELECT quote(TR)||' '||quote(TRD)||' '||quote(QJmin)||' '||"
-                                        "quote(PTD)||' '||quote(IP)||' | '||quote(Qinf)||' '||quote(Qnat)||' '||"
-                                        "quote(Ainf)||' '||quote(Anat) FROM %1 WHERE Marcador = 'alt1'")
-                             .arg(QLatin1String(tabela)))
-        .value(0)
-        .toString();
+    return Teste::Coluna(QStringLiteral("SELECT quote(TR)||' '||quote(TRD)||' '||quote(QJmin)||' '||quote(PTD)||' '||"
+                                        "quote(IP)||' | '||quote(Qinf)||' '||quote(Qnat)||' '||quote(Ainf)||' '||"
+                                        "quote(Anat) FROM ") + tabela + " WHERE Marcador = 'alt1'").value(0).toString();
 }
 
 }  // namespace
@@ -79,76 +68,68 @@ private slots:
 
 void TesteCorrecao::correcaoSobreviveAsJanelasDeEntrada()
 {
+    // The recharge pair stored before the review; the pair the impact window
+    // holds and its two boxes; the recharge value corrected, to what; the outcome.
     const struct {
-        const char* caso;
         bool porAlternativa;
-        const char* parGravado;      // the recharge pair stored before the review
-        Recarga recarga;             // the pair the impact window holds
-        const char *caixa4, *caixa5; // its recharge boxes
-        const char *rotulo, *novo;   // the recharge value corrected, and to what
-        const char* esperado;
+        const char* parGravado;
+        Recarga recarga;
+        const char *caixa4, *caixa5, *rotulo, *novo, *esperado;
     } casos[] = {
         // The window's other box was typed after the stored pair.
-        {"por alternativa", true, "Qinf = 3, Qnat = 4", Recarga::Vazao, "3", "4,5", "Label34", "7",
-         "30 60 2.5 7 6 | 7.0 4.5 NULL NULL"},
-        {"por critério", false, "Ainf = 3, Anat = 4", Recarga::Area, "3,5", "4", "Label35", "8",
-         "30 60 2.5 7 6 | NULL NULL 3.5 8.0"},
+        {true, "Qinf = 3, Qnat = 4", Recarga::Vazao, "3", "4,5", "Label34", "7", "| 7.0 4.5 NULL NULL"},
+        {false, "Ainf = 3, Anat = 4", Recarga::Area, "3,5", "4", "Label35", "8", "| NULL NULL 3.5 8.0"},
         // The window switched to areas; the corrected flow brings the stored pair back.
-        {"por critério, a janela em outro par", false, "Qinf = 3, Qnat = 4", Recarga::Area, "1", "1",
-         "Label34", "7", "30 60 2.5 7 6 | 7.0 4.0 NULL NULL"},
+        {false, "Qinf = 3, Qnat = 4", Recarga::Area, "1", "1", "Label34", "7", "| 7.0 4.0 NULL NULL"},
     };
     for (const auto& c : casos) {
         Teste::Sessao s;
         s.Principal();
         Teste::Projeto(2, c.porAlternativa, QStringLiteral("Bacia "));
         Teste::Executar(QStringLiteral("UPDATE tblTessaura SET TR = 5, TRD = 50, QJmin = 1, Qalvo = 2, PTD = 2, "
-                                       "PPI = 2, IAsup = 2, IAsub = 2, IP = 2, %1")
-                            .arg(QLatin1String(c.parGravado)));
+                                       "PPI = 2, IAsup = 2, IAsub = 2, IP = 2, ") + c.parGravado);
+        const QString esperado = QStringLiteral("30 60 2.5 7 6 ") + c.esperado;
 
         // The three entry windows on the first alternative, holding its stored
         // values but for a desired return period typed afterwards (and, per
         // criterion, the minimum flow unticked).
         auto* objetivo = s.Mostrar<frmObjetivo>();
         auto* impacto = s.Mostrar<frmImpacto>();
-        auto* insercao = s.Mostrar<frmInsercao>();
         Teste::Substituir(objetivo->Text1, QStringLiteral("5"));
         Teste::Substituir(objetivo->Text2, QStringLiteral("60"));
         MapaImpacto::PaginaImpacto p = MapaImpacto::PaginaImpacto::Vazia(c.recarga);
         p.minima = c.porAlternativa;
-        p.qjmin = c.porAlternativa ? QStringLiteral("1") : QString();
-        p.qalvo = QStringLiteral("2");
-        p.recarga1 = QString::fromLatin1(c.caixa4);
-        p.recarga2 = QString::fromLatin1(c.caixa5);
+        p.qjmin = c.porAlternativa ? "1" : "";
+        p.qalvo = "2";
+        p.recarga1 = c.caixa4;
+        p.recarga2 = c.caixa5;
         p.ptd = p.ppi = p.iasup = p.iasub = 2;
         impacto->MostrarPagina(p);
         MapaInsercao::PaginaInsercao pi;
         pi.ip = 2;
-        insercao->MostrarPagina(pi);
+        s.Mostrar<frmInsercao>()->MostrarPagina(pi);
 
         Mensagens::LimparHistorico();
-        frmDadosUtilizados* r = dados(s);
-        corrigir(r, "Label5", QStringLiteral("30"));
-        corrigir(r, "Label31", QStringLiteral("2,5"));
-        corrigir(r, "Label36", QStringLiteral("Grande melhora"));
-        corrigir(r, "Label61", QStringLiteral("Sensível melhora"));
-        corrigir(r, c.rotulo, QString::fromLatin1(c.novo));
+        frmDadosUtilizados* r = dados();
+        const std::pair<const char*, const char*> correcoes[] = {
+            {"Label5", "30"}, {"Label31", "2,5"}, {"Label36", "Grande melhora"}, {"Label61", "Sensível melhora"},
+            {c.rotulo, c.novo}};
+        for (const auto& [rotulo, novo] : correcoes)
+            corrigir(r, rotulo, QString::fromUtf8(novo));
         // The corrected minimum flow ticks its limit again.
-        QVERIFY2(Teste::Controle<QCheckBox>(impacto, "Check1")->isChecked(), c.caso);
+        QVERIFY(Teste::Controle<QCheckBox>(impacto, "Check1")->isChecked());
 
         // Per alternative the review shown again writes the windows; per
         // criterion only the save does.
         Teste::MostrarOutraJanela();
-        dados(s);
+        dados();
         if (c.porAlternativa)
-            QVERIFY2(alt1("tblTessaura") == QLatin1String(c.esperado), c.caso);
+            QCOMPARE(alt1("tblTessaura"), esperado);
         MT::NomeProjeto = QStringLiteral("Obra");
         MT::PedirNomeAoSalvar = false;
         Projetos::SalvarProjeto();
-        QVERIFY2(alt1("tblTessaura") == QLatin1String(c.esperado), c.caso);
-        QVERIFY2(alt1("tblSave") == QLatin1String(c.esperado), c.caso);
-        QStringList mostrados(5, QStringLiteral("O dado foi alterado!"));
-        mostrados << QStringLiteral("O projeto foi salvo!");
-        QCOMPARE(Teste::TextosMostrados(), mostrados);
+        QCOMPARE(alt1("tblTessaura") + " / " + alt1("tblSave"), esperado + " / " + esperado);
+        QCOMPARE(Teste::TextosMostrados(), QStringList(5, "O dado foi alterado!") << "O projeto foi salvo!");
     }
 }
 
