@@ -2,12 +2,9 @@
 // dialogs, the pause, and child windows larger than the work area.
 #include "Ambiente.h"
 
-#include "common/Janelas.h"
-#include "common/Mensagens.h"
-#include "shell/frmMain.h"
-
 #include "common/Espera.h"
 #include "common/ModuloTessaura.h"
+#include "shell/frmMain.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -37,11 +34,8 @@ public:
         Janelas::Ativar(this);
     }
 };
-class frmTesteB : public Formulario {
+class frmTesteB : public frmTesteA {
     Q_OBJECT
-public:
-    int ativacoes = 0;
-    void Form_Activate() override { ++ativacoes; }
 };
 // A window designed larger than a small screen: a box at the top left, a
 // button at the bottom right.
@@ -52,7 +46,6 @@ public:
     QPushButton* botao = new QPushButton(QStringLiteral("Avançar"), this);
     frmTesteGrande()
     {
-        caixa->setObjectName(QStringLiteral("Text1"));
         caixa->setGeometry(10, 10, 100, 22);
         botao->setObjectName(QStringLiteral("CommandButton1"));
         botao->setGeometry(900, 700, 94, 39);

@@ -57,10 +57,8 @@ struct Projeto {
     }
     void NomearTodas(const QStringList& nomes)
     {
-        for (const QString& nome : nomes) {
-            Nomear(nome);
-            Proximo();
-        }
+        for (const QString& nome : nomes)
+            Nomear(nome), Proximo();
     }
     void Proximo() { QTest::mouseClick(f->Command6, Qt::LeftButton); }
     void Anterior() { QTest::mouseClick(f->Command5, Qt::LeftButton); }
@@ -74,13 +72,7 @@ struct Projeto {
     }
 };
 
-QString Marcadores()
-{
-    QStringList r;
-    for (const QVariant& v : Teste::Coluna("SELECT Marcador FROM tblTessaura ORDER BY id"))
-        r << v.toString();
-    return r.join(' ');
-}
+QString Marcadores() { return Teste::Coluna("SELECT group_concat(Marcador, ' ') FROM tblTessaura").value(0).toString(); }
 
 }  // namespace
 
@@ -165,19 +157,17 @@ private slots:
             QCOMPARE(p.f->Text1->text(), nomes[n - 1]);
             QVERIFY(QApplication::focusWidget() == p.f->Text1 && !p.PortaoAberto());  // alt3 has no name
         }
-        // The gate opens at the move after the last name; a name of blanks
-        // counts; an emptied one closes the gate at the move that leaves it.
+        // The gate opens at the move after the last name, not at the name; a name
+        // of blanks counts; an emptied one closes the gate at the move that leaves it.
         p.Proximo();
         p.Nomear("C");
         QVERIFY(!p.PortaoAberto());
-        p.Anterior();
-        QVERIFY(p.PortaoAberto());
-        p.Nomear("   ");
-        p.Proximo();
-        QVERIFY(p.PortaoAberto());
-        p.Nomear("");
-        p.Proximo();
-        QVERIFY(!p.PortaoAberto());
+        const std::pair<const char*, bool> depois[] = {{"C", true}, {"   ", true}, {"", false}};
+        for (const auto& [nome, aberto] : depois) {
+            p.Nomear(nome);
+            p.Anterior();
+            QCOMPARE(p.PortaoAberto(), aberto);
+        }
     }
 
     // What is typed after the last move is stored and judged by "Avançar" itself.
@@ -221,10 +211,8 @@ private slots:
         // The gate is judged again: alt4 and alt5 have no name.
         p.Avancar();
         QVERIFY(!p.PortaoAberto() && Janelas::Visivel(p.f));
-        for (const char* nome : {"E", "D"}) {
-            p.Anterior();
-            p.Nomear(nome);
-        }
+        for (const char* nome : {"E", "D"})
+            p.Anterior(), p.Nomear(nome);
         p.Anterior();  // alt3
         QVERIFY(p.PortaoAberto());
         // Fewer alternatives: the rows beyond N go, the others keep their names,
@@ -258,25 +246,24 @@ private slots:
         }
     }
 
+    // The hint over the covered "Avançar"; the help icon explains both entry
+    // orders in a dialog unloaded on closing.
     void ajudaDasOrdens()
     {
         Projeto p;
-        p.f->Portao->Label44_MouseMove();  // over the covered "Avançar"
+        p.f->Portao->Label44_MouseMove();
         QCOMPARE(p.f->Portao->Label42->text(),
                  QStringLiteral("O botão 'Avançar' estará disponível quando todos os dados, referentes "
                                 "à todas alternativas estudadas, forem fornecidos."));
         p.Numero("3");
-        // The help icon explains both entry orders in a dialog unloaded on closing.
         QString texto;
         Teste::AoExibirModal([&](Dialogo* d) {
-            auto* tipos = qobject_cast<frmTipoEntradaDados*>(d);
-            texto = d->windowTitle() + '|' + tipos->RichTextBox1->toPlainText();
-            QTest::mouseClick(tipos->Command1, Qt::LeftButton);
+            texto = d->windowTitle() + '|' + qobject_cast<frmTipoEntradaDados*>(d)->RichTextBox1->toPlainText();
+            QTest::mouseClick(qobject_cast<frmTipoEntradaDados*>(d)->Command1, Qt::LeftButton);
         });
         QTest::mouseClick(p.f->Image1, Qt::LeftButton);
-        QVERIFY(texto.startsWith("Análise Tessaura|") && texto.contains(p.f->Option1->text()) &&
-                texto.contains(p.f->Option2->text()));
-        QVERIFY(!Janelas::Carregada("frmTipoEntradaDados"));
+        QVERIFY(texto.startsWith("Análise Tessaura|") && texto.contains(p.f->Option1->text()));
+        QVERIFY(texto.contains(p.f->Option2->text()) && !Janelas::Carregada("frmTipoEntradaDados"));
     }
 };
 
