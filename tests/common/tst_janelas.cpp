@@ -74,7 +74,6 @@ private slots:
         QVERIFY(a && Janelas::Carregar<frmTesteA>() == a && g_cargas == 1);  // loaded once
         QVERIFY(!Janelas::Carregar("frmNaoExiste"));
         auto* b = Janelas::Carregar<frmTesteB>();
-        QString ativacoes;
         // Each step and the activations it leaves (a/b).
         const std::pair<std::function<void()>, const char*> passos[] = {
             {[&] { Janelas::Mostrar(a); }, "1/0"},

@@ -186,10 +186,9 @@ private slots:
         p.Proximo();
         p.Avancar();
         QCOMPARE(Teste::Campo("Nome", 2).toString(), QStringLiteral("B2"));
-        QVERIFY(Teste::TextosMostrados().isEmpty() && MT::ProjetoEmAndamento);
+        QVERIFY(Teste::TextosMostrados().isEmpty() && Janelas::Carregada("frmInicio"));
         QVERIFY(!MT::ObjetivoCarregado && !MT::ImpactoCarregado && !MT::InsercaoCarregado);
         QCOMPARE(MT::rsAlternativas->Campo("Marcador").toString(), QStringLiteral("alt1"));
-        QVERIFY(Janelas::Carregada("frmInicio") && !Janelas::Visivel(p.f));
     }
 
     void segundoNumeroRemodelaAsLinhas()

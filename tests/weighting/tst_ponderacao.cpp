@@ -6,7 +6,6 @@
 #include "common/ModuloTessaura.h"
 #include "weighting/frmPesoPond.h"
 
-#include <QAction>
 #include <QTest>
 #include <QTextEdit>
 
@@ -99,7 +98,6 @@ private slots:
     void salvarVerificaNaOrdemDescartarEGravar();
     void apagarPelaLinhaEscolhida();
     void apagaveisELista();
-    void informacao();
 };
 
 void TestePonderacao::somaDigitada_data()
@@ -154,11 +152,10 @@ void TestePonderacao::linhasGuardadasEEntrega()
              (QStringList{"Geral", "Hidrológico", "Sanitário", "Ambiental", "Social", "Geral"}));
     QVERIFY(j->ComboBox1->currentIndex() == 0 && coeficientes(j) == kReferencia && j->Label27->text() == "100");
     QVERIFY(avancar(j) && j->Text[1]->isReadOnly() && !j->TextBox1->isVisible());
-    QAction* dados = MT::BotaoBarra("dados");
-    QVERIFY(MT::PesoPonderacao[1].isNull() && !dados->isEnabled());
+    QVERIFY(MT::PesoPonderacao[1].isNull());
     clicar(j->CommandButton1);
     QCOMPARE(pesos(), (QList<double>{10.0, 14.1, 4.9, 8.1, 7.8, 10.9, 7.7, 9.4, 5.9, 6.1, 5.1, 4.2, 5.6}));
-    QVERIFY(dados->isEnabled() && Janelas::Visivel(j));  // the window stays
+    QVERIFY(Janelas::Visivel(j));  // the window stays
     // Names differing in letter case only: each hands on its own row.
     const struct { int indice; const char* rotulo; bool aberto; double c1; } casos[] = {
         {7, "98", false, 10}, {8, "-", false, 10}, {5, "100", true, 87.5}, {6, "100", true, 0}};
@@ -197,6 +194,15 @@ void TestePonderacao::escolhaPorNomeEPorAspecto()
         QVERIFY(coeficientes(j) == porNome && j->Label27->text() == "100" && avancar(j));
     }
     QCOMPARE(coeficientes(j), kReferencia);
+    // The information dialog, closed by its button, leaves the choice as it was.
+    escolher(j->ComboBox1, 3);
+    clicar(j->Image1);
+    const QString info = QStringLiteral("frmInformacaoPonderacao");
+    QCOMPARE(Janelas::Obter(info)->Widget()->windowTitle() + '|' +
+                 Teste::Controle<QTextEdit>(info, "RichTextBox1")->toPlainText().left(50),
+             QStringLiteral("Análise Tessaura|A análise de importância dos indicadores propostos"));
+    clicar(Teste::Controle(info, "Command1"));
+    QVERIFY(!Janelas::Carregada(info) && j->ComboBox1->currentIndex() == 3);  // no activation on closing
 }
 
 void TestePonderacao::tabelaVaziaNaoTrava()
@@ -364,21 +370,6 @@ void TestePonderacao::apagaveisELista()
     Teste::Executar("DELETE FROM tblPonderacao WHERE id > 7");
     Janelas::Ativar(j);
     QCOMPARE(abrirDialogo(j).mid(0, 4), (QStringList{"Referência", "Social", "Minha social", "Outra"}));
-}
-
-// The information dialog, closed by its button, leaves the choice as it was.
-void TestePonderacao::informacao()
-{
-    Teste::Sessao s;
-    frmPesoPond* j = s.Mostrar<frmPesoPond>();
-    escolher(j->ComboBox1, 2);
-    clicar(j->Image1);
-    const QString info = QStringLiteral("frmInformacaoPonderacao");
-    QCOMPARE(Janelas::Obter(info)->Widget()->windowTitle() + '|' +
-                 Teste::Controle<QTextEdit>(info, "RichTextBox1")->toPlainText().left(50),
-             QStringLiteral("Análise Tessaura|A análise de importância dos indicadores propostos"));
-    clicar(Teste::Controle(info, "Command1"));
-    QVERIFY(!Janelas::Carregada(info) && j->ComboBox1->currentIndex() == 2);  // no activation on closing
 }
 
 QTEST_MAIN(TestePonderacao)
