@@ -78,7 +78,7 @@ private slots:
             Teste::Inserir("tblTessaura", {{"Marcador", QStringLiteral("alt%1").arg(i + 1)}, {"Nome", nomes[i]}});
         ConexaoPtr c = Abrir();
         const std::pair<const char*, const char*> casos[] = {
-            {"área VERDE", "alt1"}, {"o'neil", "alt2"}, {"a*", "alt3"}, {"a?", "alt4"}, {"%_", "alt6"},
+            {"ÁREA VERDE", "alt1"}, {"o'neil", "alt2"}, {"a*", "alt3"}, {"a?", "alt4"}, {"%_", "alt6"},
             {"[x]", "alt7"},        {"DUPLA", "alt8"},  {"a%", ""},     {"área", ""}, {"x", ""}};
         for (const auto& [nome, marcador] : casos) {
             RecordsetPtr rs = Recordset::AbrirPorNome(c, "tblTessaura", QString::fromUtf8(nome));
