@@ -24,19 +24,6 @@ Mensagens::Resposta g_padrao = Mensagens::Resposta::Sim;
 std::function<void(Dialogo*)> g_modal;
 }  // namespace
 
-BancoTemporario::BancoTemporario()
-{
-    m_caminho = m_dir.filePath(QStringLiteral("mdbTessaura.mdb"));
-    QFile::copy(QStringLiteral(TESSAURA_DB_MODELO), m_caminho);
-    QFile::setPermissions(m_caminho, QFile::ReadOwner | QFile::WriteOwner);
-    Banco::DefinirCaminhoParaTestes(m_caminho);
-}
-
-BancoTemporario::~BancoTemporario()
-{
-    Banco::DefinirCaminhoParaTestes(QString());
-}
-
 void ResponderMensagens(Mensagens::Resposta padraoSimNao)
 {
     g_padrao = padraoSimNao;
@@ -87,7 +74,10 @@ Sessao::Sessao(const QString& locale)
     ModuloTessaura::Reiniciar();
     QLocale::setDefault(QLocale(locale));
     Espera::DefinirEscalaParaTestes(0.0);
-    m_banco = std::make_unique<BancoTemporario>();
+    m_caminho = m_dir.filePath(QStringLiteral("mdbTessaura.mdb"));
+    QFile::copy(QStringLiteral(TESSAURA_DB_MODELO), m_caminho);
+    QFile::setPermissions(m_caminho, QFile::ReadOwner | QFile::WriteOwner);
+    Banco::DefinirCaminhoParaTestes(m_caminho);
     Mensagens::LimparHistorico();
     ResponderMensagens();
     AoExibirModal(nullptr);
@@ -102,7 +92,7 @@ Sessao::~Sessao()
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ModuloTessaura::Reiniciar();
-    m_banco.reset();
+    Banco::DefinirCaminhoParaTestes(QString());
 }
 
 frmMain* Sessao::Principal()

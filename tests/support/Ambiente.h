@@ -11,7 +11,6 @@
 #include <QVariantMap>
 #include <deque>
 #include <functional>
-#include <memory>
 
 class frmMain;
 class QComboBox;
@@ -38,19 +37,6 @@ template <class T = QWidget> T* Controle(const QString& janela, const QString& n
     return Controle<T>(j ? j->Widget() : nullptr, nome);
 }
 
-// Copies the pristine database into a fresh temporary folder and points the
-// program at it. Each call gives a new, untouched copy.
-class BancoTemporario {
-public:
-    BancoTemporario();
-    ~BancoTemporario();
-    QString Caminho() const { return m_caminho; }
-
-private:
-    QTemporaryDir m_dir;
-    QString m_caminho;
-};
-
 // Message boxes answered from a queue (OK for OK boxes, and the given default
 // for yes/no boxes when the queue is empty).
 void ResponderMensagens(Mensagens::Resposta padraoSimNao = Mensagens::Resposta::Sim);
@@ -67,8 +53,9 @@ QString Resumo(const QString& titulo, Mensagens::Icone icone, const QString& tex
 // is set they stay shown, for the test to drive after the call returns.
 void AoExibirModal(std::function<void(Dialogo*)> f);
 
-// A full reset: every window unloaded, module state back to its start, fresh
-// database, messages cleared, waits instant, locale pt_BR unless given.
+// A full reset: every window unloaded, module state back to its start, a fresh
+// copy of the pristine database in a temporary folder, messages cleared, waits
+// instant, locale pt_BR unless given.
 class Sessao {
 public:
     explicit Sessao(const QString& locale = QStringLiteral("pt_BR"));
@@ -82,10 +69,11 @@ public:
         Janelas::Mostrar(j);
         return j;
     }
-    QString CaminhoBanco() const { return m_banco->Caminho(); }
+    QString CaminhoBanco() const { return m_caminho; }
 
 private:
-    std::unique_ptr<BancoTemporario> m_banco;
+    QTemporaryDir m_dir;
+    QString m_caminho;
     QPointer<frmMain> m_principal;  // the program may close it itself (Exit)
 };
 
