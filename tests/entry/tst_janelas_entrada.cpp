@@ -57,14 +57,18 @@ const JanelaDeEntrada kJanelas[] = {
 
 class Entrada {
 public:
-    Entrada(Teste::Sessao& s, int indice, int n, bool porAlternativa = false)
+    // n alternatives, the shared recordset on the row given, and the window shown.
+    Entrada(Teste::Sessao& s, int indice, int n, bool porAlternativa = false, int linha = 1)
         : d(kJanelas[indice])
     {
         s.Principal();
         Teste::Projeto(n, porAlternativa);
-        w = Janelas::Carregar(QString::fromLatin1(d.nome))->Widget();
-        Janelas::Mostrar(Janelas::Obter(QString::fromLatin1(d.nome)));
+        for (MT::Reentrada = linha > 1; linha > 1; --linha)
+            MT::rsAlternativas->MoveNext();
+        Janelas::Mostrar(j = Janelas::Carregar(QString::fromLatin1(d.nome)));
+        w = j->Widget();
     }
+    bool visivel() { return Janelas::Visivel(j); }
     void completar()
     {
         for (const QString& passo : d.completar) {
@@ -102,6 +106,7 @@ public:
         return r.join('|');
     }
     const JanelaDeEntrada& d;
+    Janela* j;
     QWidget* w;
 };
 
@@ -147,7 +152,7 @@ void TesteJanelasEntrada::percursoComVoltaEReativacao()
     Banco::Recordset* antes = j.d.rs->get();
     Teste::MostrarOutraJanela();
     QCOMPARE(MT::sbStatusBar()->Painel(2)->text(), QStringLiteral("9 de 9"));
-    Janelas::Mostrar(Janelas::Obter(QString::fromLatin1(j.d.nome)));
+    Janelas::Mostrar(j.j);
     QCOMPARE(j.mostrada(), QStringLiteral("Alternativa 2|2 de 3|8"));
     QCOMPARE(j.d.rs->get(), antes);
 
@@ -187,7 +192,7 @@ void TesteJanelasEntrada::portaoEAvancarGravamAntes()
     QVERIFY(j.aberto());
     j.clicar("CommandButton1");
     QCOMPARE(j.campo().left(2), QStringLiteral("-|"));
-    QVERIFY(!j.aberto() && Janelas::Visivel(Janelas::Obter(QString::fromLatin1(j.d.nome))));
+    QVERIFY(!j.aberto() && j.visivel());
     QVERIFY(!Janelas::Carregada(QString::fromLatin1(j.d.seguinte)));
 
     // Changed after the last step: stored, then the next window takes over.
@@ -197,8 +202,7 @@ void TesteJanelasEntrada::portaoEAvancarGravamAntes()
     j.digitar("11");
     j.clicar("CommandButton1");
     QCOMPARE(j.campo().left(5), QStringLiteral("9|11|"));
-    QVERIFY(!Janelas::Visivel(Janelas::Obter(QString::fromLatin1(j.d.nome))));
-    QVERIFY(Janelas::Visivel(Janelas::Obter(QString::fromLatin1(j.d.seguinte))));
+    QVERIFY(!j.visivel() && Janelas::Visivel(Janelas::Obter(QString::fromLatin1(j.d.seguinte))));
 }
 
 void TesteJanelasEntrada::ordemPorAlternativaEReentrada()
@@ -225,21 +229,15 @@ void TesteJanelasEntrada::ordemPorAlternativaEReentrada()
     // Re-entry, as the insertion window leaves it for the next alternative:
     // the shared recordset's row on show, and F5 asks for it.
     Teste::Sessao s;
-    s.Principal();
-    Teste::Projeto(3, true);
-    MT::rsAlternativas->MoveNext();
-    MT::Reentrada = true;
-    QWidget* w = Janelas::Carregar(QString::fromLatin1(kJanelas[indice].nome))->Widget();
-    Janelas::Mostrar(Janelas::Obter(QString::fromLatin1(kJanelas[indice].nome)));
-    QCOMPARE(Controle<QLabel>(w, kJanelas[indice].rotuloNome)->text() + '|' + MT::sbStatusBar()->Painel(2)->text(),
-             QStringLiteral("Alternativa 2|2 de 3"));
-    QVERIFY(!Controle(w, "CommandButton1")->isEnabled() && !Controle(w, kJanelas[indice].proxima)->isEnabled());
+    Entrada j(s, indice, 3, true, 2);
+    QCOMPARE(j.mostrada(), QStringLiteral("Alternativa 2|2 de 3|"));
+    QVERIFY(!j.aberto() && !Controle(j.w, j.d.proxima)->isEnabled());
     QString marcador;
     Teste::AoExibirModal([&](Dialogo* d) {
         marcador = MT::MarcadorPOP;
         Janelas::Descarregar(d);
     });
-    QTest::keyClick(Controle(w, kJanelas[indice].caixa), Qt::Key_F5);
+    QTest::keyClick(Controle(j.w, j.d.caixa), Qt::Key_F5);
     QCOMPARE(marcador, QStringLiteral("alt2"));
 }
 
