@@ -69,9 +69,10 @@ public:
         w = j->Widget();
     }
     bool visivel() { return Janelas::Visivel(j); }
-    void completar()
+    void completar() { seguir(d.completar); }
+    void seguir(const QStringList& passos)
     {
-        for (const QString& passo : d.completar) {
+        for (const QString& passo : passos) {
             if (passo.size() == 1)
                 Controle<QTabWidget>(w, "TabStrip1")->setCurrentIndex(passo.toInt());
             else if (passo.contains('='))
@@ -123,6 +124,8 @@ private slots:
     void ordemPorAlternativaEReentrada();
     void semBancoOuSemLinhas_data() { janelas(); }
     void semBancoOuSemLinhas();
+    void teclaF5PedeODadoDaCaixa_data();
+    void teclaF5PedeODadoDaCaixa();
 
 private:
     void janelas()
@@ -260,6 +263,54 @@ void TesteJanelasEntrada::semBancoOuSemLinhas()
         QVERIFY(!j.aberto());  // nothing to hand on
         QCOMPARE(Teste::TextosMostrados(), QStringList());
     }
+}
+
+void TesteJanelasEntrada::teclaF5PedeODadoDaCaixa_data()
+{
+    QTest::addColumn<int>("indice");
+    QTest::addColumn<QString>("passos");  // as for completing, ";" between them
+    QTest::addColumn<QString>("caixa");
+    QTest::addColumn<QString>("dado");  // title|symbol|qualifier|index|unit|field|value
+    const QString o = "Objetivo|T||", i = "Impactos da obra|", n = "Inserção da Obra|A||";
+    QTest::newRow("TR") << 0 << "" << "Text1" << o + "r|ano|TR|";
+    QTest::newRow("TRD") << 0 << "Text2=12" << "Text2" << o + "RD|ano|TRD|12";
+    QTest::newRow("QJmin") << 1 << "Check1" << "Text1" << i + "Q|Mín|jus|m3|QJmin|";
+    QTest::newRow("QJmax") << 1 << "Check2;Text2=4,5" << "Text2" << i + "Q|Máx|jus|m3|QJmax|4,5";
+    QTest::newRow("Qalvo") << 1 << "" << "Text3" << i + "Q||alvo|m3|Qalvo|";
+    QTest::newRow("Qinf") << 1 << "" << "Text4" << i + "Q||inf|m3|Qinf|";
+    QTest::newRow("Qnat") << 1 << "" << "Text5" << i + "Q||nat|m3|Qnat|";
+    QTest::newRow("Ainf") << 1 << "Option1" << "Text4" << i + "A||inf|m2|Ainf|";
+    QTest::newRow("Anat") << 1 << "Option1" << "Text5" << i + "A||nat|m2|Anat|";
+    QTest::newRow("Aapta1") << 2 << "" << "Text1" << n + "apta 1|m2|Aapta1|";
+    QTest::newRow("Aapta2") << 2 << "Text2=4,5" << "Text2" << n + "apta 2|m2|Aapta2|4,5";
+    QTest::newRow("ARL1") << 2 << "1;Label12" << "Text3" << n + "RL 1|m2|ARL1|";
+    QTest::newRow("ARL2") << 2 << "1;Label12" << "Text4" << n + "RL 2|m2|ARL2|";
+    QTest::newRow("Ades") << 2 << "1;Label15" << "Text5" << n + "des|m2|Ades|";
+}
+
+void TesteJanelasEntrada::teclaF5PedeODadoDaCaixa()
+{
+    QFETCH(int, indice);
+    QFETCH(QString, passos);
+    QFETCH(QString, caixa);
+    QFETCH(QString, dado);
+    Teste::Sessao s;
+    Entrada j(s, indice, 2);
+    j.proxima();  // the second alternative on show
+    j.seguir(passos.split(';', Qt::SkipEmptyParts));
+    QStringList vistos;
+    Teste::AoExibirModal([&](Dialogo* d) {
+        vistos << QStringList{MT::MarcadorPOP, MT::TituloPOP, MT::SimboloPOP, MT::QualificadorPOP, MT::IndicePOP,
+                              MT::UnidadePOP, MT::CampoPOP, MT::ValorPOP.toString()}
+                      .join('|');
+        MT::ValorPOP = QStringLiteral("40");  // as the dialog gives back a datum taken over
+        Janelas::Descarregar(d);
+    });
+    auto* c = Controle<QLineEdit>(j.w, caixa);
+    QTest::keyClick(c, Qt::Key_F4);  // another key opens nothing
+    QTest::keyClick(c, Qt::Key_F5);
+    QCOMPARE(vistos, QStringList{"alt2|" + dado});
+    QCOMPARE(c->text(), QStringLiteral("40"));
 }
 
 QTEST_MAIN(TesteJanelasEntrada)
