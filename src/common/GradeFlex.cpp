@@ -240,6 +240,5 @@ void GradeFlex::aplicarLargura(int coluna)
 
 void GradeFlex::DefinirLarguraTwips(int twips)
 {
-    m_larguraTwips = twips;
     resize(Twips::Px(twips), height());
 }

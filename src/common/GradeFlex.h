@@ -36,7 +36,6 @@ public:
     void Acomodar(int coluna);
     // Designed width of the grid itself in twips.
     void DefinirLarguraTwips(int twips);
-    int LarguraTwips() const { return m_larguraTwips; }
 
 private:
     void aplicarLargura(int coluna);
@@ -44,5 +43,4 @@ private:
     ModeloFlex* m_modelo;
     std::vector<int> m_larguras;
     std::vector<int> m_minimos;
-    int m_larguraTwips = 0;
 };

@@ -32,7 +32,6 @@ public:
     // What the last complete run computed and shows (no rows before the first
     // run, and after a run stopped by missing data).
     const Avaliacao::Resultado& UltimoResultado() const { return m_resultado; }
-    bool EmExecucao() const { return m_emExecucao; }
 
     // A click on the consequence matrix, on the cell at (linha, coluna); -1 for
     // a click outside the cells.
