@@ -9,6 +9,10 @@ namespace Figuras {
 
 namespace {
 
+// The status marks of a datum, given or missing: grey, so that they tell
+// without standing out.
+const QColor CinzaMarca(110, 110, 110);
+
 QPixmap tela(int w = 32, int h = 32)
 {
     QPixmap p(w, h);
@@ -16,18 +20,75 @@ QPixmap tela(int w = 32, int h = 32)
     return p;
 }
 
-QPixmap lampada(const QColor& cor)
+// A light bulb, lit (yellow glass, a glowing filament and rays around it)
+// or unlit (grey glass, a cold filament): the two pictures of the blinking
+// hint, drawn alike so that only the light changes.
+QPixmap lampada(bool acesa)
 {
     QPixmap p = tela();
     QPainter g(&p);
     g.setRenderHint(QPainter::Antialiasing);
-    g.setPen(QPen(Qt::black, 1.5));
-    g.setBrush(cor);
-    g.drawEllipse(QRectF(7, 3, 18, 18));
+    const QPointF centro(16, 13);
+    const qreal raio = 8;
+    if (acesa) {
+        g.setPen(QPen(QColor(255, 160, 0), 1.6, Qt::SolidLine, Qt::RoundCap));
+        for (int grau : {0, 30, 60, 90, 120, 150, 180}) {
+            const QLineF raioLuz = QLineF::fromPolar(13, grau).translated(centro);
+            g.drawLine(QLineF(centro, raioLuz.p2()).pointAt(10.5 / 13), raioLuz.p2());
+        }
+    }
+    QPainterPath vidro;
+    vidro.moveTo(12.5, 23);
+    vidro.cubicTo(12.5, 19, 8, 17.5, 8, 13);
+    vidro.arcTo(QRectF(centro.x() - raio, centro.y() - raio, 2 * raio, 2 * raio), 180, -180);
+    vidro.cubicTo(24, 17.5, 19.5, 19, 19.5, 23);
+    vidro.closeSubpath();
+    QRadialGradient luz(centro - QPointF(2, 2), raio + 4);
+    luz.setColorAt(0, acesa ? QColor(255, 255, 210) : QColor(250, 250, 250));
+    luz.setColorAt(1, acesa ? QColor(255, 205, 0) : QColor(175, 175, 175));
+    g.setPen(QPen(acesa ? QColor(160, 110, 0) : QColor(100, 100, 100), 1.2));
+    g.setBrush(luz);
+    g.drawPath(vidro);
+    g.setBrush(Qt::NoBrush);
+    g.setPen(QPen(acesa ? QColor(215, 80, 0) : QColor(120, 120, 120), 1.1));
+    g.drawPolyline(QPolygonF({QPointF(14, 22), QPointF(14, 15), QPointF(15, 13), QPointF(16, 15),
+                              QPointF(17, 13), QPointF(18, 15), QPointF(18, 22)}));
+    // The screw cap, the same on both.
+    g.setPen(QPen(QColor(70, 70, 70), 1));
     g.setBrush(QColor(170, 170, 170));
-    g.drawRect(QRectF(12, 21, 8, 6));
-    g.drawLine(QPointF(12, 24), QPointF(20, 24));
-    g.drawLine(QPointF(14, 29), QPointF(18, 29));
+    g.drawRoundedRect(QRectF(12, 23, 8, 5), 1, 1);
+    g.drawLine(QPointF(12, 25.5), QPointF(20, 25.5));
+    g.setBrush(QColor(70, 70, 70));
+    g.drawRoundedRect(QRectF(14, 28, 4, 2), 1, 1);
+    return p;
+}
+
+// A letter i in a speech balloon: dark letter on white, or, under the mouse,
+// the colours turned round.
+QPixmap balaoComLetraI(bool sobre)
+{
+    const QColor azul(40, 90, 200);
+    QPixmap p = tela();
+    QPainter g(&p);
+    g.setRenderHint(QPainter::Antialiasing);
+    QPainterPath balao;
+    balao.addRoundedRect(QRectF(2, 2, 28, 21), 7, 7);
+    QPainterPath ponta;
+    ponta.moveTo(8, 20);
+    ponta.lineTo(5, 30);
+    ponta.lineTo(16, 21);
+    ponta.closeSubpath();
+    balao = balao.united(ponta).simplified();
+    g.setPen(QPen(sobre ? azul.darker(140) : azul, 1.5));
+    g.setBrush(sobre ? azul : QColor(Qt::white));
+    g.drawPath(balao);
+    // The letter drawn, not typeset, so it looks the same whatever fonts the
+    // machine has: a dot, a stem with a serif on top and a foot.
+    g.setPen(Qt::NoPen);
+    g.setBrush(sobre ? QColor(Qt::white) : azul);
+    g.drawEllipse(QPointF(16.5, 6.8), 2.2, 2.2);
+    g.drawRects(QList<QRectF>{QRectF(15, 10.5, 3.2, 8.5), QRectF(13, 10.5, 2.5, 1.6),
+                              QRectF(12.8, 17.6, 7.6, 1.8)});
     return p;
 }
 
@@ -102,25 +163,25 @@ const QPixmap& Avancar()
 
 const QPixmap& DicaPrimeira()
 {
-    static const QPixmap p = lampada(QColor(255, 230, 60));
+    static const QPixmap p = lampada(true);
     return p;
 }
 
 const QPixmap& DicaSegunda()
 {
-    static const QPixmap p = lampada(QColor(255, 150, 20));
+    static const QPixmap p = lampada(false);
     return p;
 }
 
 const QPixmap& AjudaNormal()
 {
-    static const QPixmap p = circuloComLetra(QColor(40, 90, 200), QStringLiteral("?"));
+    static const QPixmap p = balaoComLetraI(false);
     return p;
 }
 
 const QPixmap& AjudaSobre()
 {
-    static const QPixmap p = circuloComLetra(QColor(230, 120, 20), QStringLiteral("?"));
+    static const QPixmap p = balaoComLetraI(true);
     return p;
 }
 
@@ -164,7 +225,7 @@ const QPixmap& Ok()
         QPixmap p = tela(16, 16);
         QPainter g(&p);
         g.setRenderHint(QPainter::Antialiasing);
-        g.setPen(QPen(QColor(0, 140, 0), 3));
+        g.setPen(QPen(CinzaMarca, 3, Qt::SolidLine, Qt::RoundCap));
         g.drawLine(QPointF(3, 8), QPointF(7, 12));
         g.drawLine(QPointF(7, 12), QPointF(13, 3));
         return p;
@@ -178,7 +239,7 @@ const QPixmap& Falta()
         QPixmap p = tela(16, 16);
         QPainter g(&p);
         g.setRenderHint(QPainter::Antialiasing);
-        g.setPen(QPen(QColor(200, 0, 0), 3));
+        g.setPen(QPen(CinzaMarca, 3, Qt::SolidLine, Qt::RoundCap));
         g.drawLine(QPointF(4, 4), QPointF(12, 12));
         g.drawLine(QPointF(12, 4), QPointF(4, 12));
         return p;

@@ -6,16 +6,16 @@
 namespace Figuras {
 
 const QPixmap& Avancar();        // icon of the forward button
-const QPixmap& DicaPrimeira();   // first picture of the blinking hint icon
-const QPixmap& DicaSegunda();    // second picture of the blink
-const QPixmap& AjudaNormal();    // help icon
-const QPixmap& AjudaSobre();     // help icon under the mouse
+const QPixmap& DicaPrimeira();   // first picture of the blinking hint icon: a lit light bulb
+const QPixmap& DicaSegunda();    // second picture of the blink: the bulb unlit
+const QPixmap& AjudaNormal();    // help icon: a letter i in a speech balloon
+const QPixmap& AjudaSobre();     // the same under the mouse
 const QPixmap& Informacao();     // information icon
 const QPixmap& InformacaoSobre();
 const QPixmap& Logo();           // the program's logo
 const QPixmap& NovoProjeto();    // toolbar: a new project
-const QPixmap& Ok();             // status mark: datum given
-const QPixmap& Falta();          // status mark: datum missing
+const QPixmap& Ok();             // status mark: datum given, a grey tick
+const QPixmap& Falta();          // status mark: datum missing, a grey cross
 const QPixmap& Marcador();       // black arrow pointing right: the chosen item of a menu
 // A unit written as a small picture: "m2" m², "m3" m³/s, "ano" Ano; empty for
 // other keys.

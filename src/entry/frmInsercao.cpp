@@ -147,8 +147,8 @@ frmInsercao::frmInsercao()
     montarPaginaAmbiental(m_paginas[0]);
     montarPaginaSocial(m_paginas[1]);
     montarAjudas();
+    // Both pages stay enabled until the user first changes the tab.
     connect(TabStrip1, &QTabWidget::currentChanged, this, &frmInsercao::TabStrip1_Click);
-    TabStrip1_Click();
 
     Command2 = botao(this, "Command2", QStringLiteral("<  Anterior"), QRect(20, 424, 120, 30));
     Command1 = botao(this, "Command1", QStringLiteral("Próxima  >"), QRect(150, 424, 120, 30));
