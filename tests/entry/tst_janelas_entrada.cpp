@@ -1,11 +1,15 @@
 // What the objective, impact and insertion windows do alike, each case run on
 // all three: the walk per criterion with its wrap-around, stores and Nulls,
 // coming back from another window, the gate and "Avançar", the order per
-// alternative, re-entry and a missing database.
+// alternative, re-entry and a missing database; and the cues of the forward
+// gate, on them and on the alternatives window.
 #include "Ambiente.h"
 
 #include "common/BarraStatus.h"
+#include "common/Figuras.h"
 #include "common/ModuloTessaura.h"
+#include "common/PortaoAvancar.h"
+#include "shell/frmMain.h"
 
 #include <QFile>
 #include <QLabel>
@@ -24,6 +28,9 @@ struct JanelaDeEntrada {
     QString abertoPorAlternativa;
     QStringList completar;  // "0".."2" a page, "Caixa=texto" typed, any other name clicked
     Banco::RecordsetPtr* rs;
+    const char* lampada = "Image10";  // the blinking hint icon
+    const char* status = "";          // the completeness text, where there is one
+    bool apagadaAoApontar = false;    // the covered "Avançar" shows the unlit bulb, not the lit one
 };
 
 const QString Fechado = QStringLiteral(
@@ -44,7 +51,7 @@ const JanelaDeEntrada kJanelas[] = {
      "Frame1", Depois,
      {"Check1", "Text1=1,5", "Text3=2", "Text4=3", "Text5=4", "1", "Option6", "Option13", "2", "Option27",
       "Option20", "0"},
-     &MT::rsImpacto},
+     &MT::rsImpacto, "Image10", "Label46"},
     {"frmInsercao", "Command1", "Command2", "Label38", "Text1", "Aapta1", "frmCalculoIndices", "Label52",
      "Label49", "Frame1",
      QStringLiteral("Os dados referentes a esta alternativa foram fornecidos. Agora você deve fornecer os dados "
@@ -52,7 +59,10 @@ const JanelaDeEntrada kJanelas[] = {
                     "alternativas."),
      {"Text1=10", "Text2=20", "Option6", "1", "Label12", "Text3=30,5", "Text4=40", "Label13", "Option12",
       "Label14", "Option17", "Label15", "Text5=10", "0"},
-     &MT::rsInsercao},
+     &MT::rsInsercao, "Image17", "Label53", true},
+    // Only the gate's cues are run on the alternatives window.
+    {"frmInicio", "Command6", "Command5", "Label3", "Text1", "Nome", "frmPesoPond", "Label44", "Label42", "", {},
+     {"Text3=3", "Command1", "Text1=A", "Command6", "Text1=B", "Command6", "Text1=C"}, &MT::rsAlternativas},
 };
 
 class Entrada {
@@ -92,6 +102,45 @@ public:
         Teste::Apontar(Controle(w, d.imitacao));
         return Controle<QLabel>(w, d.balao)->text();
     }
+    // The pointer moving onto a control (its middle), or over the window's
+    // own background, clear of every control.
+    void apontar(const char* nome) { QTest::mouseMove(Controle(w, nome)); }
+    void apontarFundo()
+    {
+        const QRect r = w->visibleRegion().boundingRect();
+        for (int y = r.bottom() - 4; y > r.top(); y -= 8) {
+            for (int x = r.right() - 4; x > r.left(); x -= 8) {
+                if (!w->childAt(x, y))
+                    return QTest::mouseMove(w, QPoint(x, y));
+            }
+        }
+        QFAIL("no background in sight");
+    }
+    // The hint icon as seen: "+" when shown, then "1" lit, "0" unlit, "-" no
+    // picture; then after each of some ticks of the blink.
+    QString lampada()
+    {
+        auto* l = Controle<QLabel>(w, d.lampada);
+        const qint64 k = l->pixmap().cacheKey();
+        return QString(l->isVisible() ? "+" : "")
+               + (k == Figuras::DicaPrimeira().cacheKey() ? '1' : k == Figuras::DicaSegunda().cacheKey() ? '0' : '-');
+    }
+    QString piscando(int tiques)
+    {
+        QString r = lampada();
+        while (tiques-- > 0) {
+            w->findChild<PortaoAvancar*>()->Timer1_Timer();
+            r += lampada();
+        }
+        return r;
+    }
+    bool balao() { return Controle(w, "Picture3")->isVisible(); }
+    // The completeness text and its colour, as "Faltam alguns dados #800000".
+    QString status()
+    {
+        auto* l = Controle<QLabel>(w, d.status);
+        return l->text() + ' ' + l->palette().color(QPalette::WindowText).name();
+    }
     // Name label, counter and the box, as "Alternativa 2|2 de 3|7".
     QString mostrada()
     {
@@ -126,12 +175,14 @@ private slots:
     void semBancoOuSemLinhas();
     void teclaF5PedeODadoDaCaixa_data();
     void teclaF5PedeODadoDaCaixa();
+    void dicasDoPortao_data() { janelas(4); }
+    void dicasDoPortao();
 
 private:
-    void janelas()
+    void janelas(int quantas = 3)
     {
         QTest::addColumn<int>("indice");
-        for (int i = 0; i < 3; ++i)
+        for (int i = 0; i < quantas; ++i)
             QTest::newRow(kJanelas[i].nome) << i;
     }
 };
@@ -311,6 +362,44 @@ void TesteJanelasEntrada::teclaF5PedeODadoDaCaixa()
     QTest::keyClick(c, Qt::Key_F5);
     QCOMPARE(vistos, QStringList{"alt2|" + dado});
     QCOMPARE(c->text(), QStringLiteral("40"));
+}
+
+// The lamp blinks only once it has been lit: over the covered "Avançar" and
+// while the gate is open; the balloon opens from the lamp and closes, with the
+// lamp, when the pointer crosses the window's background.
+void TesteJanelasEntrada::dicasDoPortao()
+{
+    QFETCH(int, indice);
+    Teste::Sessao s;
+    // The whole window in sight, for the pointer to reach every control, and
+    // the pointer away from it.
+    s.Principal()->resize(1024, 768);
+    QVERIFY(QTest::qWaitForWindowExposed(s.Principal()));
+    QTest::mouseMove(s.Principal(), QPoint(1, 1));
+    Entrada j(s, indice, 1);
+    QCOMPARE(j.piscando(1), QStringLiteral("--"));
+    j.apontar(j.d.imitacao);
+    QCOMPARE(j.piscando(2), j.d.apagadaAoApontar ? "+0+1+0" : "+1+0+1");
+    QVERIFY(!j.balao());
+    j.apontar(j.d.lampada);
+    QVERIFY(j.balao());
+    j.apontarFundo();
+    QVERIFY(!j.balao() && !Controle(j.w, j.d.lampada)->isVisible());
+    j.apontar(j.d.lampada);  // hidden: nothing there to open the balloon
+    QVERIFY(!j.balao());
+
+    j.completar();
+    j.proxima();
+    QVERIFY(j.aberto());
+    QCOMPARE(j.piscando(2), QStringLiteral("+1+0+1"));
+    if (*j.d.status)
+        QCOMPARE(j.status(), QStringLiteral("Todos os dados foram fornecidos #008000"));
+    j.digitar("");
+    j.proxima();
+    QVERIFY(!j.aberto());
+    QCOMPARE(j.piscando(0).left(1), QStringLiteral("1"));  // hidden with the gate
+    if (*j.d.status)
+        QCOMPARE(j.status(), QStringLiteral("Faltam alguns dados #800000"));
 }
 
 QTEST_MAIN(TesteJanelasEntrada)
