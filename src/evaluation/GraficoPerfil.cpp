@@ -69,6 +69,7 @@ GraficoPerfil::GraficoPerfil(QWidget* parent)
     // Axis numbers with the locale's decimal separator.
     grafico->setLocalizeNumbers(true);
     m_vista->setChart(grafico);
+    connect(grafico, &QChart::plotAreaChanged, this, &GraficoPerfil::AjustarEscala);
 
     m_legenda->setObjectName(QStringLiteral("Legenda"));
     m_legenda->setFont(Verdana(8));
@@ -147,8 +148,11 @@ void GraficoPerfil::Desenhar()
     const std::vector<Alternativa>& alternativas = m_alternativas;
     const std::vector<qint64>& ordemPC = m_ordemPC;
     QChart* grafico = Grafico();
-    for (QAbstractAxis* eixo : grafico->axes())
+    m_valores = nullptr;
+    for (QAbstractAxis* eixo : grafico->axes()) {
         grafico->removeAxis(eixo);
+        delete eixo;
+    }
     auto* categorias = new QBarCategoryAxis();
     categorias->append(indicadores);
     categorias->setTitleText(QStringLiteral("Indicadores"));
@@ -156,11 +160,15 @@ void GraficoPerfil::Desenhar()
     categorias->setLabelsFont(Verdana(7));
     auto* valores = new QValueAxis();
     valores->setRange(-1.0, 1.0);
-    valores->setTickCount(9);
+    valores->setTickType(QValueAxis::TicksDynamic);
+    valores->setTickAnchor(0.0);
+    valores->setTickInterval(0.25);
     valores->setLabelFormat(QStringLiteral("%.2f"));
     valores->setLabelsFont(Verdana(8));
     grafico->addAxis(categorias, Qt::AlignBottom);
     grafico->addAxis(valores, Qt::AlignLeft);
+    m_valores = valores;
+    m_raioMarcador = 0;
 
     const double pxPorPonto = logicalDpiY() / 72.0;
     int i = 0;
@@ -172,6 +180,8 @@ void GraficoPerfil::Desenhar()
         QPen caneta(cor(i++));
         caneta.setWidthF(s.larguraPontos * pxPorPonto);
         linha->setPen(caneta);
+        // A line's markers are three times as wide as the line.
+        m_raioMarcador = std::max(m_raioMarcador, 1.5 * caneta.widthF() + 1);
         QPixmap amostra(18, 12);
         amostra.fill(Qt::transparent);
         QPainter(&amostra).fillRect(QRectF(0, 6 - caneta.widthF() / 2, 18, caneta.widthF()), caneta.color());
@@ -185,12 +195,27 @@ void GraficoPerfil::Desenhar()
         if (m_ocultas.contains(s.id))
             MostrarLinha(Series(), false);
     }
+    AjustarEscala();
+}
+
+void GraficoPerfil::AjustarEscala()
+{
+    if (!m_valores)
+        return;
+    // The margin m beyond 1 (and -1) takes the marker's radius r: on a plot
+    // of height h spanning 2 (1 + m), m h / (2 (1 + m)) >= r.
+    const double h = Grafico()->plotArea().height();
+    const double r = m_raioMarcador;
+    const double margem = h > 4 * r ? 2 * r / (h - 2 * r) : 0.0;
+    if (!qFuzzyCompare(m_valores->max(), 1.0 + margem))
+        m_valores->setRange(-1.0 - margem, 1.0 + margem);
 }
 
 void GraficoPerfil::Esvaziar()
 {
     m_pendente = false;
     m_alternativas.clear();
+    m_raioMarcador = 0;
     Grafico()->removeAllSeries();
     m_series.clear();
     m_legenda->clear();

@@ -15,6 +15,7 @@ class QChart;
 class QChartView;
 class QLineSeries;
 class QListWidget;
+class QValueAxis;
 
 // The chart and, beside it, its legend: one entry per line in grid order, as
 // long a list as there are alternatives (it scrolls), each name in full in its
@@ -75,6 +76,10 @@ private:
     void Desenhar();
     // The lines given to the last Preencher, drawn if they are not yet.
     void Garantir() const;
+    // The value axis a little beyond -1 and 1, just enough for the markers of
+    // those values to be drawn whole inside the plot; its ticks still run
+    // from -1 to 1.
+    void AjustarEscala();
 
     struct Desenhada {
         qint64 id;
@@ -82,6 +87,8 @@ private:
     };
     QChartView* m_vista;
     QListWidget* m_legenda;
+    QValueAxis* m_valores = nullptr;
+    double m_raioMarcador = 0;  // pixels, of the heaviest line's markers
     std::vector<Desenhada> m_series;
     QSet<qint64> m_ocultas;  // rows whose line the user hid
     // What the last Preencher gave, until it is drawn.

@@ -18,6 +18,8 @@
 #include <QPushButton>
 #include <QTextEdit>
 #include <QLineSeries>
+#include <QListWidget>
+#include <QValueAxis>
 #include <QTest>
 
 namespace MT = ModuloTessaura;
@@ -261,6 +263,21 @@ void TesteResultados::graficoDaJanela()
              QList<double>({0.5, -1.0, 0.0, 1.0}));
     QCOMPARE(g->Grafico()->axes(Qt::Horizontal).first()->titleText(), QString("Indicadores"));
     QCOMPARE(g->Grafico()->title(), QString("Análise Gráfica das Alternativas"));
+
+    // On show, the markers of the values at -1 and 1 lie whole inside the plot
+    // (a marker is three times as wide as its line), and the value axis still
+    // reads -1 to 1: its range ends short of the next tick, 1,25.
+    clicarPainel(5);
+    QCoreApplication::processEvents();
+    auto* valores = qobject_cast<QValueAxis*>(g->Grafico()->axes(Qt::Vertical).value(0));
+    QVERIFY(valores && valores->min() > -1.25 && valores->max() < 1.25);
+    const QRectF area = g->Grafico()->plotArea();
+    QVERIFY(area.height() > 100);
+    for (int i = 1; i <= g->Series(); ++i) {
+        const double r = 1.5 * g->Serie(i)->pen().widthF();
+        for (const QPointF& p : g->Serie(i)->points())
+            QVERIFY(area.adjusted(r, r, -r, -r).contains(g->Grafico()->mapToPosition(p, g->Serie(i))));
+    }
 }
 
 void TesteResultados::dialogoDeSeries()
@@ -284,6 +301,9 @@ void TesteResultados::dialogoDeSeries()
         for (int i = 0; i < f->List2->count(); ++i)
             abertoCom << f->List2->item(i)->text();
         QCOMPARE(f->List1->count(), 0);
+        // Behind the dialog the chart stays as drawn: every line and legend entry.
+        const int n = g->Grafico()->series().size();
+        QVERIFY(g->isVisible() && n == f->List2->count() && Controle<QListWidget>(g, "Legenda")->count() == n);
         passos(f);
     });
     auto clicar = [](frmSeriesGraf* f, const char* nome) { QTest::mouseClick(Controle(f, nome), Qt::LeftButton); };
