@@ -96,6 +96,12 @@ QVariant ValorDaCaixa(const QString& texto)
     return texto.isEmpty() ? QVariant() : QVariant(texto);
 }
 
+void GravarCaixa(Banco::Recordset& rs, const QString& campo, const QString& texto)
+{
+    if (!rs.Definir(campo, ValorDaCaixa(texto)))
+        rs.Definir(campo, QVariant());
+}
+
 }  // namespace Percurso
 
 namespace Percurso {

@@ -48,6 +48,10 @@ private:
 QString TextoParaCaixa(const QVariant& valor);
 // A box's text as a writer stores it: Null for an empty box, the text otherwise.
 QVariant ValorDaCaixa(const QString& texto);
+// Puts a numeric box into its field: Null when the box is empty, or when its
+// text does not convert or does not fit the field (a box that counts as not
+// given never leaves an older value in the row).
+void GravarCaixa(Banco::Recordset& rs, const QString& campo, const QString& texto);
 
 }  // namespace Percurso
 
