@@ -22,7 +22,8 @@ QString g_caminhoTeste;
 const char* const kNomeConexao = "tessaura";
 // How long the first statement of an action waits for a file held by another
 // program.
-const int kEsperaMs = 2000;
+const int kEsperaPadraoMs = 2000;
+int kEsperaMs = kEsperaPadraoMs;
 
 // The user action under way: its kind, its first failure, whether that was
 // reported and whether its one wait for the file was spent.
@@ -184,6 +185,13 @@ Falha FalhaAtual()
     return g_acao.falha;
 }
 
+void DefinirEsperaParaTestes(int ms)
+{
+    kEsperaMs = ms < 0 ? kEsperaPadraoMs : ms;
+    if (!g_acao.esperaGasta)
+        definirEspera(kEsperaMs);
+}
+
 void Invalidar()
 {
     avancarGeracao();
@@ -312,8 +320,8 @@ ConexaoPtr AbrirSilencioso()
     } else {
         db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kNomeConexao);
         db.setDatabaseName(caminho);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kEsperaMs));
     }
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kEsperaMs));
     vigiarAcoes();
     if (!db.isOpen()) {
         if (!db.open()) {

@@ -72,6 +72,9 @@ bool AvisarFalha();
 // Reports a row write of the current action that failed (a refused value
 // included): the action becomes a writing one and its message is shown, once.
 bool FalhaDeGravacao();
+// Tests may shorten the wait for a held file (milliseconds; negative = the
+// program's own).
+void DefinirEsperaParaTestes(int ms);
 // Forgets cached rows: the next field read goes to the file again.
 void Invalidar();
 

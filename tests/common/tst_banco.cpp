@@ -2,12 +2,56 @@
 #include "Ambiente.h"
 
 #include "common/Banco.h"
+#include "common/ModuloTessaura.h"
 #include "common/Numeros.h"
+#include "projects/Projetos.h"
 
 #include <QLocale>
 #include <QTest>
+#include <functional>
 
 using namespace Banco;
+namespace MT = ModuloTessaura;
+
+namespace {
+
+const char* const kGravar = "Não foi possível gravar os dados no banco de dados.";
+const char* const kSalvar = "Não foi possível salvar o projeto.";
+const char* const kEmUso = "O banco de dados \"%1\" está em uso por outro programa. Feche-o e tente novamente.";
+
+// One user action while another program holds the database file.
+struct AcaoComBancoOcupado {
+    const char* caso;
+    std::function<void(Teste::Sessao&)> preparar;  // windows and rows before the file is held
+    std::function<void()> agir;                    // what the user does
+    const char* mensagem;                          // the one message it gets
+    std::function<QString()> estado;               // rows and boxes the failure must leave alone
+    const char* depois = nullptr;                  // the state once the same action succeeds
+};
+
+// The saved copies, one line per row: header rows first.
+QString copiasSalvas()
+{
+    QStringList r;
+    for (const QVariant& v : Teste::Coluna("SELECT 'H ' || Projeto FROM tblSaveNome ORDER BY id"))
+        r << v.toString();
+    for (const QVariant& v : Teste::Coluna("SELECT Projeto || ' ' || Nome || ' ' || ifnull(TR, '-') FROM tblSave ORDER BY id"))
+        r << v.toString();
+    return r.join('|');
+}
+
+// Three alternatives, alt1 with TR 5, saved once as "Bacia"; then alt1 renamed.
+void projetoSalvo(Teste::Sessao&)
+{
+    Teste::Projeto(3, false, "Alt ");
+    Teste::Executar("UPDATE tblTessaura SET TR = 5 WHERE Marcador = 'alt1'");
+    MT::NomeProjeto = "Bacia";
+    MT::PedirNomeAoSalvar = false;
+    Projetos::SalvarProjeto();
+    Teste::Executar("UPDATE tblTessaura SET Nome = 'Nova', TR = 6 WHERE Marcador = 'alt1'");
+}
+
+}  // namespace
 
 class TesteBanco : public QObject {
     Q_OBJECT
@@ -83,6 +127,65 @@ private slots:
         for (const auto& [nome, marcador] : casos) {
             RecordsetPtr rs = Recordset::AbrirPorNome(c, "tblTessaura", QString::fromUtf8(nome));
             QCOMPARE(rs && !rs->EOF_() ? rs->Campo("Marcador").toString() : QString(), QString(marcador));
+        }
+    }
+
+    // Another program holds the file while the user acts: each action gets
+    // exactly one message that names the failure rightly, leaves rows and
+    // window as they were, and succeeds once the file is free.
+    void acoesComOBancoOcupado()
+    {
+        const AcaoComBancoOcupado casos[] = {
+            {"salvar por cima de uma cópia", projetoSalvo, [] { Projetos::SalvarProjeto(); }, kSalvar,
+             copiasSalvas, "H Bacia|Bacia Nova 6|Bacia Alt 2 -|Bacia Alt 3 -"},
+        };
+        for (const AcaoComBancoOcupado& c : casos) {
+            Teste::Sessao s;
+            c.preparar(s);
+            const QString antes = c.estado();
+            Mensagens::LimparHistorico();
+            {
+                Teste::Trava trava(s.CaminhoBanco());
+                QVERIFY2(trava.Tomada(), c.caso);
+                c.agir();
+            }
+            QCOMPARE(Teste::UltimaResumida() + " x" + QString::number(Mensagens::Historico().size()),
+                     Teste::Resumo("Análise Tessaura", Mensagens::Icone::Critico,
+                                   QString::fromUtf8(c.mensagem).arg(s.CaminhoBanco())) + " x1");
+            QVERIFY2(c.estado() == antes, c.caso);
+            Mensagens::LimparHistorico();
+            c.agir();
+            for (const Mensagens::Mensagem& m : Mensagens::Historico())
+                QVERIFY2(m.icone != Mensagens::Icone::Critico, qPrintable(m.texto));
+            if (c.depois)
+                QCOMPARE(c.estado(), QString::fromUtf8(c.depois));
+            else
+                QVERIFY2(c.estado() != antes, c.caso);
+        }
+    }
+
+    // A lock that ends while the save is under way: the file keeps the whole
+    // new copy when the save could finish in its wait, the whole old one when
+    // it could not.
+    void salvamentoComTravaQueTermina()
+    {
+        const struct { const char* caso; Teste::Trava::Tipo tipo; int ms; const char* copia; } casos[] = {
+            {"escrita liberada", Teste::Trava::Tipo::Exclusiva, 300, "H Bacia|Bacia Nova 6|Bacia Alt 2 -|Bacia Alt 3 -"},
+            {"leitura liberada", Teste::Trava::Tipo::Leitura, 300, "H Bacia|Bacia Nova 6|Bacia Alt 2 -|Bacia Alt 3 -"},
+            {"leitura que não termina", Teste::Trava::Tipo::Leitura, -1, "H Bacia|Bacia Alt 1 5|Bacia Alt 2 -|Bacia Alt 3 -"},
+        };
+        for (const auto& c : casos) {
+            Teste::Sessao s;
+            projetoSalvo(s);
+            Banco::DefinirEsperaParaTestes(c.ms < 0 ? 300 : 3000);
+            Mensagens::LimparHistorico();
+            {
+                Teste::Trava trava(s.CaminhoBanco(), c.tipo, c.ms);
+                Projetos::SalvarProjeto();
+            }
+            QCOMPARE(copiasSalvas(), QString::fromUtf8(c.copia));
+            QCOMPARE(Teste::TextosMostrados(),
+                     QStringList{QString::fromUtf8(c.ms < 0 ? kSalvar : "O projeto foi salvo!")});
         }
     }
 
