@@ -149,6 +149,8 @@ private slots:
                 QVERIFY2(trava.Tomada(), c.caso);
                 c.agir();
             }
+            // Back in the event loop, as between two user actions.
+            QCoreApplication::processEvents();
             QCOMPARE(Teste::UltimaResumida() + " x" + QString::number(Mensagens::Historico().size()),
                      Teste::Resumo("Análise Tessaura", Mensagens::Icone::Critico,
                                    QString::fromUtf8(c.mensagem).arg(s.CaminhoBanco())) + " x1");
