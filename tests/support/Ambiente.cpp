@@ -15,6 +15,7 @@
 #include <QMouseEvent>
 #include <QSqlQuery>
 #include <QTest>
+#include <atomic>
 
 namespace Teste {
 
@@ -188,6 +189,37 @@ QStringList Itens(const QComboBox* lista)
     for (int i = 0; i < lista->count(); ++i)
         t << lista->itemText(i);
     return t;
+}
+
+TravaBanco::TravaBanco(Alcance alcance, const QString& caminho)
+{
+    static std::atomic<int> contador{0};
+    m_conexao = QStringLiteral("trava-banco-%1").arg(++contador);
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_conexao);
+    db.setDatabaseName(caminho.isEmpty() ? Banco::Caminho() : caminho);
+    if (db.open())
+        m_ativa = QSqlQuery(db).exec(alcance == Alcance::Tudo ? QStringLiteral("BEGIN EXCLUSIVE")
+                                                              : QStringLiteral("BEGIN IMMEDIATE"));
+}
+
+TravaBanco::~TravaBanco()
+{
+    Liberar();
+}
+
+void TravaBanco::Liberar()
+{
+    if (m_conexao.isEmpty())
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_conexao, false);
+        if (m_ativa)
+            QSqlQuery(db).exec(QStringLiteral("COMMIT"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(m_conexao);
+    m_conexao.clear();
+    m_ativa = false;
 }
 
 static QSqlQuery consulta(const QString& sql, const QVariantList& valores, bool* ok)

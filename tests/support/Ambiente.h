@@ -104,6 +104,30 @@ void PassarMouse(QWidget* w, QPoint pos = QPoint(-1, -1));
 // The pointer arriving over a widget.
 void Apontar(QWidget* w);
 
+// Another program holding the database file: a connection of its own on the
+// file (the program's by default) opens a transaction that takes the file
+// whole, BEGIN EXCLUSIVE, so that every statement of the program waits its
+// busy timeout and fails; or, with SoEscrita, BEGIN IMMEDIATE, a write
+// transaction in progress, so that the program still reads but cannot write.
+// Liberar, or the end of the object's life, commits and closes the file.
+// The connection belongs to the thread that creates the object: a test that
+// lets go from another thread creates it there.
+class TravaBanco {
+public:
+    enum class Alcance { Tudo, SoEscrita };
+    explicit TravaBanco(Alcance alcance = Alcance::Tudo, const QString& caminho = QString());
+    ~TravaBanco();
+    TravaBanco(const TravaBanco&) = delete;
+    TravaBanco& operator=(const TravaBanco&) = delete;
+    // The file is held (the transaction could begin).
+    bool Ativa() const { return m_ativa; }
+    void Liberar();
+
+private:
+    QString m_conexao;
+    bool m_ativa = false;
+};
+
 // Runs a query on the test's database and returns the first column of each row.
 QList<QVariant> Coluna(const QString& sql);
 // One field of the alternative with the marker "alt<n>" (invalid when there is no such row).
