@@ -217,8 +217,9 @@ struct Trava::Estado {
     std::thread fio;
 };
 
-Trava::Trava(const QString& caminho, Tipo tipo, int ms) : m_estado(std::make_shared<Estado>())
+Trava::Trava(const QString& arquivo, Tipo tipo, int ms) : m_estado(std::make_shared<Estado>())
 {
+    const QString caminho = arquivo.isEmpty() ? Banco::Caminho() : arquivo;
     std::promise<bool> pronta;
     std::future<bool> tomada = pronta.get_future();
     auto estado = m_estado;
@@ -230,8 +231,8 @@ Trava::Trava(const QString& caminho, Tipo tipo, int ms) : m_estado(std::make_sha
             db.setDatabaseName(caminho);
             bool ok = db.open();
             QSqlQuery q(db);
-            if (tipo == Tipo::Exclusiva) {
-                ok = ok && q.exec(QStringLiteral("BEGIN EXCLUSIVE"));
+            if (tipo != Tipo::Leitura) {
+                ok = ok && q.exec(QString::fromLatin1(tipo == Tipo::Exclusiva ? "BEGIN EXCLUSIVE" : "BEGIN IMMEDIATE"));
             } else {
                 ok = ok && q.exec(QStringLiteral("BEGIN")) && q.exec(QStringLiteral("SELECT count(*) FROM tblTessaura"))
                      && q.next();

@@ -105,13 +105,17 @@ void PassarMouse(QWidget* w, QPoint pos = QPoint(-1, -1));
 // The pointer arriving over a widget.
 void Apontar(QWidget* w);
 
-// Another program holding the database file: a connection of its own, in a
-// thread of its own, holds an exclusive lock (or only a read lock) from
-// construction until Liberar or destruction, or for ms milliseconds.
+// Another program holding the database file (the program's by default): a
+// connection of its own, in a thread of its own, holds it from construction
+// until Liberar or destruction, or for ms milliseconds. Exclusiva takes the
+// file whole (BEGIN EXCLUSIVE: the program can neither read nor write);
+// Escrita is a write in progress (BEGIN IMMEDIATE: the program reads but
+// cannot write); Leitura is a read in progress (the program writes, but cannot
+// commit).
 class Trava {
 public:
-    enum class Tipo { Exclusiva, Leitura };
-    explicit Trava(const QString& caminho, Tipo tipo = Tipo::Exclusiva, int ms = -1);
+    enum class Tipo { Exclusiva, Escrita, Leitura };
+    explicit Trava(const QString& caminho = QString(), Tipo tipo = Tipo::Exclusiva, int ms = -1);
     ~Trava();
     void Liberar();
     // The lock could be taken.
