@@ -173,6 +173,7 @@ void Janelas::DefinirPrincipal(QMainWindow* principal, QMdiArea* area)
 {
     estado().principal = principal;
     estado().area = area;
+    estado().retornoPendente = false;  // a return asked of an older area died with it
     if (area) {
         // A work area smaller than a child window's design scrolls that window.
         area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -231,6 +232,7 @@ void Janelas::Descarregar(Janela* j)
     j->Form_Unload();
     if (e.ultimaAtiva == j)
         e.ultimaAtiva = nullptr;
+    e.frente.removeAll(j);
     QWidget* w = j->Widget();
     if (auto* d = qobject_cast<QDialog*>(w)) {
         d->hide();
@@ -245,16 +247,15 @@ void Janelas::Descarregar(Janela* j)
             e.area->removeSubWindow(sub);
         --e.escondendo;
         sub->deleteLater();
-        SairDaFrente(j);
+        AgendarRetorno();
     }
     w->hide();
     w->deleteLater();
 }
 
-void Janelas::SairDaFrente(Janela* j)
+void Janelas::AgendarRetorno()
 {
     Estado& e = estado();
-    e.frente.removeAll(j);
     if (e.retornoPendente || !e.area)
         return;
     e.retornoPendente = true;
@@ -335,11 +336,12 @@ void Janelas::Ocultar(Janela* j)
     Estado& e = estado();
     if (e.ultimaAtiva == j)
         e.ultimaAtiva = nullptr;
+    e.frente.removeAll(j);
     if (QMdiSubWindow* sub = subjanelaDe(j, false)) {
         ++e.escondendo;
         sub->hide();
         --e.escondendo;
-        SairDaFrente(j);
+        AgendarRetorno();
     } else {
         j->Widget()->hide();
     }

@@ -99,7 +99,7 @@ public:
 
 private:
     static void AoAtivarSubjanela(QMdiSubWindow* sub);
-    static void SairDaFrente(Janela* j);
+    static void AgendarRetorno();
     static void TrazerAFrente();
 };
 
