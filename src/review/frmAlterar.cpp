@@ -167,6 +167,8 @@ void frmAlterar::CommandButton1_Click()
         return;
     }
 
+    // One message for a write that failed, whichever step of it failed.
+    Banco::Acao acao(Banco::TipoAcao::Gravacao);
     bool gravado = !campo.isEmpty() && m_rs && m_rs->TemLinhaAtual() && m_rs->Edit();
     if (gravado) {
         gravado = m_rs->Definir(campo, valor) && m_rs->Update();
@@ -174,7 +176,7 @@ void frmAlterar::CommandButton1_Click()
             m_rs->CancelUpdate();
     }
     if (!gravado) {
-        Mensagens::FalhaDeGravacao();
+        Banco::FalhaDeGravacao();
         return;
     }
     // An entry window still loaded on this alternative would write its older
