@@ -5,6 +5,20 @@
 #include "common/ModuloTessaura.h"
 #include "common/Numeros.h"
 #include "projects/Projetos.h"
+// The review, the editor, the results, the economic analysis and the open dialog.
+#include "economics/frmAltEco.h"
+#include "economics/frmEconomico.h"
+#include "entry/CaixaNumerica.h"
+#include "entry/frmObjetivo.h"
+#include "projects/frmAbrir.h"
+#include "review/frmAlterar.h"
+#include "review/frmDadosUtilizados.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPushButton>
 
 #include <QLocale>
 #include <QTest>
@@ -49,6 +63,95 @@ void projetoSalvo(Teste::Sessao&)
     MT::PedirNomeAoSalvar = false;
     Projetos::SalvarProjeto();
     Teste::Executar("UPDATE tblTessaura SET Nome = 'Nova', TR = 6 WHERE Marcador = 'alt1'");
+}
+
+// ---- The review, the editor, the results, the economic analysis, the open dialog.
+
+// A menu item or toolbar button of the main window, enabled and chosen.
+void acionar(const char* nome)
+{
+    QAction* a = Janelas::Principal()->findChild<QAction*>(QString::fromLatin1(nome));
+    a->setEnabled(true);
+    a->trigger();
+}
+
+bool carregada(const char* janela) { return Janelas::Carregada(QString::fromLatin1(janela)); }
+
+// A field of every alternative in row order ("-" for Null), then what the
+// windows show.
+QString linhas(const char* campo, const QString& janelas = {})
+{
+    return Teste::Coluna(QStringLiteral("SELECT group_concat(ifnull(%1, '-'), ' ') FROM tblTessaura").arg(campo))
+               .value(0).toString() + '|' + janelas;
+}
+
+// Two alternatives the evaluation can run on, both chosen for the economic
+// analysis with their global indices, weighted, with alt1's TR 10.
+void alternativasCompletas(Teste::Sessao& s, bool porAlternativa = false)
+{
+    s.Principal();
+    Teste::Projeto(2, porAlternativa, "Alt ");
+    Teste::Executar("UPDATE tblTessaura SET TR=25, TRD=25, QJmin=10, Qalvo=10, Qinf=3, Qnat=2, PTD=1, PPI=4, "
+                    "IAsup=7, IAsub=4, Aapta1=100, Aapta2=200, IP=4, ARL1=0, ARL2=50, ICC=4, PUOF=4, Ades=0, "
+                    "Eco=1, PerPC=50, PerMP=5");
+    Teste::Executar("UPDATE tblTessaura SET TR=10, PTD=5 WHERE Marcador='alt1'");
+    for (int k = 1; k <= 13; ++k)
+        MT::PesoPonderacao[static_cast<size_t>(k)] = k < 4 ? 20 : 4;
+}
+
+// The objective window of the order per alternative, with alt1's TR typed.
+void objetivoDigitado(Teste::Sessao& s)
+{
+    alternativasCompletas(s, true);
+    Teste::Substituir(s.Mostrar<frmObjetivo>()->Text1, "15");
+}
+QString revisao() { return linhas("TR", Janelas::Obter<frmObjetivo>()->Text1->text() + (carregada("frmDadosUtilizados") ? " revisão" : "")); }
+
+// The one-datum editor opened from the review on alt1's TR, 40 typed.
+void editorDigitado(Teste::Sessao& s)
+{
+    alternativasCompletas(s);
+    acionar("dados");
+    QLabel* tr = Janelas::Obter<frmDadosUtilizados>()->Valores.value("Label5");
+    QTest::mouseClick(tr, Qt::LeftButton, {}, tr->rect().center());
+    Teste::Substituir(Janelas::Obter<frmAlterar>()->Text1, "40");
+}
+QString editor() { return linhas("TR", carregada("frmAlterar") ? Janelas::Obter<frmAlterar>()->Text1->text() : "-"); }
+
+// The results window coming to the front runs the evaluation.
+void resultados()
+{
+    Teste::MostrarOutraJanela();
+    Janelas::Mostrar(Janelas::Carregar("frmCalculoIndices"));
+}
+
+// The economic window on alt1 with a cost typed.
+void custoDigitado(Teste::Sessao& s)
+{
+    alternativasCompletas(s);
+    Teste::Executar("UPDATE tblTessaura SET CustoImplantacao=1, CustoOperacao=2, CustoManutencao=3, VidaUtil=10");
+    Teste::Substituir(s.Mostrar<frmEconomico>()->txtCustoImplantacao, "100");
+}
+QString economico()
+{
+    const frmEconomico* e = Janelas::Obter<frmEconomico>();
+    return linhas("CustoImplantacao", e->txtAlternativa->text() + ' ' + e->txtCustoImplantacao->text());
+}
+
+// The chooser with every alternative picked, and no choice stored yet.
+void escolhaFeita(Teste::Sessao& s)
+{
+    alternativasCompletas(s);
+    Teste::Executar("UPDATE tblTessaura SET Eco = NULL");
+    Janelas::ExibirModal(Janelas::Carregar("frmAltEco"));
+    Teste::Clicar(Janelas::Obter<frmAltEco>()->Command2);
+}
+QString escolha() { return linhas("Eco", carregada("frmAltEco") ? "escolha" : carregada("frmEconomico") ? "econômica" : ""); }
+
+QString dialogoAbrir()
+{
+    const frmAbrir* d = Janelas::Obter<frmAbrir>();
+    return d ? d->FlexAbrir->Texto(1, 0) : QStringLiteral("-");
 }
 
 }  // namespace
@@ -138,6 +241,21 @@ private slots:
         const AcaoComBancoOcupado casos[] = {
             {"salvar por cima de uma cópia", projetoSalvo, [] { Projetos::SalvarProjeto(); }, kSalvar,
              copiasSalvas, "H Bacia|Bacia Nova 6|Bacia Alt 2 -|Bacia Alt 3 -"},
+            // ---- The review, the editor, the results, the economic analysis, the open dialog.
+            {"revisão: gravação das janelas de entrada", objetivoDigitado, [] { acionar("dados"); }, kGravar,
+             revisao, "15 25|15 revisão"},
+            {"editor: OK", editorDigitado, [] { Teste::Clicar(Janelas::Obter<frmAlterar>()->CommandButton1); },
+             kGravar, editor, "40 25|-"},
+            {"resultados: índices gravados", [](Teste::Sessao& s) { alternativasCompletas(s); }, resultados, kGravar,
+             [] { return linhas("PerMP") + linhas("PerPC"); }},
+            {"econômica: passo", custoDigitado, [] { Teste::Clicar(Janelas::Obter<frmEconomico>()->cmdFor); },
+             kGravar, economico, "100.0 1.0|Alt 2 1"},
+            {"econômica: Fazer análise", custoDigitado,
+             [] { Teste::Clicar(Janelas::Obter<frmEconomico>()->cmdAnalise); }, kGravar, economico},
+            {"escolha: OK", escolhaFeita, [] { Teste::Clicar(Janelas::Obter<frmAltEco>()->cmdOK); }, kGravar,
+             escolha, "1 1|econômica"},
+            {"abrir: lista dos projetos", [](Teste::Sessao& s) { s.Principal(), projetoSalvo(s); }, [] { acionar("mnuFileOpen"); }, kEmUso, dialogoAbrir,
+             "Bacia"},
         };
         for (const AcaoComBancoOcupado& c : casos) {
             Teste::Sessao s;
@@ -149,16 +267,20 @@ private slots:
                 QVERIFY2(trava.Tomada(), c.caso);
                 c.agir();
             }
-            QCOMPARE(Teste::UltimaResumida() + " x" + QString::number(Mensagens::Historico().size()),
-                     Teste::Resumo("Análise Tessaura", Mensagens::Icone::Critico,
-                                   QString::fromUtf8(c.mensagem).arg(s.CaminhoBanco())) + " x1");
-            QVERIFY2(c.estado() == antes, c.caso);
+            // Exactly one message, the right one, critical, titled.
+            QString mensagem = QString::fromUtf8(c.mensagem);
+            if (mensagem.contains("%1"))
+                mensagem = mensagem.arg(s.CaminhoBanco());
+            QCOMPARE(c.caso + QString(": ") + Teste::TextosMostrados().join(" / ") + " | " + Teste::UltimaResumida(),
+                     c.caso + QString(": ") + mensagem + " | "
+                         + Teste::Resumo("Análise Tessaura", Mensagens::Icone::Critico, mensagem));
+            QCOMPARE(c.caso + QString(": ") + c.estado(), c.caso + QString(": ") + antes);
             Mensagens::LimparHistorico();
             c.agir();
             for (const Mensagens::Mensagem& m : Mensagens::Historico())
                 QVERIFY2(m.icone != Mensagens::Icone::Critico, qPrintable(m.texto));
             if (c.depois)
-                QCOMPARE(c.estado(), QString::fromUtf8(c.depois));
+                QCOMPARE(c.caso + QString(": ") + c.estado(), c.caso + QString(": ") + QString::fromUtf8(c.depois));
             else
                 QVERIFY2(c.estado() != antes, c.caso);
         }
