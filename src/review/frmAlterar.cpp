@@ -128,15 +128,20 @@ void frmAlterar::Form_Activate()
 {
     // The row the editor was opened for; without one, the first row whose
     // name matches the alternative's literally.
+    // When the table cannot be read the failure is told once and the editor
+    // does not open.
     m_db = Banco::Abrir();
     m_rs = nullptr;
-    if (!m_db)
-        return;
     const QString tabela = QStringLiteral("tblTessaura");
-    m_rs = Linha > 0 ? Banco::Recordset::AbrirPorId(m_db, tabela, Linha)
-                     : Banco::Recordset::AbrirPorNome(m_db, tabela, Label6->text());
-    if (m_rs)
-        m_rs->MoveFirst();
+    if (m_db)
+        m_rs = Linha > 0 ? Banco::Recordset::AbrirPorId(m_db, tabela, Linha)
+                         : Banco::Recordset::AbrirPorNome(m_db, tabela, Label6->text());
+    if (!m_rs) {
+        Banco::AvisarFalha();
+        Janelas::Descarregar(this);
+        return;
+    }
+    m_rs->MoveFirst();
 }
 
 QString frmAlterar::Campo(const QString& Nome)

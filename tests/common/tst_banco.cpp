@@ -13,8 +13,11 @@
 #include "projects/frmAbrir.h"
 #include "review/frmAlterar.h"
 #include "review/frmDadosUtilizados.h"
+#include "weighting/frmApagarPon.h"
+#include "weighting/frmPesoPond.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -77,11 +80,10 @@ void acionar(const char* nome)
 
 bool carregada(const char* janela) { return Janelas::Carregada(QString::fromLatin1(janela)); }
 
-// A field of every alternative in row order ("-" for Null), then what the
-// windows show.
-QString linhas(const char* campo, const QString& janelas = {})
+// A field of every row in row order ("-" for Null), then what the windows show.
+QString linhas(const char* campo, const QString& janelas = {}, const char* tabela = "tblTessaura")
 {
-    return Teste::Coluna(QStringLiteral("SELECT group_concat(ifnull(%1, '-'), ' ') FROM tblTessaura").arg(campo))
+    return Teste::Coluna(QStringLiteral("SELECT group_concat(ifnull(%1, '-'), ' ') FROM %2").arg(campo, tabela))
                .value(0).toString() + '|' + janelas;
 }
 
@@ -152,6 +154,35 @@ QString dialogoAbrir()
 {
     const frmAbrir* d = Janelas::Obter<frmAbrir>();
     return d ? d->FlexAbrir->Texto(1, 0) : QStringLiteral("-");
+}
+
+// The weighting window with a weighting of the user's own stored ("Minha"),
+// and a new one typed ("Nova", all on the first coefficient).
+void ponderacaoDigitada(Teste::Sessao& s)
+{
+    Teste::Inserir("tblPonderacao", {{"Nome", "Minha"}, {"Aspecto", "Urbano"}});
+    frmPesoPond* j = s.Mostrar<frmPesoPond>();
+    Teste::Clicar(j->Command2);
+    for (int n = 1; n <= 13; ++n)
+        Teste::Substituir(j->Text[static_cast<size_t>(n)], n == 1 ? "100" : "0");
+    Teste::Substituir(j->TextBox1, "Nova");
+    Teste::Substituir(j->TextBox2, "Urbano");
+}
+// The deletion dialog opened on "Minha".
+void apagarAberto(Teste::Sessao& s)
+{
+    ponderacaoDigitada(s);
+    Teste::Clicar(Janelas::Obter<frmPesoPond>()->Command4);
+    Teste::Clicar(Janelas::Obter<frmPesoPond>()->Command1);
+    QComboBox* lista = Janelas::Obter<frmApagarPon>()->ComboBox1;
+    lista->setCurrentIndex(lista->findText("Minha"));
+}
+QString ponderacoes()
+{
+    const frmPesoPond* j = Janelas::Obter<frmPesoPond>();
+    return linhas("Nome", (j->NovaPonderacao() ? j->TextBox1->text() + ' ' + j->Text[1]->text() : "")
+                              + (carregada("frmApagarPon") ? "apagar" : ""),
+                  "tblPonderacao");
 }
 
 }  // namespace
@@ -256,6 +287,10 @@ private slots:
              escolha, "1 1|econômica"},
             {"abrir: lista dos projetos", [](Teste::Sessao& s) { s.Principal(), projetoSalvo(s); }, [] { acionar("mnuFileOpen"); }, kEmUso, dialogoAbrir,
              "Bacia"},
+            {"ponderação: Salvar", ponderacaoDigitada, [] { Teste::Clicar(Janelas::Obter<frmPesoPond>()->Command3); },
+             kGravar, ponderacoes, "Referência Hidrológica Sanitária Ambiental Social Minha Nova|"},
+            {"ponderação: Apagar", apagarAberto, [] { Teste::Clicar(Janelas::Obter<frmApagarPon>()->CommandButton1); },
+             kGravar, ponderacoes, "Referência Hidrológica Sanitária Ambiental Social|"},
         };
         for (const AcaoComBancoOcupado& c : casos) {
             Teste::Sessao s;
