@@ -68,7 +68,8 @@ void projetoSalvo(Teste::Sessao&)
     Teste::Executar("UPDATE tblTessaura SET Nome = 'Nova', TR = 6 WHERE Marcador = 'alt1'");
 }
 
-// ---- The review, the editor, the results, the economic analysis, the open dialog.
+// ---- The review, the editor, the results, the economic analysis, the open
+// dialog and the weighting.
 
 // A menu item or toolbar button of the main window, enabled and chosen.
 void acionar(const char* nome)
@@ -87,8 +88,9 @@ QString linhas(const char* campo, const QString& janelas = {}, const char* tabel
                .value(0).toString() + '|' + janelas;
 }
 
-// Two alternatives the evaluation can run on, both chosen for the economic
-// analysis with their global indices, weighted, with alt1's TR 10.
+// Two alternatives "Alt 1" and "Alt 2" the evaluation can run on (alt1's TR
+// 10, alt2's 25), both chosen for the economic analysis with their global
+// indices, and a weighting handed on.
 void alternativasCompletas(Teste::Sessao& s, bool porAlternativa = false)
 {
     s.Principal();
@@ -107,13 +109,27 @@ void objetivoDigitado(Teste::Sessao& s)
     alternativasCompletas(s, true);
     Teste::Substituir(s.Mostrar<frmObjetivo>()->Text1, "15");
 }
-QString revisao() { return linhas("TR", Janelas::Obter<frmObjetivo>()->Text1->text() + (carregada("frmDadosUtilizados") ? " revisão" : "")); }
+QString revisao()
+{
+    return linhas("TR", Janelas::Obter<frmObjetivo>()->Text1->text()
+                            + (carregada("frmDadosUtilizados") ? " revisão" : ""));
+}
+// The review open, and the alternative and TR it shows.
+void revisaoAberta(Teste::Sessao& s)
+{
+    alternativasCompletas(s);
+    acionar("dados");
+}
+QString revisaoMostrada()
+{
+    const frmDadosUtilizados* r = Janelas::Obter<frmDadosUtilizados>();
+    return r->Label4->text() + ' ' + r->Valores.value("Label5")->text();
+}
 
 // The one-datum editor opened from the review on alt1's TR, 40 typed.
 void editorDigitado(Teste::Sessao& s)
 {
-    alternativasCompletas(s);
-    acionar("dados");
+    revisaoAberta(s);
     QLabel* tr = Janelas::Obter<frmDadosUtilizados>()->Valores.value("Label5");
     QTest::mouseClick(tr, Qt::LeftButton, {}, tr->rect().center());
     Teste::Substituir(Janelas::Obter<frmAlterar>()->Text1, "40");
@@ -148,7 +164,10 @@ void escolhaFeita(Teste::Sessao& s)
     Janelas::ExibirModal(Janelas::Carregar("frmAltEco"));
     Teste::Clicar(Janelas::Obter<frmAltEco>()->Command2);
 }
-QString escolha() { return linhas("Eco", carregada("frmAltEco") ? "escolha" : carregada("frmEconomico") ? "econômica" : ""); }
+QString escolha()
+{
+    return linhas("Eco", carregada("frmAltEco") ? "escolha" : carregada("frmEconomico") ? "econômica" : "");
+}
 
 QString dialogoAbrir()
 {
@@ -272,9 +291,11 @@ private slots:
         const AcaoComBancoOcupado casos[] = {
             {"salvar por cima de uma cópia", projetoSalvo, [] { Projetos::SalvarProjeto(); }, kSalvar,
              copiasSalvas, "H Bacia|Bacia Nova 6|Bacia Alt 2 -|Bacia Alt 3 -"},
-            // ---- The review, the editor, the results, the economic analysis, the open dialog.
+            // ---- The review, the editor, the results, the economic analysis, the open dialog, the weighting.
             {"revisão: gravação das janelas de entrada", objetivoDigitado, [] { acionar("dados"); }, kGravar,
              revisao, "15 25|15 revisão"},
+            {"revisão: >", revisaoAberta, [] { Teste::Clicar(Janelas::Obter<frmDadosUtilizados>()->Command1); },
+             kEmUso, revisaoMostrada, "Alt 2 25"},
             {"editor: OK", editorDigitado, [] { Teste::Clicar(Janelas::Obter<frmAlterar>()->CommandButton1); },
              kGravar, editor, "40 25|-"},
             {"resultados: índices gravados", [](Teste::Sessao& s) { alternativasCompletas(s); }, resultados, kGravar,
