@@ -153,7 +153,7 @@ void custoDigitado(Teste::Sessao& s)
 QString economico()
 {
     const frmEconomico* e = Janelas::Obter<frmEconomico>();
-    return linhas("CustoImplantacao", e->txtAlternativa->text() + ' ' + e->txtCustoImplantacao->text());
+    return linhas("CustoImplantacao", e ? e->txtAlternativa->text() + ' ' + e->txtCustoImplantacao->text() : "-");
 }
 
 // The chooser with every alternative picked, and no choice stored yet.
@@ -304,6 +304,10 @@ private slots:
              kGravar, economico, "100.0 1.0|Alt 2 1"},
             {"econômica: Fazer análise", custoDigitado,
              [] { Teste::Clicar(Janelas::Obter<frmEconomico>()->cmdAnalise); }, kGravar, economico},
+            {"econômica: abrir", [](Teste::Sessao& s) { alternativasCompletas(s); },
+             [] { Janelas::Mostrar(Janelas::Carregar("frmEconomico")); }, kEmUso, economico, "- -|Alt 1 "},
+            {"escolha: abrir", [](Teste::Sessao& s) { alternativasCompletas(s); },
+             [] { Janelas::ExibirModal(Janelas::Carregar("frmAltEco")); }, kEmUso, escolha, "1 1|escolha"},
             {"escolha: OK", escolhaFeita, [] { Teste::Clicar(Janelas::Obter<frmAltEco>()->cmdOK); }, kGravar,
              escolha, "1 1|econômica"},
             {"abrir: lista dos projetos", [](Teste::Sessao& s) { s.Principal(), projetoSalvo(s); }, [] { acionar("mnuFileOpen"); }, kEmUso, dialogoAbrir,
