@@ -583,8 +583,8 @@ void frmCalculoIndices::Flex_Click(int linha, int coluna)
     }
 
     // The notes of the alternative's own row; the header row and a click
-    // outside the cells name none.
-    // Notes that cannot be read are not shown as none: the box keeps what it shows.
+    // outside the cells name none. Notes that cannot be read are not shown as
+    // none: the box keeps what it shows.
     QString anotacao;
     bool lida = true;
     if (linha >= 1 && linha <= static_cast<int>(m_resultado.linhas.size()) && m_db) {

@@ -127,9 +127,8 @@ void frmAlterar::Form_Load()
 void frmAlterar::Form_Activate()
 {
     // The row the editor was opened for; without one, the first row whose
-    // name matches the alternative's literally.
-    // When the table cannot be read the failure is told once and the editor
-    // does not open.
+    // name matches the alternative's literally. When the table cannot be read
+    // the failure is told once and the editor does not open.
     m_db = Banco::Abrir();
     m_rs = nullptr;
     const QString tabela = QStringLiteral("tblTessaura");

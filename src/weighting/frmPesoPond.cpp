@@ -311,14 +311,15 @@ bool frmPesoPond::preencherListas()
         QString nome, aspecto;
     };
     std::vector<Item> itens;
-    Banco::Recordset* rs = rsPonderacao.get();
-    for (rs ? rs->MoveFirst() : void(); rs && !rs->EOF_(); rs->MoveNext()) {
-        if (!rs->Ler()) {
-            Banco::AvisarFalha();
-            return false;
+    if (Banco::Recordset* rs = rsPonderacao.get()) {
+        for (rs->MoveFirst(); !rs->EOF_(); rs->MoveNext()) {
+            if (!rs->Ler()) {
+                Banco::AvisarFalha();
+                return false;
+            }
+            itens.push_back({rs->Id(), Numeros::TextoDoCampo(rs->Campo(QStringLiteral("Nome"))),
+                             Numeros::TextoDoCampo(rs->Campo(QStringLiteral("Aspecto")))});
         }
-        itens.push_back({rs->Id(), Numeros::TextoDoCampo(rs->Campo(QStringLiteral("Nome"))),
-                         Numeros::TextoDoCampo(rs->Campo(QStringLiteral("Aspecto")))});
     }
     ComboBox1->clear();
     ComboBox2->clear();
