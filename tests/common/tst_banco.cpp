@@ -44,6 +44,7 @@ struct AcaoComBancoOcupado {
     const char* mensagem;                          // the one message it gets
     std::function<QString()> estado;               // rows and boxes the failure must leave alone
     const char* depois = nullptr;                  // the state once the same action succeeds
+    Teste::Trava::Tipo trava = Teste::Trava::Tipo::Exclusiva;  // or only read: the commit fails
 };
 
 // The saved copies, one line per row: header rows first.
@@ -136,6 +137,7 @@ void editorDigitado(Teste::Sessao& s)
 }
 QString editor() { return linhas("TR", carregada("frmAlterar") ? Janelas::Obter<frmAlterar>()->Text1->text() : "-"); }
 
+QString indices() { return linhas("PerMP") + linhas("PerPC"); }
 // The results window coming to the front runs the evaluation.
 void resultados()
 {
@@ -299,7 +301,9 @@ private slots:
             {"editor: OK", editorDigitado, [] { Teste::Clicar(Janelas::Obter<frmAlterar>()->CommandButton1); },
              kGravar, editor, "40 25|-"},
             {"resultados: índices gravados", [](Teste::Sessao& s) { alternativasCompletas(s); }, resultados, kGravar,
-             [] { return linhas("PerMP") + linhas("PerPC"); }},
+             indices},
+            {"resultados: índices lidos mas não gravados", [](Teste::Sessao& s) { alternativasCompletas(s); },
+             resultados, kGravar, indices, nullptr, Teste::Trava::Tipo::Leitura},
             {"econômica: passo", custoDigitado, [] { Teste::Clicar(Janelas::Obter<frmEconomico>()->cmdFor); },
              kGravar, economico, "100.0 1.0|Alt 2 1"},
             {"econômica: Fazer análise", custoDigitado,
@@ -323,7 +327,7 @@ private slots:
             const QString antes = c.estado();
             Mensagens::LimparHistorico();
             {
-                Teste::Trava trava(s.CaminhoBanco());
+                Teste::Trava trava(s.CaminhoBanco(), c.trava);
                 QVERIFY2(trava.Tomada(), c.caso);
                 c.agir();
             }
