@@ -1,6 +1,7 @@
 // The project save at N = 1 000, 10 000 and 32 767 alternatives: the first
 // save under a name and its replacement by a later save, each the whole of
 // SalvarProjeto (delete the earlier copy, header, copy of every row, commit).
+#include "BancoDeMedida.h"
 #include "common/Banco.h"
 #include "common/Mensagens.h"
 #include "common/ModuloTessaura.h"
@@ -53,11 +54,9 @@ double salvar()
 
 void MedirSalvamento()
 {
-    QTemporaryDir pasta;
-    const QString caminho = pasta.filePath(QStringLiteral("mdbTessaura.mdb"));
-    QFile::copy(QStringLiteral(TESSAURA_DB_MODELO), caminho);
-    QFile::setPermissions(caminho, QFile::ReadOwner | QFile::WriteOwner);
-    Banco::DefinirCaminhoParaTestes(caminho);
+    BancoDeMedida banco("salvamento");
+    if (!banco.Pronto())
+        return;
     int salvos = 0;
     Mensagens::DefinirRespondedor([&salvos](const Mensagens::Mensagem& m) {
         if (m.texto == QStringLiteral("O projeto foi salvo!"))
@@ -85,5 +84,4 @@ void MedirSalvamento()
     }
     std::printf("targets: 10 000 alternatives < 100 ms, 32 767 < 300 ms\n");
     Mensagens::DefinirRespondedor(nullptr);
-    Banco::DefinirCaminhoParaTestes(QString());
 }
