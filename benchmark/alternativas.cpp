@@ -1,5 +1,6 @@
 // Creating and removing the rows of the alternatives table, as the alternatives
 // window's "OK" and "&Novo" do, on a fresh copy of the database.
+#include "BancoDeMedida.h"
 #include "common/Banco.h"
 #include "shell/Alternativas.h"
 
@@ -52,14 +53,9 @@ void medir(int n)
 
 void MedirAlternativas()
 {
-    QTemporaryDir dir;
-    const QString caminho = dir.filePath(QStringLiteral("mdbTessaura.mdb"));
-    if (!QFile::copy(QStringLiteral(TESSAURA_DB_MODELO), caminho)) {
-        std::printf("alternativas: the database template is missing\n");
+    BancoDeMedida banco("alternativas");
+    if (!banco.Pronto())
         return;
-    }
-    QFile::setPermissions(caminho, QFile::ReadOwner | QFile::WriteOwner);
-    Banco::DefinirCaminhoParaTestes(caminho);
     for (int n : {1000, 32767})
         medir(n);
     Banco::DefinirCaminhoParaTestes(QString());

@@ -1,6 +1,7 @@
 // The evaluation run at N = 100, 1 000 and 10 000 synthetic alternatives: its
 // arithmetic alone, and the whole run of the results window (read the table,
 // compute, fill both grids, store the indices) with the pauses made instant.
+#include "BancoDeMedida.h"
 #include "common/Banco.h"
 #include "common/Espera.h"
 #include "common/Janelas.h"
@@ -102,11 +103,9 @@ void gravarTabela(const std::vector<Avaliacao::Alternativa>& alternativas)
 
 void MedirAvaliacao()
 {
-    QTemporaryDir pasta;
-    const QString caminho = pasta.filePath(QStringLiteral("mdbTessaura.mdb"));
-    QFile::copy(QStringLiteral(TESSAURA_DB_MODELO), caminho);
-    QFile::setPermissions(caminho, QFile::ReadOwner | QFile::WriteOwner);
-    Banco::DefinirCaminhoParaTestes(caminho);
+    BancoDeMedida banco("avaliacao");
+    if (!banco.Pronto())
+        return;
     Espera::DefinirEscalaParaTestes(0.0);
     Mensagens::DefinirRespondedor([](const Mensagens::Mensagem& m) {
         std::printf("avaliacao: unexpected message: %s\n", qPrintable(m.texto));
@@ -140,5 +139,4 @@ void MedirAvaliacao()
     }
     std::printf("targets: arithmetic < 2 us per alternative; whole run at N = 1000 < 50 ms\n");
     Mensagens::DefinirRespondedor(nullptr);
-    Banco::DefinirCaminhoParaTestes(QString());
 }

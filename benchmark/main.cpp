@@ -1,11 +1,12 @@
-// Tessaura's benchmark: times the evaluation and the alternatives table at
-// several sizes and prints the time per alternative. Built with the project,
+// Tessaura's benchmark: times the evaluation, the alternatives table and the
+// project save at several sizes and prints the time per alternative. Built with the project,
 // run by hand: ./build/tessaura_benchmark
 #include <QApplication>
 #include <cstdio>
 
 void MedirAvaliacao();
 void MedirAlternativas();
+void MedirSalvamento();
 
 int main(int argc, char** argv)
 {
@@ -14,5 +15,6 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     MedirAvaliacao();
     MedirAlternativas();
+    MedirSalvamento();
     return 0;
 }

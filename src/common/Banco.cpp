@@ -9,7 +9,9 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QThread>
+#include <QEvent>
+#include <QSqlDriver>
+#include <QTimer>
 #include <cmath>
 #include <limits>
 
@@ -18,7 +20,259 @@ namespace Banco {
 namespace {
 QString g_caminhoTeste;
 const char* const kNomeConexao = "tessaura";
+// How long the first statement of an action waits for a file held by another
+// program.
+const int kEsperaPadraoMs = 2000;
+int kEsperaMs = kEsperaPadraoMs;
+
+// The user action under way: its kind, its first failure, whether that was
+// reported and whether its one wait for the file was spent.
+struct EstadoAcao {
+    int profundidade = 0;
+    TipoAcao tipo = TipoAcao::Leitura;
+    Falha falha = Falha::Nenhuma;
+    bool avisada = false;
+    bool esperaGasta = false;
+    bool fimAgendado = false;
+    bool escreveu = false;
+};
+EstadoAcao g_acao;
+// Cached rows are valid while their generation is the current one.
+quint64 g_geracao = 1;
+bool g_cacheAgendado = false;
+int g_transacoes = 0;
+
+QSqlDatabase conexaoAberta()
+{
+    return QSqlDatabase::contains(kNomeConexao) ? QSqlDatabase::database(kNomeConexao, false)
+                                                : QSqlDatabase();
+}
+
+void definirEspera(int ms)
+{
+    QSqlDatabase db = conexaoAberta();
+    if (db.isOpen())
+        QSqlQuery(db).exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(ms));
+}
+
+// The action is over: the next one starts with no failure and may wait again.
+void encerrarAcao()
+{
+    g_acao.tipo = TipoAcao::Leitura;
+    g_acao.falha = Falha::Nenhuma;
+    g_acao.avisada = false;
+    g_acao.escreveu = false;
+    if (g_acao.esperaGasta) {
+        g_acao.esperaGasta = false;
+        definirEspera(kEsperaMs);
+    }
+}
+
+// Outside any explicit action, what happens before control returns to the
+// event loop counts as one action.
+void agendarFimImplicito()
+{
+    if (g_acao.fimAgendado || !QCoreApplication::instance())
+        return;
+    g_acao.fimAgendado = true;
+    QTimer::singleShot(0, [] {
+        g_acao.fimAgendado = false;
+        if (g_acao.profundidade == 0)
+            encerrarAcao();
+    });
+}
+
+bool ocupado(const QSqlError& erro)
+{
+    bool ok = false;
+    const int codigo = erro.nativeErrorCode().toInt(&ok) & 0xff;
+    if (ok && (codigo == 5 || codigo == 6))  // SQLITE_BUSY, SQLITE_LOCKED
+        return true;
+    const QString texto = erro.databaseText();
+    return texto.contains(QLatin1String("database is locked"))
+           || texto.contains(QLatin1String("database table is locked"));
+}
+
+void registrarFalha(Falha f)
+{
+    if (g_acao.falha == Falha::Nenhuma)
+        g_acao.falha = f;
+    if (f == Falha::Ocupado && !g_acao.esperaGasta) {
+        // The action has had its wait: the rest of it fails at once.
+        g_acao.esperaGasta = true;
+        definirEspera(0);
+    }
+    if (g_acao.profundidade == 0)
+        agendarFimImplicito();
+}
+
+void registrarErro(const QSqlError& erro)
+{
+    registrarFalha(ocupado(erro) ? Falha::Ocupado : Falha::Comando);
+}
+
+void avancarGeracao()
+{
+    ++g_geracao;
+}
+
+// A row read now stays valid until control returns to the event loop.
+void agendarInvalidacao()
+{
+    if (g_cacheAgendado || !QCoreApplication::instance())
+        return;
+    g_cacheAgendado = true;
+    QTimer::singleShot(0, [] {
+        g_cacheAgendado = false;
+        avancarGeracao();
+    });
+}
+
+bool escreve(const QString& sql)
+{
+    const QString inicio = sql.trimmed().left(8).toUpper();
+    return !inicio.startsWith(QLatin1String("SELECT")) && !inicio.startsWith(QLatin1String("PRAGMA"));
+}
 }  // namespace
+
+// A click or a key is a new user action, whatever handler it reaches.
+class InicioDeAcao : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        switch (e->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::Shortcut:
+            if (g_acao.profundidade == 0)
+                encerrarAcao();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+};
+
+static void vigiarAcoes()
+{
+    static bool instalado = false;
+    if (instalado || !QCoreApplication::instance())
+        return;
+    instalado = true;
+    QCoreApplication::instance()->installEventFilter(new InicioDeAcao(QCoreApplication::instance()));
+}
+
+Acao::Acao(TipoAcao tipo)
+{
+    if (g_acao.profundidade++ == 0)
+        encerrarAcao();
+    // An inner action that writes makes the whole one a writing action.
+    if (static_cast<int>(tipo) > static_cast<int>(g_acao.tipo))
+        g_acao.tipo = tipo;
+}
+
+Acao::~Acao()
+{
+    if (--g_acao.profundidade == 0)
+        encerrarAcao();
+}
+
+Falha FalhaAtual()
+{
+    return g_acao.falha;
+}
+
+void DefinirEsperaParaTestes(int ms)
+{
+    kEsperaMs = ms < 0 ? kEsperaPadraoMs : ms;
+    if (!g_acao.esperaGasta)
+        definirEspera(kEsperaMs);
+}
+
+void Invalidar()
+{
+    avancarGeracao();
+}
+
+bool AvisarFalha()
+{
+    if (g_acao.falha == Falha::Nenhuma)
+        return false;
+    if (g_acao.avisada)
+        return true;
+    g_acao.avisada = true;
+    const QString titulo = QStringLiteral("Análise Tessaura");
+    if (g_acao.falha == Falha::Inutilizavel) {
+        AvisarBancoInutilizavel();
+    } else if (g_acao.tipo == TipoAcao::Salvamento) {
+        Mensagens::Mostrar(QStringLiteral("Não foi possível salvar o projeto."),
+                           Mensagens::Icone::Critico, Mensagens::Botoes::OK, titulo);
+    } else if (g_acao.tipo == TipoAcao::Gravacao || g_acao.escreveu) {
+        Mensagens::FalhaDeGravacao();
+    } else if (g_acao.falha == Falha::Ocupado) {
+        Mensagens::Mostrar(QStringLiteral("O banco de dados \"%1\" está em uso por outro programa. "
+                                          "Feche-o e tente novamente.")
+                               .arg(QDir::toNativeSeparators(Caminho())),
+                           Mensagens::Icone::Critico, Mensagens::Botoes::OK, titulo);
+    } else {
+        AvisarBancoInutilizavel();
+    }
+    return true;
+}
+
+bool FalhaDeGravacao()
+{
+    if (static_cast<int>(g_acao.tipo) < static_cast<int>(TipoAcao::Gravacao))
+        g_acao.tipo = TipoAcao::Gravacao;
+    if (g_acao.falha == Falha::Nenhuma)
+        registrarFalha(Falha::Comando);
+    return AvisarFalha();
+}
+
+bool Executar(QSqlQuery& consulta)
+{
+    const bool ok = consulta.exec();
+    if (escreve(consulta.lastQuery())) {
+        g_acao.escreveu = true;
+        avancarGeracao();
+    }
+    if (!ok)
+        registrarErro(consulta.lastError());
+    return ok;
+}
+
+bool Executar(QSqlQuery& consulta, const QString& sql)
+{
+    const bool ok = consulta.exec(sql);
+    if (escreve(sql)) {
+        g_acao.escreveu = true;
+        avancarGeracao();
+    }
+    if (!ok)
+        registrarErro(consulta.lastError());
+    return ok;
+}
+
+bool Executar(const ConexaoPtr& conexao, const QString& sql, const QVariantList& valores,
+              int* linhasAfetadas)
+{
+    if (!conexao)
+        return false;
+    QSqlQuery q(conexao->db());
+    if (!q.prepare(sql)) {
+        registrarErro(q.lastError());
+        return false;
+    }
+    for (const QVariant& v : valores)
+        q.addBindValue(v);
+    const bool ok = Executar(q);
+    if (ok && linhasAfetadas)
+        *linhasAfetadas = q.numRowsAffected();
+    return ok;
+}
 
 QString Caminho()
 {
@@ -30,6 +284,10 @@ QString Caminho()
 void DefinirCaminhoParaTestes(const QString& caminho)
 {
     g_caminhoTeste = caminho;
+    g_transacoes = 0;
+    g_acao.esperaGasta = false;
+    encerrarAcao();
+    avancarGeracao();
     if (QSqlDatabase::contains(kNomeConexao)) {
         {
             QSqlDatabase db = QSqlDatabase::database(kNomeConexao, false);
@@ -48,8 +306,10 @@ static bool arquivoUtilizavel(const QString& caminho)
 ConexaoPtr AbrirSilencioso()
 {
     const QString caminho = Caminho();
-    if (!arquivoUtilizavel(caminho))
+    if (!arquivoUtilizavel(caminho)) {
+        registrarFalha(Falha::Inutilizavel);
         return nullptr;
+    }
     QSqlDatabase db;
     if (QSqlDatabase::contains(kNomeConexao)) {
         db = QSqlDatabase::database(kNomeConexao, false);
@@ -60,15 +320,25 @@ ConexaoPtr AbrirSilencioso()
     } else {
         db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kNomeConexao);
         db.setDatabaseName(caminho);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
     }
-    if (!db.isOpen() && !db.open())
-        return nullptr;
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kEsperaMs));
+    vigiarAcoes();
+    if (!db.isOpen()) {
+        if (!db.open()) {
+            registrarFalha(Falha::Inutilizavel);
+            return nullptr;
+        }
+        if (g_acao.esperaGasta)
+            definirEspera(0);
+    }
     QSqlQuery q(db);
-    if (!q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='table' AND name IN "
-                               "('tblTessaura','tblPonderacao','tblSave','tblSaveNome')"))
-        || !q.next() || q.value(0).toInt() != 4)
+    if (!Executar(q, QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='table' AND name IN "
+                                    "('tblTessaura','tblPonderacao','tblSave','tblSaveNome')")))
         return nullptr;
+    if (!q.next() || q.value(0).toInt() != 4) {
+        registrarFalha(Falha::Inutilizavel);
+        return nullptr;
+    }
     return std::make_shared<Conexao>(db);
 }
 
@@ -85,7 +355,7 @@ ConexaoPtr Abrir()
 {
     ConexaoPtr c = AbrirSilencioso();
     if (!c)
-        AvisarBancoInutilizavel();
+        AvisarFalha();
     return c;
 }
 
@@ -102,7 +372,12 @@ const std::vector<std::pair<QString, TipoColuna>>& Conexao::Colunas(const QStrin
     // checked against the catalogue before use.
     q.prepare(QStringLiteral("SELECT name, type FROM pragma_table_info(?)"));
     q.addBindValue(tabela);
-    if (q.exec()) {
+    if (!Executar(q)) {
+        // Not kept: the table is asked about again once the file is free.
+        static const std::vector<std::pair<QString, TipoColuna>> nenhuma;
+        return nenhuma;
+    }
+    {
         while (q.next()) {
             const QString nome = q.value(0).toString();
             if (nome.compare(QStringLiteral("id"), Qt::CaseInsensitive) == 0)
@@ -149,11 +424,14 @@ RecordsetPtr Recordset::Abrir(const ConexaoPtr& conexao, const QString& tabela,
         sql += QStringLiteral(" WHERE ") + filtro;
     sql += QStringLiteral(" ORDER BY id");
     QSqlQuery q(conexao->db());
-    if (!q.prepare(sql))
+    q.setForwardOnly(true);
+    if (!q.prepare(sql)) {
+        registrarErro(q.lastError());
         return nullptr;
+    }
     for (const QVariant& p : parametros)
         q.addBindValue(p);
-    if (!q.exec())
+    if (!Executar(q))
         return nullptr;
     RecordsetPtr rs(new Recordset(conexao, tabela));
     while (q.next())
@@ -168,7 +446,8 @@ RecordsetPtr Recordset::AbrirPorNome(const ConexaoPtr& conexao, const QString& t
     if (!tabelaValida(conexao, tabela) || !conexao->TemColuna(tabela, QStringLiteral("Nome")))
         return nullptr;
     QSqlQuery q(conexao->db());
-    if (!q.exec(QStringLiteral("SELECT id, Nome FROM %1 ORDER BY id").arg(tabela)))
+    q.setForwardOnly(true);
+    if (!Executar(q, QStringLiteral("SELECT id, Nome FROM %1 ORDER BY id").arg(tabela)))
         return nullptr;
     RecordsetPtr rs(new Recordset(conexao, tabela));
     const QString alvo = nome.toCaseFolded();
@@ -235,19 +514,40 @@ qint64 Recordset::Id() const
     return TemLinhaAtual() ? m_ids[static_cast<size_t>(m_pos)] : 0;
 }
 
+bool Recordset::Ler() const
+{
+    m_linha.clear();
+    m_idLinha = Id();
+    m_geracaoLinha = g_geracao;
+    m_falhou = false;
+    if (!m_idLinha)
+        return true;
+    QSqlQuery q(m_conexao->db());
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT * FROM %1 WHERE id = ?").arg(m_tabela));
+    q.addBindValue(m_idLinha);
+    if (!Executar(q)) {
+        m_falhou = true;
+        m_geracaoLinha = 0;
+        return false;
+    }
+    // A row another program deleted meanwhile reads as all Null.
+    if (q.next()) {
+        const QSqlRecord r = q.record();
+        for (int i = 0; i < r.count(); ++i)
+            m_linha.insert(r.fieldName(i).toCaseFolded(), q.value(i));
+    }
+    agendarInvalidacao();
+    return true;
+}
+
 QVariant Recordset::Campo(const QString& nome) const
 {
     if (!TemLinhaAtual())
         return QVariant();
-    QString coluna;
-    if (!m_conexao->TemColuna(m_tabela, nome, nullptr, &coluna))
-        return QVariant();
-    QSqlQuery q(m_conexao->db());
-    q.prepare(QStringLiteral("SELECT \"%1\" FROM %2 WHERE id = ?").arg(coluna, m_tabela));
-    q.addBindValue(Id());
-    if (!q.exec() || !q.next())
-        return QVariant();
-    return q.value(0);
+    if (m_idLinha != Id() || m_geracaoLinha != g_geracao)
+        Ler();
+    return m_linha.value(nome.toCaseFolded());
 }
 
 bool Recordset::Edit()
@@ -334,11 +634,11 @@ bool Recordset::Update()
             for (const auto& [n, v] : m_pendentes)
                 q.addBindValue(v);
             q.addBindValue(Id());
-            ok = q.exec();
+            ok = Executar(q);
         }
     } else {
         if (m_pendentes.empty()) {
-            ok = q.exec(QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(m_tabela));
+            ok = Executar(q, QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(m_tabela));
         } else {
             QStringList cols, marcas;
             for (const auto& [n, v] : m_pendentes) {
@@ -349,7 +649,7 @@ bool Recordset::Update()
                           .arg(m_tabela, cols.join(", "), marcas.join(", ")));
             for (const auto& [n, v] : m_pendentes)
                 q.addBindValue(v);
-            ok = q.exec();
+            ok = Executar(q);
         }
         if (ok)
             m_ids.push_back(q.lastInsertId().toLongLong());
@@ -372,7 +672,7 @@ bool Recordset::Delete()
     QSqlQuery q(m_conexao->db());
     q.prepare(QStringLiteral("DELETE FROM %1 WHERE id = ?").arg(m_tabela));
     q.addBindValue(Id());
-    if (!q.exec())
+    if (!Executar(q))
         return false;
     m_ids.erase(m_ids.begin() + m_pos);
     m_atualExcluida = true;
@@ -381,7 +681,17 @@ bool Recordset::Delete()
 
 Transacao::Transacao(const ConexaoPtr& conexao) : m_conexao(conexao)
 {
-    m_iniciada = m_conexao && m_conexao->db().transaction();
+    if (!m_conexao)
+        return;
+    if (g_transacoes > 0) {
+        m_aninhada = m_iniciada = true;
+        ++g_transacoes;
+        return;
+    }
+    QSqlQuery q(m_conexao->db());
+    m_iniciada = Executar(q, QStringLiteral("BEGIN IMMEDIATE"));
+    if (m_iniciada)
+        ++g_transacoes;
 }
 
 Transacao::~Transacao()
@@ -393,18 +703,32 @@ bool Transacao::Confirmar()
 {
     if (!m_iniciada)
         return false;
-    m_iniciada = false;
-    if (m_conexao->db().commit())
+    if (m_aninhada) {
+        m_iniciada = false;
+        --g_transacoes;
         return true;
-    m_conexao->db().rollback();
+    }
+    QSqlQuery q(m_conexao->db());
+    if (Executar(q, QStringLiteral("COMMIT"))) {
+        m_iniciada = false;
+        --g_transacoes;
+        return true;
+    }
+    Desfazer();
     return false;
 }
 
 void Transacao::Desfazer()
 {
-    if (m_iniciada)
-        m_conexao->db().rollback();
+    if (!m_iniciada)
+        return;
     m_iniciada = false;
+    --g_transacoes;
+    if (m_aninhada)
+        return;  // the outer transaction decides
+    // A roll-back is no failure of the action's own; it only undoes.
+    QSqlQuery(m_conexao->db()).exec(QStringLiteral("ROLLBACK"));
+    avancarGeracao();
 }
 
 bool ApagarAlternativas()
@@ -414,7 +738,7 @@ bool ApagarAlternativas()
         return false;
     // One statement: every row goes at once, or none does.
     QSqlQuery q(c->db());
-    return q.exec(QStringLiteral("DELETE FROM tblTessaura"));
+    return Executar(q, QStringLiteral("DELETE FROM tblTessaura"));
 }
 
 int NumeroDoMarcador(const QString& marcador)

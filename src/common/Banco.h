@@ -3,10 +3,20 @@
 // every window reads and writes its tables.
 //
 // A recordset holds the identities of the rows its query matched when it was
-// opened (in creation order) plus the rows added through it. Fields are always
-// read from the file, so a change made through another recordset is seen at
-// once. Every write is committed immediately; values are always bound.
+// opened (in creation order) plus the rows added through it. The current row
+// is read whole, in one statement, when it is first asked for after a move, a
+// write or a return to the event loop, so what another recordset or another
+// program stored meanwhile is seen. Every write is committed immediately
+// unless a transaction is open; values are always bound.
+//
+// Another program may hold the file for a while. A statement that fails is a
+// failure its caller sees (false, nullptr, Falhou()), never a Null that looks
+// like data. The first statement that finds the file held waits for it about
+// two seconds; after that the rest of the same user action fails at once, so
+// no action freezes the program for longer. The action's one message comes
+// from AvisarFalha.
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -24,13 +34,49 @@ void DefinirCaminhoParaTestes(const QString& caminho);  // empty = beside the ex
 class Conexao;
 using ConexaoPtr = std::shared_ptr<Conexao>;
 
-// Opens the database file. When it is missing or unusable a critical message
-// naming the file is shown and nullptr is returned; callers stop there.
+// Opens the database file. When it is missing, unusable or held by another
+// program the action's message is shown (AvisarFalha) and nullptr is
+// returned; callers stop there.
 ConexaoPtr Abrir();
 // As Abrir, without the message.
 ConexaoPtr AbrirSilencioso();
 // The critical message of a database file that is missing or unusable.
 void AvisarBancoInutilizavel();
+
+// What a user action does with the database; it decides the one message a
+// failure gets: the save's, the failed write's, or the file in use.
+enum class TipoAcao { Leitura, Gravacao, Salvamento };
+// Why the first failing statement of the action failed.
+enum class Falha { Nenhuma, Ocupado, Inutilizavel, Comando };
+
+// One user action, from a handler's start to its end. Actions nest: the
+// outermost decides the kind. While it lasts, a file held by another program
+// is waited for once; when it ends, the next action may wait again.
+class Acao {
+public:
+    explicit Acao(TipoAcao tipo = TipoAcao::Leitura);
+    ~Acao();
+    Acao(const Acao&) = delete;
+    Acao& operator=(const Acao&) = delete;
+};
+
+// The first failure since the current action began (Nenhuma when none).
+Falha FalhaAtual();
+inline bool HouveFalha() { return FalhaAtual() != Falha::Nenhuma; }
+// Shows the current action's message for its failure, once per action:
+// "Não foi possível salvar o projeto." for a save, the failed-write message
+// for an action that writes rows, the file-in-use message otherwise (and the
+// unusable-file message for a missing or damaged file). Nothing when nothing
+// failed. True when a failure was (or had already been) reported.
+bool AvisarFalha();
+// Reports a row write of the current action that failed (a refused value
+// included): the action becomes a writing one and its message is shown, once.
+bool FalhaDeGravacao();
+// Tests may shorten the wait for a held file (milliseconds; negative = the
+// program's own).
+void DefinirEsperaParaTestes(int ms);
+// Forgets cached rows: the next field read goes to the file again.
+void Invalidar();
 
 enum class TipoColuna { Texto, Inteiro, Real };
 
@@ -83,7 +129,12 @@ public:
     // Identity of the current row (0 when there is none).
     qint64 Id() const;
 
-    // Field of the current row read from the file; Null (invalid) without a row.
+    // Reads the current row from the file now. False when the read failed
+    // (then Falhou() holds until the next successful read).
+    bool Ler() const;
+    bool Falhou() const { return m_falhou; }
+    // Field of the current row; Null (invalid) without a row or when the row
+    // could not be read (Falhou() then tells the two apart).
     QVariant Campo(const QString& nome) const;
 
     // Editing: Edit or AddNew, then Definir per field, then Update.
@@ -109,19 +160,27 @@ private:
     bool m_atualExcluida = false;
     Modo m_modo = Modo::Nenhum;
     std::vector<std::pair<QString, QVariant>> m_pendentes;
+    // The current row as last read, valid while its generation is current.
+    mutable QHash<QString, QVariant> m_linha;
+    mutable qint64 m_idLinha = 0;
+    mutable quint64 m_geracaoLinha = 0;
+    mutable bool m_falhou = false;
 };
 
 // Several related writes as one: everything written through the database
 // between the start and Confirmar is kept or dropped together. A transaction
 // neither confirmed nor already ended is rolled back when it goes out of scope.
-// Transactions do not nest: starting one while another is open fails.
+// The write lock is taken at the start, so a file held by another program
+// fails there, before anything is written. A transaction started while
+// another is open joins it: its Confirmar leaves the commit to the outer one,
+// and the outer one's roll-back takes its writes back too.
 class Transacao {
 public:
     explicit Transacao(const ConexaoPtr& conexao);
     ~Transacao();
     Transacao(const Transacao&) = delete;
     Transacao& operator=(const Transacao&) = delete;
-    // The transaction could be started.
+    // The transaction could be started (or joined an open one).
     bool Iniciada() const { return m_iniciada; }
     // Commits; false (and rolled back) when it was not started or the commit fails.
     bool Confirmar();
@@ -130,7 +189,17 @@ public:
 private:
     ConexaoPtr m_conexao;
     bool m_iniciada = false;
+    bool m_aninhada = false;
 };
+
+// Runs a prepared (and bound) statement, or a statement text without values,
+// recording a failure for the current action. A statement that writes makes
+// the cached rows stale.
+bool Executar(QSqlQuery& consulta);
+bool Executar(QSqlQuery& consulta, const QString& sql);
+// Prepares sql, binds valores in order and runs it.
+bool Executar(const ConexaoPtr& conexao, const QString& sql, const QVariantList& valores = {},
+              int* linhasAfetadas = nullptr);
 
 // Converts a value for a column; ok false when the text does not convert.
 QVariant ConverterParaColuna(const QVariant& valor, TipoColuna tipo, bool* ok);

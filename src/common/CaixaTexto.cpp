@@ -3,6 +3,8 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextCursor>
+#include <QTextDocument>
+#include <cmath>
 
 int CaixaTextoMultilinha::espacoLivre() const
 {
@@ -36,4 +38,34 @@ void CaixaTextoMultilinha::insertFromMimeData(const QMimeData* origem)
         return;
     textCursor().insertText(origem->text().left(livre));
     ensureCursorVisible();
+}
+
+CaixaAjuda::CaixaAjuda(const char* nome, const QRect& projeto, QWidget* parent)
+    : QTextEdit(parent), m_alturaProjetada(projeto.height())
+{
+    setObjectName(QString::fromLatin1(nome));
+    setReadOnly(true);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setGeometry(projeto);
+    connect(this, &QTextEdit::textChanged, this, &CaixaAjuda::ajustar);
+}
+
+void CaixaAjuda::ManterAbaixo(QWidget* w)
+{
+    m_abaixo = w;
+    m_distancia = w->y() - geometry().bottom();
+}
+
+int CaixaAjuda::AlturaDoTexto()
+{
+    // The box lays its text out only once shown; the width it will have is known.
+    document()->setTextWidth(width() - 2 * frameWidth());
+    return static_cast<int>(std::ceil(document()->size().height())) + 2 * frameWidth();
+}
+
+void CaixaAjuda::ajustar()
+{
+    resize(width(), std::max(m_alturaProjetada, AlturaDoTexto()));
+    if (m_abaixo)
+        m_abaixo->move(m_abaixo->x(), geometry().bottom() + m_distancia);
 }

@@ -1,6 +1,7 @@
 #include "common/Janelas.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QHash>
 #include <QChildEvent>
 #include <QLayout>
@@ -23,6 +24,14 @@ struct Estado {
     QHash<QString, Janela*> carregadas;
     QHash<Janela*, QPointer<QMdiSubWindow>> subjanelas;
     Janela* ultimaAtiva = nullptr;
+    // Child windows in the order they last came to the front, the latest last:
+    // when the front one closes or hides, the one before it comes back.
+    QList<Janela*> frente;
+    // Hiding a child moves the focus, and with it the MDI area's activation, to
+    // some other child; that is no activation of the user's, so it is ignored
+    // and the right window is brought forward once the handler is done.
+    int escondendo = 0;
+    bool retornoPendente = false;
     // The window being shown: its activation waits until it has its size.
     Janela* mostrando = nullptr;
     bool ativacaoAdiada = false;
@@ -123,12 +132,16 @@ private:
 };
 
 // Scrolls the work area by the least that brings w into view (its top left
-// corner first when it is larger than the view).
+// corner first when it is larger than the view). A control already in view,
+// even in part, stays where it is, and nothing moves while a mouse button is
+// held: the press that gave it the focus must be released on the same spot.
 void MostrarNaArea(QMdiArea* area, QWidget* w)
 {
     constexpr int kFolga = 8;
     const QRect r(w->mapTo(area->viewport(), QPoint(0, 0)), w->size());
     const QRect v = area->viewport()->rect();
+    if (r.intersects(v) || QGuiApplication::mouseButtons() != Qt::NoButton)
+        return;
     const auto rolar = [](QScrollBar* barra, int inicio, int fim, int vInicio, int vFim) {
         int delta = 0;
         if (inicio < vInicio || fim - inicio > vFim - vInicio)
@@ -160,13 +173,20 @@ void Janelas::DefinirPrincipal(QMainWindow* principal, QMdiArea* area)
 {
     estado().principal = principal;
     estado().area = area;
+    estado().retornoPendente = false;  // a return asked of an older area died with it
     if (area) {
         // A work area smaller than a child window's design scrolls that window.
         area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-        // The control that takes the focus is scrolled into view.
+        // Every child stands maximized, also the ones behind the front one.
+        area->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
+        area->setActivationOrder(QMdiArea::ActivationHistoryOrder);
+        // The control that takes the focus is scrolled into view; not the one
+        // that a window takes by being shown or left by another being hidden:
+        // a window shown comes into view from its top left corner.
         QObject::connect(qApp, &QApplication::focusChanged, area, [area](QWidget*, QWidget* agora) {
-            if (agora && area->viewport()->isAncestorOf(agora))
+            const Estado& e = estado();
+            if (agora && area->viewport()->isAncestorOf(agora) && !e.escondendo && !e.mostrando)
                 MostrarNaArea(area, agora);
         });
         QObject::connect(area, &QMdiArea::subWindowActivated, area,
@@ -212,6 +232,7 @@ void Janelas::Descarregar(Janela* j)
     j->Form_Unload();
     if (e.ultimaAtiva == j)
         e.ultimaAtiva = nullptr;
+    e.frente.removeAll(j);
     QWidget* w = j->Widget();
     if (auto* d = qobject_cast<QDialog*>(w)) {
         d->hide();
@@ -220,13 +241,40 @@ void Janelas::Descarregar(Janela* j)
     }
     QPointer<QMdiSubWindow> sub = e.subjanelas.take(j);
     if (sub) {
+        ++e.escondendo;
         sub->hide();
         if (e.area)
             e.area->removeSubWindow(sub);
+        --e.escondendo;
         sub->deleteLater();
+        AgendarRetorno();
     }
     w->hide();
     w->deleteLater();
+}
+
+void Janelas::AgendarRetorno()
+{
+    Estado& e = estado();
+    if (e.retornoPendente || !e.area)
+        return;
+    e.retornoPendente = true;
+    QMetaObject::invokeMethod(e.area, [] { TrazerAFrente(); }, Qt::QueuedConnection);
+}
+
+void Janelas::TrazerAFrente()
+{
+    Estado& e = estado();
+    e.retornoPendente = false;
+    Janela* j = Visivel(e.ultimaAtiva) ? e.ultimaAtiva : nullptr;
+    for (auto it = e.frente.crbegin(); !j && it != e.frente.crend(); ++it) {
+        if (Visivel(*it))
+            j = *it;
+    }
+    // Shown again: maximized, the active child, and its activation run when
+    // it comes back from behind another window.
+    if (j)
+        Mostrar(j);
 }
 
 static QMdiSubWindow* subjanelaDe(Janela* j, bool criar)
@@ -286,12 +334,17 @@ void Janelas::Ocultar(Janela* j)
     if (!j)
         return;
     Estado& e = estado();
-    if (QMdiSubWindow* sub = subjanelaDe(j, false))
-        sub->hide();
-    else
-        j->Widget()->hide();
     if (e.ultimaAtiva == j)
         e.ultimaAtiva = nullptr;
+    e.frente.removeAll(j);
+    if (QMdiSubWindow* sub = subjanelaDe(j, false)) {
+        ++e.escondendo;
+        sub->hide();
+        --e.escondendo;
+        AgendarRetorno();
+    } else {
+        j->Widget()->hide();
+    }
 }
 
 bool Janelas::Visivel(Janela* j)
@@ -339,8 +392,11 @@ void Janelas::Ativar(Janela* j)
     if (!j || j->m_emAtivacao)
         return;
     Estado& e = estado();
-    if (!dynamic_cast<Dialogo*>(j))
+    if (!dynamic_cast<Dialogo*>(j)) {
         e.ultimaAtiva = j;
+        e.frente.removeAll(j);
+        e.frente.append(j);
+    }
     j->m_emAtivacao = true;
     j->Form_Activate();
     j->m_emAtivacao = false;
@@ -351,6 +407,8 @@ void Janelas::AoAtivarSubjanela(QMdiSubWindow* sub)
     if (!sub)
         return;  // the main window lost the focus, e.g. to a message box
     Estado& e = estado();
+    if (e.escondendo)
+        return;
     for (auto it = e.subjanelas.begin(); it != e.subjanelas.end(); ++it) {
         if (it.value() == sub) {
             Janela* j = it.key();
@@ -374,5 +432,7 @@ void Janelas::Reiniciar()
     e.carregadas.clear();
     e.subjanelas.clear();
     e.ultimaAtiva = nullptr;
+    e.frente.clear();
+    e.retornoPendente = false;
     e.manipulador = nullptr;
 }

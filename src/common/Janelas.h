@@ -78,6 +78,10 @@ public:
     // area; a window shown for the first time or again after being hidden, or
     // made the active child, runs its activation work.
     static void Mostrar(Janela* j);
+    // Hides a child window. Whatever hides or unloads the front child, once
+    // the handler that did it is done the window that stood before it comes
+    // back to the front, maximized, with its activation (unless another
+    // window has been shown meanwhile).
     static void Ocultar(Janela* j);
     static bool Visivel(Janela* j);
 
@@ -95,6 +99,8 @@ public:
 
 private:
     static void AoAtivarSubjanela(QMdiSubWindow* sub);
+    static void AgendarRetorno();
+    static void TrazerAFrente();
 };
 
 // Registers a window class's factory at start-up.

@@ -81,8 +81,6 @@ void Reiniciar()
     NumeroProjetos = 0;
     dbSave.reset();
     rsSaveNome.reset();
-    rsSave.reset();
-    rsSaveOrigem.reset();
     dbEco.reset();
     rsEco.reset();
     NumAltEco = 0;

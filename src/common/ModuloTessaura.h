@@ -71,8 +71,6 @@ inline bool SalvamentoCancelado = false;
 inline short NumeroProjetos = 0;
 inline Banco::ConexaoPtr dbSave;
 inline Banco::RecordsetPtr rsSaveNome;
-inline Banco::RecordsetPtr rsSave;
-inline Banco::RecordsetPtr rsSaveOrigem;
 
 // The economic analysis: its handle and recordset over the alternatives table
 // (the current row is the alternative on show) and the number of alternatives

@@ -23,30 +23,48 @@ void Mover(Banco::Recordset& rs, Direcao d)
     }
 }
 
-void Gravar(Banco::Recordset* rs, const std::function<void(Banco::Recordset&)>& gravar)
+bool Gravar(Banco::Recordset* rs, const std::function<void(Banco::Recordset&)>& gravar)
 {
     if (!rs || !rs->TemLinhaAtual() || !gravar)
-        return;
-    if (rs->Edit()) {
-        gravar(*rs);
-        rs->Update();
-    }
+        return true;
+    Banco::Acao acao(Banco::TipoAcao::Gravacao);
+    if (!rs->Edit())
+        return true;
+    gravar(*rs);
+    if (rs->Update())
+        return true;
+    Banco::FalhaDeGravacao();
+    return false;
 }
 
-void Passo(Banco::Recordset* rs, Direcao d, const Etapas& e)
+bool Passo(Banco::Recordset* rs, Direcao d, const Etapas& e)
 {
+    Banco::Acao acao(Banco::TipoAcao::Gravacao);
     if (e.avaliar)
         e.avaliar();
-    Gravar(rs, e.gravar);
+    if (!Gravar(rs, e.gravar))
+        return false;
+    if (rs) {
+        // The row reached is read before the page is emptied: when it cannot
+        // be read the walk stays on the alternative it was showing.
+        const qint64 antes = rs->Id();
+        Mover(*rs, d);
+        if (!rs->Ler()) {
+            if (antes)
+                rs->IrParaId(antes);
+            Banco::FalhaDeGravacao();
+            if (e.avaliar)
+                e.avaliar();
+            return false;
+        }
+    }
     if (e.esvaziar)
         e.esvaziar();
-    if (rs) {
-        Mover(*rs, d);
-        if (e.mostrar)
-            e.mostrar(*rs);
-    }
+    if (rs && e.mostrar)
+        e.mostrar(*rs);
     if (e.avaliar)
         e.avaliar();
+    return true;
 }
 
 void Status::Marcar(int numero, bool completo)
@@ -76,6 +94,12 @@ QString TextoParaCaixa(const QVariant& valor)
 QVariant ValorDaCaixa(const QString& texto)
 {
     return texto.isEmpty() ? QVariant() : QVariant(texto);
+}
+
+void GravarCaixa(Banco::Recordset& rs, const QString& campo, const QString& texto)
+{
+    if (!rs.Definir(campo, ValorDaCaixa(texto)))
+        rs.Definir(campo, QVariant());
 }
 
 }  // namespace Percurso

@@ -22,10 +22,12 @@ struct Etapas {
     std::function<void()> esvaziar;
     std::function<void(Banco::Recordset&)> mostrar; // number, name, status bar, page
 };
-void Passo(Banco::Recordset* rs, Direcao d, const Etapas& etapas);
+// A step whose store or read fails reports it once and stays where it was:
+// nothing is emptied or moved, the typed values stay in their boxes (false).
+bool Passo(Banco::Recordset* rs, Direcao d, const Etapas& etapas);
 // The store of a step alone, without moving (the "Avançar" of an entry window
-// first stores the alternative on show).
-void Gravar(Banco::Recordset* rs, const std::function<void(Banco::Recordset&)>& gravar);
+// first stores the alternative on show). False, reported, when it failed.
+bool Gravar(Banco::Recordset* rs, const std::function<void(Banco::Recordset&)>& gravar);
 
 // Completeness per alternative, indexed by the alternative's number 1..n.
 class Status {
@@ -46,6 +48,10 @@ private:
 QString TextoParaCaixa(const QVariant& valor);
 // A box's text as a writer stores it: Null for an empty box, the text otherwise.
 QVariant ValorDaCaixa(const QString& texto);
+// Puts a numeric box into its field: Null when the box is empty, or when its
+// text does not convert or does not fit the field (a box that counts as not
+// given never leaves an older value in the row).
+void GravarCaixa(Banco::Recordset& rs, const QString& campo, const QString& texto);
 
 }  // namespace Percurso
 

@@ -2,7 +2,6 @@
 
 #include "common/Banco.h"
 #include "common/Figuras.h"
-#include "common/Mensagens.h"
 #include "common/ModuloTessaura.h"
 #include "common/Twips.h"
 
@@ -87,14 +86,26 @@ void frmAltEco::Form_Load()
 {
     MT::dbEco = Banco::Abrir();
     MT::rsEco = MT::dbEco ? Banco::Recordset::Abrir(MT::dbEco, QStringLiteral("tblTessaura")) : nullptr;
+    m_naoLida = !MT::rsEco;
     if (MT::rsEco) {
-        for (MT::rsEco->MoveFirst(); !MT::rsEco->EOF_(); MT::rsEco->MoveNext()) {
+        for (MT::rsEco->MoveFirst(); !m_naoLida && !MT::rsEco->EOF_(); MT::rsEco->MoveNext()) {
+            m_naoLida = !MT::rsEco->Ler();
+            if (m_naoLida)
+                break;
             auto* item = new QListWidgetItem(MT::rsEco->Campo(QStringLiteral("Nome")).toString(), List2);
             item->setData(kLinha, MT::rsEco->Id());
         }
         MT::rsEco->MoveFirst();
     }
+    if (m_naoLida)
+        Banco::AvisarFalha();
     VerList1();
+}
+
+void frmAltEco::Form_Activate()
+{
+    if (m_naoLida)
+        Janelas::Descarregar(this);
 }
 
 void frmAltEco::Escolher(const QListWidgetItem* item)
@@ -159,6 +170,8 @@ void frmAltEco::cmdOK_Click()
         escolhidas.insert(List1->item(i)->data(kLinha).toLongLong());
 
     // Every row is written: an alternative not chosen loses an earlier choice.
+    // All rows or none; a failure is told once and the dialog stays open.
+    Banco::Acao acao(Banco::TipoAcao::Gravacao);
     bool gravado = MT::rsEco && MT::dbEco;
     if (gravado) {
         Banco::Transacao t(MT::dbEco);
@@ -174,7 +187,7 @@ void frmAltEco::cmdOK_Click()
         MT::rsEco->MoveFirst();
     }
     if (!gravado) {
-        Mensagens::FalhaDeGravacao();
+        Banco::FalhaDeGravacao();
         return;
     }
 

@@ -14,6 +14,7 @@ public:
     frmAltEco();
 
     void Form_Load() override;
+    void Form_Activate() override;
     void Command1_Click();  // ">"
     void Command2_Click();  // ">>"
     void Command3_Click();  // "<"
@@ -33,4 +34,6 @@ protected:
 
 private:
     void Escolher(const QListWidgetItem* item);
+
+    bool m_naoLida = false;  // the names could not be read: the dialog does not open
 };

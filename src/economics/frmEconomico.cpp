@@ -38,6 +38,22 @@ bool escolhida(const Banco::Recordset& rs)
     return rs.Campo(QStringLiteral("Eco")).toInt() == 1;
 }
 
+// Walks from the current row to a chosen alternative, at most once round the
+// table; the current row is the first candidate when contarAtual holds. Each
+// row is read as it is reached: false when one could not be read.
+bool buscarEscolhida(Banco::Recordset& rs, Percurso::Direcao d, bool contarAtual, bool* achou)
+{
+    *achou = false;
+    for (int i = 0; i < rs.RecordCount() && !*achou; ++i) {
+        if (i > 0 || !contarAtual)
+            Percurso::Mover(rs, d);
+        if (!rs.Ler())
+            return false;
+        *achou = escolhida(rs);
+    }
+    return true;
+}
+
 // A stored number: Null stays Null.
 bool dado(const QVariant& v, double* valor)
 {
@@ -211,15 +227,18 @@ void frmEconomico::Form_Load()
         MT::dbEco = Banco::Abrir();
     MT::rsEco = MT::dbEco ? Banco::Recordset::Abrir(MT::dbEco, QStringLiteral("tblTessaura")) : nullptr;
 
-    // The first chosen alternative, searching once round the table.
+    // The first chosen alternative, searching once round the table. A table
+    // that cannot be read is told once and the window does not open.
     m_temLinha = false;
+    m_naoLida = !MT::rsEco;
     if (MT::rsEco && MT::rsEco->RecordCount() > 0) {
         MT::rsEco->MoveFirst();
-        for (int i = 0; i < MT::rsEco->RecordCount() && !m_temLinha; ++i) {
-            m_temLinha = escolhida(*MT::rsEco);
-            if (!m_temLinha)
-                Percurso::Mover(*MT::rsEco, Percurso::Direcao::Proxima);
-        }
+        m_naoLida = !buscarEscolhida(*MT::rsEco, Percurso::Direcao::Proxima, true, &m_temLinha);
+    }
+    if (m_naoLida) {
+        Banco::AvisarFalha();
+        m_temLinha = false;
+        return;
     }
     MostrarLinha();
     VerII();
@@ -227,6 +246,10 @@ void frmEconomico::Form_Load()
 
 void frmEconomico::Form_Activate()
 {
+    if (m_naoLida) {
+        Janelas::Descarregar(this);
+        return;
+    }
     if (BarraStatus* barra = MT::sbStatusBar()) {
         PainelStatus* p1 = barra->Painel(1);
         p1->DefinirAutoSize(true);
@@ -292,27 +315,27 @@ bool frmEconomico::Armazenar()
         avisar(QStringLiteral("O campo \"%1\" deve conter um número.").arg(campo));
         return false;
     }
-    bool gravado = MT::rsEco->Edit();
-    for (int i = 0; gravado && i < 5; ++i)
-        gravado = MT::rsEco->Definir(QString::fromLatin1(kCampos[i]), valores.v[i]);
-    gravado = gravado && MT::rsEco->Update();
-    if (!gravado) {
-        MT::rsEco->CancelUpdate();
-        Mensagens::FalhaDeGravacao();
-    }
-    return gravado;
+    return Percurso::Gravar(MT::rsEco.get(), [&valores](Banco::Recordset& rs) {
+        for (int i = 0; i < 5; ++i)
+            rs.Definir(QString::fromLatin1(kCampos[i]), valores.v[i]);
+    });
 }
 
 void frmEconomico::Mover(bool adiante)
 {
+    // The store and the walk are one action: a row that cannot be read
+    // leaves the window on the alternative it shows.
+    Banco::Acao acao(Banco::TipoAcao::Gravacao);
     if (!m_temLinha || !Armazenar())
         return;
     const auto direcao = adiante ? Percurso::Direcao::Proxima : Percurso::Direcao::Anterior;
     // At most once round the table: with one chosen alternative it comes back to it.
-    for (int i = 0; i < MT::rsEco->RecordCount(); ++i) {
-        Percurso::Mover(*MT::rsEco, direcao);
-        if (escolhida(*MT::rsEco))
-            break;
+    const qint64 antes = MT::rsEco->Id();
+    bool achou = false;
+    if (!buscarEscolhida(*MT::rsEco, direcao, false, &achou)) {
+        MT::rsEco->IrParaId(antes);
+        Banco::AvisarFalha();
+        return;
     }
     MostrarLinha();
 }
@@ -389,14 +412,16 @@ struct Escolhida {
     QVariant PerPC, PerMP;
 };
 
-// The chosen alternatives in table order, as stored.
-std::vector<Escolhida> lerEscolhidas(const Banco::ConexaoPtr& db)
+// The chosen alternatives in table order, as stored; false when the table
+// could not be read.
+bool lerEscolhidas(const Banco::ConexaoPtr& db, std::vector<Escolhida>& r)
 {
-    std::vector<Escolhida> r;
     Banco::RecordsetPtr rs = db ? Banco::Recordset::Abrir(db, QStringLiteral("tblTessaura")) : nullptr;
     if (!rs)
-        return r;
+        return false;
     for (rs->MoveFirst(); !rs->EOF_(); rs->MoveNext()) {
+        if (!rs->Ler())
+            return false;
         if (!escolhida(*rs))
             continue;
         Escolhida e;
@@ -407,7 +432,7 @@ std::vector<Escolhida> lerEscolhidas(const Banco::ConexaoPtr& db)
         e.PerMP = rs->Campo(QStringLiteral("PerMP"));
         r.push_back(e);
     }
-    return r;
+    return true;
 }
 
 }  // namespace
@@ -431,6 +456,7 @@ bool frmEconomico::Validar(int* tempoBase, double* taxa)
 
 void frmEconomico::cmdAnalise_Click()
 {
+    Banco::Acao acao(Banco::TipoAcao::Gravacao);
     if (!Armazenar())
         return;
     int tempoBase = 0;
@@ -442,7 +468,11 @@ void frmEconomico::cmdAnalise_Click()
     MT::dbEco = Banco::Abrir();
     if (!MT::dbEco)
         return;  // the database layer has said why
-    const std::vector<Escolhida> lidas = lerEscolhidas(MT::dbEco);
+    std::vector<Escolhida> lidas;
+    if (!lerEscolhidas(MT::dbEco, lidas)) {
+        Banco::AvisarFalha();
+        return;
+    }
     if (lidas.empty()) {
         avisar(QStringLiteral("Nenhuma alternativa foi escolhida para a análise econômica."));
         return;

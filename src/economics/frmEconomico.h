@@ -58,4 +58,5 @@ private:
     void EstadoResultados(bool resultados);
 
     bool m_temLinha = false;  // a chosen alternative is on show
+    bool m_naoLida = false;   // the table could not be read when the window loaded
 };

@@ -59,14 +59,15 @@ void Juntar(std::vector<Linha>& linhas, Banco::Recordset* rs, Campo campo)
     linhas.push_back(l);
 }
 
-// Writes the rows, all or none. A transaction that cannot start (the caller
-// already holds one, as the project save does) leaves the rows to the
-// caller's: its rollback then takes them back with the rest.
+// Writes the rows, all or none. Inside a caller's transaction (the project
+// save) the rows join it: its roll-back takes them back with the rest.
 bool Escrever(const std::vector<Linha>& linhas)
 {
     if (linhas.empty())
         return true;
     Banco::Transacao transacao(linhas.front().rs->Conexao_());
+    if (!transacao.Iniciada())
+        return false;
     for (const Linha& l : linhas) {
         if (!l.rs->Edit())
             return false;
@@ -74,7 +75,7 @@ bool Escrever(const std::vector<Linha>& linhas)
         if (!l.rs->Update())
             return false;
     }
-    return !transacao.Iniciada() || transacao.Confirmar();
+    return transacao.Confirmar();
 }
 
 // The loaded entry windows (by their flags), each bound for the row it shows:

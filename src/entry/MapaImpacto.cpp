@@ -45,19 +45,18 @@ ItensImpacto Avaliar(const PaginaImpacto& p)
 
 void Gravar(Banco::Recordset& rs, const PaginaImpacto& p)
 {
-    using Percurso::ValorDaCaixa;
-    rs.Definir(QStringLiteral("QJmin"), ValorDaCaixa(p.qjmin));
-    rs.Definir(QStringLiteral("QJmax"), ValorDaCaixa(p.qjmax));
-    rs.Definir(QStringLiteral("Qalvo"), ValorDaCaixa(p.qalvo));
+    Percurso::GravarCaixa(rs, QStringLiteral("QJmin"), p.qjmin);
+    Percurso::GravarCaixa(rs, QStringLiteral("QJmax"), p.qjmax);
+    Percurso::GravarCaixa(rs, QStringLiteral("Qalvo"), p.qalvo);
     if (p.recarga == Recarga::Area) {
-        rs.Definir(QStringLiteral("Ainf"), ValorDaCaixa(p.recarga1));
-        rs.Definir(QStringLiteral("Anat"), ValorDaCaixa(p.recarga2));
+        Percurso::GravarCaixa(rs, QStringLiteral("Ainf"), p.recarga1);
+        Percurso::GravarCaixa(rs, QStringLiteral("Anat"), p.recarga2);
         rs.Definir(QStringLiteral("Qinf"), QVariant());
         rs.Definir(QStringLiteral("Qnat"), QVariant());
     }
     if (p.recarga == Recarga::Vazao) {
-        rs.Definir(QStringLiteral("Qinf"), ValorDaCaixa(p.recarga1));
-        rs.Definir(QStringLiteral("Qnat"), ValorDaCaixa(p.recarga2));
+        Percurso::GravarCaixa(rs, QStringLiteral("Qinf"), p.recarga1);
+        Percurso::GravarCaixa(rs, QStringLiteral("Qnat"), p.recarga2);
         rs.Definir(QStringLiteral("Ainf"), QVariant());
         rs.Definir(QStringLiteral("Anat"), QVariant());
     }

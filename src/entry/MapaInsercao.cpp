@@ -27,15 +27,14 @@ void gravarNivel(Banco::Recordset& rs, const char* campo, int n, bool (*valido)(
 
 void Gravar(Banco::Recordset& rs, const PaginaInsercao& p)
 {
-    using Percurso::ValorDaCaixa;
-    rs.Definir(QStringLiteral("Aapta1"), ValorDaCaixa(p.aapta1));
-    rs.Definir(QStringLiteral("Aapta2"), ValorDaCaixa(p.aapta2));
+    Percurso::GravarCaixa(rs, QStringLiteral("Aapta1"), p.aapta1);
+    Percurso::GravarCaixa(rs, QStringLiteral("Aapta2"), p.aapta2);
     gravarNivel(rs, "IP", p.ip, Escala::NivelValido);
-    rs.Definir(QStringLiteral("ARL1"), ValorDaCaixa(p.arl1));
-    rs.Definir(QStringLiteral("ARL2"), ValorDaCaixa(p.arl2));
+    Percurso::GravarCaixa(rs, QStringLiteral("ARL1"), p.arl1);
+    Percurso::GravarCaixa(rs, QStringLiteral("ARL2"), p.arl2);
     gravarNivel(rs, "ICC", p.icc, Escala::NivelValido);
     gravarNivel(rs, "PUOF", p.puof, NivelPUOFValido);
-    rs.Definir(QStringLiteral("Ades"), ValorDaCaixa(p.ades));
+    Percurso::GravarCaixa(rs, QStringLiteral("Ades"), p.ades);
 }
 
 PaginaInsercao Ler(const Banco::Recordset& rs)

@@ -6,8 +6,8 @@ namespace MapaObjetivo {
 
 void Gravar(Banco::Recordset& rs, const Textos& caixas)
 {
-    rs.Definir(QStringLiteral("TR"), Percurso::ValorDaCaixa(caixas.tr));
-    rs.Definir(QStringLiteral("TRD"), Percurso::ValorDaCaixa(caixas.trd));
+    Percurso::GravarCaixa(rs, QStringLiteral("TR"), caixas.tr);
+    Percurso::GravarCaixa(rs, QStringLiteral("TRD"), caixas.trd);
 }
 
 Textos Ler(const Banco::Recordset& rs)

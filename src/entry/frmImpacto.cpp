@@ -1,5 +1,6 @@
 #include "entry/frmImpacto.h"
 
+#include "common/CaixaTexto.h"
 #include "common/Escala.h"
 #include "common/Figuras.h"
 #include "common/ModuloTessaura.h"
@@ -19,7 +20,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTextEdit>
 #include <cmath>
 
 REGISTRAR_JANELA(frmImpacto)
@@ -103,13 +103,11 @@ frmImpacto::frmImpacto()
     connect(Command2, &QPushButton::clicked, this, &frmImpacto::Command2_Click);
 
     // The help box lies over the pages while it is open.
-    RichTextBox1 = new QTextEdit(this);
-    RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
-    RichTextBox1->setReadOnly(true);
-    RichTextBox1->setGeometry(26, 206, 618, 196);
+    RichTextBox1 = new CaixaAjuda("RichTextBox1", QRect(26, 206, 618, 196), this);
     RichTextBox1->hide();
     Command4 = botao(this, "Command4", QStringLiteral("OK"), QRect(574, 408, 70, 28));
     Command4->hide();
+    RichTextBox1->ManterAbaixo(Command4);
     connect(Command4, &QPushButton::clicked, this, &frmImpacto::Command4_Click);
 
     // Hidden holders of the hint texts.

@@ -12,6 +12,7 @@
 
 #include <array>
 
+class CaixaAjuda;
 class CaixaNumerica;
 class GrupoAvaliacao;
 class IconeAjuda;
@@ -22,7 +23,6 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
-class QTextEdit;
 
 class frmImpacto : public Formulario, public ReceptorCriterio {
     Q_OBJECT
@@ -104,7 +104,7 @@ private:
     GrupoAvaliacao *m_ptd = nullptr, *m_ppi = nullptr, *m_iasup = nullptr, *m_iasub = nullptr;
     std::array<QGroupBox*, 7> m_frames{};     // Frame1..Frame6 at 1..6
     std::array<IconeAjuda*, 7> m_icones{};    // Image1..Image6 at 1..6
-    QTextEdit* RichTextBox1 = nullptr;
+    CaixaAjuda* RichTextBox1 = nullptr;
     QPushButton* Command4 = nullptr;
     QTabWidget* TabStrip1 = nullptr;
     std::array<QWidget*, 3> m_paginas{};

@@ -1,5 +1,6 @@
 #include "entry/frmInsercao.h"
 
+#include "common/CaixaTexto.h"
 #include "common/Figuras.h"
 #include "common/Mensagens.h"
 #include "common/ModuloTessaura.h"
@@ -21,7 +22,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTextEdit>
 
 REGISTRAR_JANELA(frmInsercao)
 
@@ -207,10 +207,7 @@ void frmInsercao::montarCabecalho()
     Label37->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     // The help box lies over the description while it is open.
-    RichTextBox1 = new QTextEdit(this);
-    RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
-    RichTextBox1->setReadOnly(true);
-    RichTextBox1->setGeometry(Label37->geometry());
+    RichTextBox1 = new CaixaAjuda("RichTextBox1", Label37->geometry(), this);
     RichTextBox1->hide();
     Command3 = botao(this, "Command3", QStringLiteral("OK"), QRect(648, 38, 60, 28));
     Command3->hide();

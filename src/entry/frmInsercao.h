@@ -12,6 +12,7 @@
 
 #include <array>
 
+class CaixaAjuda;
 class CaixaNumerica;
 class GrupoAvaliacao;
 class IconeAjuda;
@@ -20,7 +21,6 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QTabWidget;
-class QTextEdit;
 
 class frmInsercao : public Formulario, public ReceptorCriterio {
     Q_OBJECT
@@ -95,7 +95,7 @@ private:
     std::array<QLabel*, 4> m_itens{};        // Label12..Label15
     std::array<QLabel*, 4> m_iconesStatus{};  // Image5..Image8
     QLabel* Image3 = nullptr;
-    QTextEdit* RichTextBox1 = nullptr;
+    CaixaAjuda* RichTextBox1 = nullptr;
     QPushButton* Command3 = nullptr;
     QTabWidget* TabStrip1 = nullptr;
     std::array<QWidget*, 2> m_paginas{};

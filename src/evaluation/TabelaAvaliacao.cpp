@@ -16,7 +16,7 @@ bool Ler(const Banco::ConexaoPtr& conexao, std::vector<Avaliacao::Alternativa>& 
         colunas << c;
     QSqlQuery q(conexao->db());
     q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT %1 FROM tblTessaura ORDER BY id").arg(colunas.join(", "))))
+    if (!Banco::Executar(q, QStringLiteral("SELECT %1 FROM tblTessaura ORDER BY id").arg(colunas.join(", "))))
         return false;
     while (q.next()) {
         Avaliacao::Alternativa a;
@@ -46,7 +46,7 @@ bool GravarIndices(const Banco::ConexaoPtr& conexao, const std::vector<Avaliacao
         q.bindValue(0, l.mp);
         q.bindValue(1, l.pc);
         q.bindValue(2, l.id);
-        if (!q.exec() || q.numRowsAffected() != 1)
+        if (!Banco::Executar(q) || q.numRowsAffected() != 1)
             return false;
     }
     return transacao.Confirmar();

@@ -317,6 +317,9 @@ void frmCalculoIndices::executar()
         }
     } fim{guarda};
 
+    // The run reads the table and writes its indices back: one action, whose
+    // failure, a read's included, is told as a failed write, once.
+    Banco::Acao acao(Banco::TipoAcao::Gravacao);
     ToggleButton2->setChecked(true);
     prepararBarraStatus();
     if (!pausar(guarda))
@@ -329,7 +332,8 @@ void frmCalculoIndices::executar()
     if (!m_db || !TabelaAvaliacao::Ler(m_db, alternativas)) {
         ocultarProgresso();
         ampulheta.Restaurar();
-        Banco::AvisarBancoInutilizavel();
+        if (!Banco::AvisarFalha())
+            Banco::AvisarBancoInutilizavel();
         return;
     }
     if (!pausar(guarda))
@@ -368,7 +372,7 @@ void frmCalculoIndices::executar()
 
     if (!TabelaAvaliacao::GravarIndices(m_db, m_resultado.linhas)) {
         ampulheta.Restaurar();
-        Mensagens::FalhaDeGravacao();
+        Banco::FalhaDeGravacao();
     }
     ocultarProgresso();
     aposExecucao();
@@ -579,16 +583,22 @@ void frmCalculoIndices::Flex_Click(int linha, int coluna)
     }
 
     // The notes of the alternative's own row; the header row and a click
-    // outside the cells name none.
+    // outside the cells name none. Notes that cannot be read are not shown as
+    // none: the box keeps what it shows.
     QString anotacao;
+    bool lida = true;
     if (linha >= 1 && linha <= static_cast<int>(m_resultado.linhas.size()) && m_db) {
         const qint64 id = m_resultado.linhas[static_cast<size_t>(linha - 1)].id;
-        if (Banco::RecordsetPtr rs = Banco::Recordset::AbrirPorId(m_db, QStringLiteral("tblTessaura"), id);
-            rs && rs->TemLinhaAtual())
+        Banco::RecordsetPtr rs = Banco::Recordset::AbrirPorId(m_db, QStringLiteral("tblTessaura"), id);
+        lida = rs && (!rs->TemLinhaAtual() || rs->Ler());
+        if (lida && rs->TemLinhaAtual())
             anotacao = rs->Campo(QStringLiteral("Anotacao")).toString();
     }
-    RichTextBox2->setPlainText(anotacao.isEmpty() ? QStringLiteral("Não há anotações para esta alternativa")
-                                                  : anotacao);
+    if (!lida)
+        Banco::AvisarFalha();
+    else
+        RichTextBox2->setPlainText(anotacao.isEmpty() ? QStringLiteral("Não há anotações para esta alternativa")
+                                                      : anotacao);
 
     m_linhaClicada = linha;
     m_colunaClicada = coluna;

@@ -50,7 +50,7 @@ QLabel* Rotulo(QWidget* pai, const char* nome, const QString& texto, int left, i
     return l;
 }
 
-void PreencherGrade(GradeFlex* grade, Banco::Recordset* rs, int numero)
+bool PreencherGrade(GradeFlex* grade, Banco::Recordset* rs, int numero)
 {
     grade->DefinirForma(std::max(numero, 0) + 2, 2);
     grade->DefinirFixas(1, 0);
@@ -58,9 +58,13 @@ void PreencherGrade(GradeFlex* grade, Banco::Recordset* rs, int numero)
     grade->DefinirTexto(0, 1, QStringLiteral("Última atualização"));
     grade->DefinirLarguraColuna(0, 3000);
     grade->DefinirLarguraColuna(1, 2000);
+    bool lido = true;
     if (rs) {
         rs->MoveFirst();
-        for (int linha = 1; !rs->EOF_() && linha <= numero; ++linha) {
+        for (int linha = 1; !rs->EOF_() && linha <= numero && lido; ++linha) {
+            lido = rs->Ler();
+            if (!lido)
+                break;
             grade->DefinirTexto(linha, 0, rs->Campo(QStringLiteral("Projeto")).toString());
             grade->DefinirTexto(
                 linha, 1, TextoAtualizacao(rs->Campo(QStringLiteral("Data")), rs->Campo(QStringLiteral("Time"))));
@@ -70,6 +74,7 @@ void PreencherGrade(GradeFlex* grade, Banco::Recordset* rs, int numero)
     // A date and time longer than the column in this locale widens it.
     grade->Acomodar(1);
     grade->setCurrentIndex(QModelIndex());
+    return lido;
 }
 
 IconeOpcoes::IconeOpcoes(QWidget* pai) : QLabel(pai)

@@ -24,8 +24,9 @@ template <class T> T* Criar(QWidget* pai, const char* nome, int left, int top, i
 QLabel* Rotulo(QWidget* pai, const char* nome, const QString& texto, int left, int top);
 
 // Fills the grid: the header row, the first `numero` projects of rs (from its
-// first row) in rows 1.., and one empty row after them.
-void PreencherGrade(GradeFlex* grade, Banco::Recordset* rs, int numero);
+// first row) in rows 1.., and one empty row after them. Each row is read as it
+// is listed: false when one could not be read (the failure is left to the caller).
+bool PreencherGrade(GradeFlex* grade, Banco::Recordset* rs, int numero);
 
 // The clickable icon that opens and closes the options panel.
 class IconeOpcoes : public QLabel {

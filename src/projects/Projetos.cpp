@@ -24,17 +24,11 @@ const char* const kCampos[] = {"Nome",  "Anotacao", "Marcador", "TR",    "TRD", 
                                "PTD",   "PPI",      "IAsup",    "IAsub", "IP",   "ARL1",
                                "ARL2",  "ICC",      "PUOF",     "Ades",  "Aapta1", "Aapta2"};
 
-// Deletes every row of the recordset whose Projeto equals nome exactly.
-bool apagarProjeto(Banco::Recordset& rs, const QString& nome)
+// Deletes every row of the table whose Projeto equals nome exactly (letter
+// case significant), in one statement.
+bool apagarProjeto(const Banco::ConexaoPtr& db, const QString& tabela, const QString& nome)
 {
-    rs.MoveFirst();
-    while (!rs.EOF_()) {
-        const QVariant projeto = rs.Campo(QStringLiteral("Projeto"));
-        if (!projeto.isNull() && projeto.toString() == nome && !rs.Delete())
-            return false;
-        rs.MoveNext();
-    }
-    return true;
+    return Banco::Executar(db, QStringLiteral("DELETE FROM %1 WHERE Projeto = ?").arg(tabela), {nome});
 }
 
 bool gravarCabecalho(Banco::Recordset& rs, const QDateTime& agora)
@@ -47,24 +41,19 @@ bool gravarCabecalho(Banco::Recordset& rs, const QDateTime& agora)
            && rs.Definir(QStringLiteral("Descricao"), MT::DescricaoProjeto) && rs.Update();
 }
 
-bool copiarAlternativas(Banco::Recordset& origem, Banco::Recordset& destino)
+// The working table's rows, in their own order, copied under the project's
+// name with their values unchanged (a Null stays Null), in one statement.
+bool copiarAlternativas(const Banco::ConexaoPtr& db)
 {
-    origem.MoveFirst();
-    while (!origem.EOF_()) {
-        if (!destino.AddNew() || !destino.Definir(QStringLiteral("Projeto"), MT::NomeProjeto))
-            return false;
-        for (const char* campo : kCampos) {
-            const QString nome = QString::fromLatin1(campo);
-            if (!destino.Definir(nome, origem.Campo(nome))) {
-                destino.CancelUpdate();
-                return false;
-            }
-        }
-        if (!destino.Update())
-            return false;
-        origem.MoveNext();
-    }
-    return true;
+    QStringList campos;
+    for (const char* campo : kCampos)
+        campos << QString::fromLatin1(campo);
+    const QString lista = campos.join(QStringLiteral(", "));
+    return Banco::Executar(db,
+                           QStringLiteral("INSERT INTO tblSave (Projeto, %1) SELECT ?, %1 "
+                                          "FROM tblTessaura ORDER BY id")
+                               .arg(lista),
+                           {MT::NomeProjeto});
 }
 
 // Shows the save dialog; true when it was closed with "Salvar". The values it
@@ -104,31 +93,36 @@ short ContarProjetos(Banco::Recordset* rs)
 
 void SalvarProjeto()
 {
+    // One action: whatever fails in it (the file held by another program
+    // included) gets the one message of a failed save.
+    Banco::Acao acao(Banco::TipoAcao::Salvamento);
     MT::dbSave = Banco::Abrir();
     if (!MT::dbSave)
         return;
     MT::rsSaveNome = Banco::Recordset::Abrir(MT::dbSave, QStringLiteral("tblSaveNome"));
-    MT::rsSave = Banco::Recordset::Abrir(MT::dbSave, QStringLiteral("tblSave"));
-    MT::rsSaveOrigem = Banco::Recordset::Abrir(MT::dbSave, QStringLiteral("tblTessaura"));
+    if (!MT::rsSaveNome) {
+        Banco::AvisarFalha();
+        return;
+    }
     MT::NumeroProjetos = ContarProjetos(MT::rsSaveNome.get());
-    const bool aberto = MT::rsSaveNome && MT::rsSave && MT::rsSaveOrigem;
 
-    if (aberto && MT::PedirNomeAoSalvar && !pedirNome())
+    if (MT::PedirNomeAoSalvar && !pedirNome())
         return;
 
-    bool ok = aberto;
+    // The earlier copy goes and the new one is written in one transaction:
+    // the file holds the one or the other, never a mix.
+    bool ok = false;
     {
         Banco::Transacao transacao(MT::dbSave);
-        ok = ok && transacao.Iniciada() && apagarProjeto(*MT::rsSave, MT::NomeProjeto)
-             && apagarProjeto(*MT::rsSaveNome, MT::NomeProjeto)
+        ok = transacao.Iniciada() && apagarProjeto(MT::dbSave, QStringLiteral("tblSave"), MT::NomeProjeto)
+             && apagarProjeto(MT::dbSave, QStringLiteral("tblSaveNome"), MT::NomeProjeto)
              && gravarCabecalho(*MT::rsSaveNome, QDateTime::currentDateTime())
-             && GravadorEntrada::GravarFormulariosAtuais()
-             && copiarAlternativas(*MT::rsSaveOrigem, *MT::rsSave) && transacao.Confirmar();
+             && GravadorEntrada::GravarFormulariosAtuais() && copiarAlternativas(MT::dbSave)
+             && transacao.Confirmar();
     }
     if (!ok) {
         // Nothing of this save was kept: the earlier copy stands as it was.
-        Mensagens::Mostrar(QStringLiteral("Não foi possível salvar o projeto."),
-                           Mensagens::Icone::Critico, Mensagens::Botoes::OK, kTitulo);
+        Banco::FalhaDeGravacao();
         return;
     }
     Mensagens::Mostrar(QStringLiteral("O projeto foi salvo!"), Mensagens::Icone::Informacao,

@@ -40,18 +40,26 @@ frmAbrir::frmAbrir()
 void frmAbrir::Form_Activate()
 {
     IniciarOpcoes();
-    preencher();
+    // Saved projects that cannot be listed are told once; the dialog does not open.
+    if (!preencher())
+        Janelas::Descarregar(this);
 }
 
-void frmAbrir::preencher()
+bool frmAbrir::preencher()
 {
     m_db = Banco::Abrir();
-    m_rs = m_db ? Banco::Recordset::Abrir(m_db, QStringLiteral("tblSaveNome")) : nullptr;
+    if (!m_db)
+        return false;  // the database layer has said why
+    m_rs = Banco::Recordset::Abrir(m_db, QStringLiteral("tblSaveNome"));
     m_senhaGuardada.clear();
     m_numeroProjetos = Projetos::ContarProjetos(m_rs.get());
-    Projetos::PreencherGrade(FlexAbrir, m_rs.get(), m_numeroProjetos);
+    if (!m_rs || !Projetos::PreencherGrade(FlexAbrir, m_rs.get(), m_numeroProjetos)) {
+        Banco::AvisarFalha();
+        return false;
+    }
     if (m_temSelecao)
         selecionar(Label4->text());
+    return true;
 }
 
 void frmAbrir::FlexAbrir_Click(int linha)
@@ -69,6 +77,11 @@ bool frmAbrir::selecionar(const QString& projeto)
         return false;
     m_rs->MoveFirst();
     for (int i = 0; i < m_numeroProjetos && !m_rs->EOF_(); ++i, m_rs->MoveNext()) {
+        // A project that cannot be read keeps what the boxes show.
+        if (!m_rs->Ler()) {
+            Banco::AvisarFalha();
+            return false;
+        }
         const QVariant nome = m_rs->Campo(QStringLiteral("Projeto"));
         if (nome.isNull() || nome.toString() != projeto)
             continue;

@@ -33,8 +33,9 @@ public:
     CaixaTextoMultilinha* Text4;
 
 private:
-    // The list read again; a project selected before stays selected.
-    void preencher();
+    // The list read again; a project selected before stays selected. False,
+    // told once, when it cannot be read.
+    bool preencher();
     // Shows the details and takes the stored password of the first saved
     // project of that exact name; false (nothing changed) if there is none.
     bool selecionar(const QString& projeto);

@@ -61,7 +61,12 @@ bool frmSalvar::eventFilter(QObject* obj, QEvent* ev)
 
 void frmSalvar::Form_Activate()
 {
-    Projetos::PreencherGrade(FlexSave, MT::rsSaveNome.get(), MT::NumeroProjetos);
+    // Saved projects that cannot be listed end this save, with its message.
+    if (!Projetos::PreencherGrade(FlexSave, MT::rsSaveNome.get(), MT::NumeroProjetos)) {
+        Banco::AvisarFalha();
+        Janelas::Descarregar(this);
+        return;
+    }
     IniciarOpcoes();
 }
 

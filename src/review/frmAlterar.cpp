@@ -127,16 +127,20 @@ void frmAlterar::Form_Load()
 void frmAlterar::Form_Activate()
 {
     // The row the editor was opened for; without one, the first row whose
-    // name matches the alternative's literally.
+    // name matches the alternative's literally. When the table cannot be read
+    // the failure is told once and the editor does not open.
     m_db = Banco::Abrir();
     m_rs = nullptr;
-    if (!m_db)
-        return;
     const QString tabela = QStringLiteral("tblTessaura");
-    m_rs = Linha > 0 ? Banco::Recordset::AbrirPorId(m_db, tabela, Linha)
-                     : Banco::Recordset::AbrirPorNome(m_db, tabela, Label6->text());
-    if (m_rs)
-        m_rs->MoveFirst();
+    if (m_db)
+        m_rs = Linha > 0 ? Banco::Recordset::AbrirPorId(m_db, tabela, Linha)
+                         : Banco::Recordset::AbrirPorNome(m_db, tabela, Label6->text());
+    if (!m_rs) {
+        Banco::AvisarFalha();
+        Janelas::Descarregar(this);
+        return;
+    }
+    m_rs->MoveFirst();
 }
 
 QString frmAlterar::Campo(const QString& Nome)
@@ -167,6 +171,8 @@ void frmAlterar::CommandButton1_Click()
         return;
     }
 
+    // One message for a write that failed, whichever step of it failed.
+    Banco::Acao acao(Banco::TipoAcao::Gravacao);
     bool gravado = !campo.isEmpty() && m_rs && m_rs->TemLinhaAtual() && m_rs->Edit();
     if (gravado) {
         gravado = m_rs->Definir(campo, valor) && m_rs->Update();
@@ -174,7 +180,7 @@ void frmAlterar::CommandButton1_Click()
             m_rs->CancelUpdate();
     }
     if (!gravado) {
-        Mensagens::FalhaDeGravacao();
+        Banco::FalhaDeGravacao();
         return;
     }
     // An entry window still loaded on this alternative would write its older

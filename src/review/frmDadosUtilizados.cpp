@@ -3,6 +3,7 @@
 #include "common/Mensagens.h"
 #include "common/ModuloTessaura.h"
 #include "common/Numeros.h"
+#include "common/Percurso.h"
 #include "entry/GravadorEntrada.h"
 #include "review/Revisao.h"
 #include "review/Verdana.h"
@@ -338,12 +339,23 @@ void frmDadosUtilizados::Form_Activate()
     ComboBox1->addItems({QStringLiteral("Objetivo"), QStringLiteral("Impactos Ambientais"),
                          QStringLiteral("Inserção da Obra")});
     ComboBox1->setCurrentIndex(0);
-    if (MT::EntradaPorAlternativa)
-        Up();
+    // The store of the entry windows and the first read are one action: when
+    // either fails (the file held by another program, say) its one message is
+    // shown and the review closes rather than show data it could not read.
+    Banco::Acao acao(MT::EntradaPorAlternativa ? Banco::TipoAcao::Gravacao : Banco::TipoAcao::Leitura);
+    if (MT::EntradaPorAlternativa && !Up()) {
+        Janelas::Descarregar(this);
+        return;
+    }
     m_db = Banco::Abrir();
     m_rs = m_db ? Banco::Recordset::Abrir(m_db, QStringLiteral("tblTessaura")) : nullptr;
     if (m_rs)
         m_rs->MoveFirst();
+    if (!m_rs || (m_rs->TemLinhaAtual() && !m_rs->Ler())) {
+        Banco::AvisarFalha();
+        Janelas::Descarregar(this);
+        return;
+    }
     Preenche();
 }
 
@@ -352,10 +364,13 @@ QString frmDadosUtilizados::Quali(int indice)
     return Revisao::Quali(indice);
 }
 
-void frmDadosUtilizados::Up()
+bool frmDadosUtilizados::Up()
 {
-    if (!GravadorEntrada::GravarJanelasCarregadas())
-        Mensagens::FalhaDeGravacao();
+    Banco::Acao acao(Banco::TipoAcao::Gravacao);
+    if (GravadorEntrada::GravarJanelasCarregadas())
+        return true;
+    Banco::FalhaDeGravacao();
+    return false;
 }
 
 void frmDadosUtilizados::Preenche()
@@ -397,18 +412,20 @@ void frmDadosUtilizados::Command2_Click()
     Passo(false);
 }
 
-// One alternative forward or back; past either end the walk comes round.
+// One alternative forward or back; past either end the walk comes round. A
+// row that cannot be read leaves the review on the one it shows.
 void frmDadosUtilizados::Passo(bool avancar)
 {
     if (!m_rs || m_rs->RecordCount() == 0)
         return;
-    auto fora = [this, avancar] { return avancar ? m_rs->EOF_() : m_rs->BOF(); };
-    auto volta = [this, avancar] { avancar ? m_rs->MoveFirst() : m_rs->MoveLast(); };
-    if (fora())
-        volta();
-    avancar ? m_rs->MoveNext() : m_rs->MovePrevious();
-    if (fora())
-        volta();
+    Banco::Acao acao;
+    const qint64 antes = m_rs->Id();
+    Percurso::Mover(*m_rs, avancar ? Percurso::Direcao::Proxima : Percurso::Direcao::Anterior);
+    if (!m_rs->Ler()) {
+        m_rs->IrParaId(antes);
+        Banco::AvisarFalha();
+        return;
+    }
     Preenche();
 }
 

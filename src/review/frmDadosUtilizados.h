@@ -24,8 +24,9 @@ public:
     void Preenche();
     // A rating in words; empty outside 1..7.
     static QString Quali(int indice);
-    // The review's store of the open entry windows (order per alternative).
-    void Up();
+    // The review's store of the open entry windows (order per alternative);
+    // false, reported, when it failed.
+    bool Up();
 
     void Command1_Click();  // ">"
     void Command2_Click();  // "<"

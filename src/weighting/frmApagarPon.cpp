@@ -80,24 +80,45 @@ void frmApagarPon::Form_Activate()
     if (ComboBox1->count() > 0)
         ComboBox1->setCurrentIndex(0);
 
+    abrirTabela();
+}
+
+// The table of weightings, read anew; false, told once, when it cannot be read.
+bool frmApagarPon::abrirTabela()
+{
     dbPonderacao = Banco::Abrir();
     rsPonderacao = dbPonderacao ? Banco::Recordset::Abrir(dbPonderacao, QStringLiteral("tblPonderacao"))
                                 : nullptr;
+    if (dbPonderacao && !rsPonderacao)
+        Banco::AvisarFalha();
+    return rsPonderacao != nullptr;
 }
 
 void frmApagarPon::CommandButton1_Click()
 {
-    // The entry carries its row: exactly that weighting is deleted.
+    // The entry carries its row: exactly that weighting is deleted. A read or
+    // a deletion that fails is told once and the dialog stays open.
+    Banco::Acao acao(Banco::TipoAcao::Gravacao);
     const qint64 id = ComboBox1->currentData().toLongLong();
-    if (rsPonderacao && id != 0) {
+    if (id != 0) {
+        if (!rsPonderacao && !abrirTabela())
+            return;
         rsPonderacao->MoveFirst();
-        if (rsPonderacao->IrParaId(id) && !rsPonderacao->Campo(QStringLiteral("Nome")).isNull()) {
+        if (rsPonderacao->IrParaId(id) && !rsPonderacao->Ler()) {
+            Banco::AvisarFalha();
+            return;
+        }
+        if (rsPonderacao->TemLinhaAtual() && rsPonderacao->Id() == id
+            && !rsPonderacao->Campo(QStringLiteral("Nome")).isNull()) {
             const Mensagens::Resposta r = Mensagens::Mostrar(
                 QStringLiteral("Tem certeza que deseja apagar essa ponderação?"),
                 Mensagens::Icone::Pergunta, Mensagens::Botoes::SimNao, QStringLiteral("Análise tessaura"));
             if (r != Mensagens::Resposta::Sim)
                 return;
-            rsPonderacao->Delete();
+            if (!rsPonderacao->Delete()) {
+                Banco::FalhaDeGravacao();
+                return;
+            }
         }
     }
     Janelas::Descarregar(this);

@@ -26,6 +26,7 @@ public:
     QPushButton* CommandButton2;
 
 private:
+    bool abrirTabela();
     Banco::ConexaoPtr dbPonderacao;
     Banco::RecordsetPtr rsPonderacao;
 };

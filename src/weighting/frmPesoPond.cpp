@@ -15,6 +15,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QSignalBlocker>
+#include <vector>
 
 REGISTRAR_JANELA(frmPesoPond)
 
@@ -263,8 +265,10 @@ bool frmPesoPond::abrirTabela()
     if (!db)
         return false;
     Banco::RecordsetPtr rs = Banco::Recordset::Abrir(db, kTabela);
-    if (!rs)
+    if (!rs) {
+        Banco::AvisarFalha();
         return false;
+    }
     dbPonderacao = db;
     rsPonderacao = rs;
     return true;
@@ -298,23 +302,39 @@ void frmPesoPond::mostrarStatus()
     barra->Painel(2)->DefinirBevel(PainelStatus::Inset);
 }
 
-void frmPesoPond::preencherListas()
+// The lists are filled only once every row was read: a table that cannot be
+// read is told once and the window keeps what it shows.
+bool frmPesoPond::preencherListas()
 {
+    struct Item {
+        qint64 id;
+        QString nome, aspecto;
+    };
+    std::vector<Item> itens;
+    if (Banco::Recordset* rs = rsPonderacao.get()) {
+        for (rs->MoveFirst(); !rs->EOF_(); rs->MoveNext()) {
+            if (!rs->Ler()) {
+                Banco::AvisarFalha();
+                return false;
+            }
+            itens.push_back({rs->Id(), Numeros::TextoDoCampo(rs->Campo(QStringLiteral("Nome"))),
+                             Numeros::TextoDoCampo(rs->Campo(QStringLiteral("Aspecto")))});
+        }
+    }
     ComboBox1->clear();
     ComboBox2->clear();
     m_idMostrado = 0;
-    if (!rsPonderacao)
-        return;
-    for (rsPonderacao->MoveFirst(); !rsPonderacao->EOF_(); rsPonderacao->MoveNext()) {
-        const qint64 id = rsPonderacao->Id();
-        ComboBox1->addItem(Numeros::TextoDoCampo(rsPonderacao->Campo(QStringLiteral("Nome"))), id);
-        ComboBox2->addItem(Numeros::TextoDoCampo(rsPonderacao->Campo(QStringLiteral("Aspecto"))), id);
+    for (const Item& i : itens) {
+        ComboBox1->addItem(i.nome, i.id);
+        ComboBox2->addItem(i.aspecto, i.id);
     }
+    return true;
 }
 
 void frmPesoPond::mostrarPrimeira()
 {
-    preencherListas();
+    if (!preencherListas())
+        return;
     if (ComboBox1->count() > 0) {
         selecionarNome(0);
         ComboBox2->setCurrentIndex(0);
@@ -337,8 +357,15 @@ void frmPesoPond::ComboBox1_Click()
 {
     if (m_novaPonderacao)
         return;
-    m_idMostrado = 0;
     const qint64 id = ComboBox1->currentData().toLongLong();
+    if (rsPonderacao && id != 0 && rsPonderacao->IrParaId(id) && !rsPonderacao->Ler()) {
+        // A weighting that cannot be read: the one on show stays, with its name.
+        Banco::AvisarFalha();
+        const QSignalBlocker bloqueio(ComboBox1);
+        ComboBox1->setCurrentIndex(ComboBox1->findData(m_idMostrado));
+        return;
+    }
+    m_idMostrado = 0;
     if (rsPonderacao && id != 0 && rsPonderacao->IrParaId(id)) {
         m_idMostrado = id;
         const QString aspecto = Numeros::TextoDoCampo(rsPonderacao->Campo(QStringLiteral("Aspecto")));
@@ -469,8 +496,12 @@ void frmPesoPond::CommandButton1_Click()
     if (!db)
         return;
     Banco::RecordsetPtr rs = Banco::Recordset::AbrirPorId(db, kTabela, m_idMostrado);
+    if (!rs || (rs->TemLinhaAtual() && !rs->Ler())) {
+        Banco::AvisarFalha();  // nothing is handed on
+        return;
+    }
     QVariantList valores;
-    if (rs && rs->TemLinhaAtual()) {
+    if (rs->TemLinhaAtual()) {
         for (int n = 1; n <= Ponderacao::NumeroIndicadores; ++n)
             valores << rs->Campo(campo(n));
     }
@@ -557,10 +588,17 @@ void frmPesoPond::Command3_Click()
         TextBox2->setFocus();
         return;
     }
-    if (!rsPonderacao && !abrirTabela())
+    // The check of the name and the store are one action: whatever fails in
+    // it is told once, and the weighting being typed stays in its boxes.
+    Banco::Acao acao(Banco::TipoAcao::Gravacao);
+    if (!abrirTabela())
         return;
     const QString nome = TextBox1->text();
     for (rsPonderacao->MoveFirst(); !rsPonderacao->EOF_(); rsPonderacao->MoveNext()) {
+        if (!rsPonderacao->Ler()) {
+            Banco::AvisarFalha();
+            return;
+        }
         const QVariant existente = rsPonderacao->Campo(QStringLiteral("Nome"));
         if (!existente.isNull() && existente.toString() == nome) {
             Mensagens::Mostrar(QStringLiteral("Existe outra ponderação com esse nome. Insira outro nome."),
@@ -576,14 +614,11 @@ void frmPesoPond::Command3_Click()
                   && rsPonderacao->Definir(QStringLiteral("aspecto"), TextBox2->text());
     for (int n = 1; gravou && n <= Ponderacao::NumeroIndicadores; ++n)
         gravou = rsPonderacao->Definir(campo(n), Text[static_cast<size_t>(n)]->text());
+    gravou = gravou && rsPonderacao->Update();
     if (!gravou) {
-        rsPonderacao->CancelUpdate();
-    } else {
-        gravou = rsPonderacao->Update();
-    }
-    if (!gravou) {
-        Mensagens::Mostrar(QStringLiteral("Não foi possível gravar a ponderação no banco de dados."),
-                           Icone::Critico, Mensagens::Botoes::OK, kTitulo);
+        if (rsPonderacao->EmEdicao())
+            rsPonderacao->CancelUpdate();
+        Banco::FalhaDeGravacao();
         return;
     }
     rsPonderacao->MoveLast();

@@ -83,7 +83,7 @@ private:
     void montarTabela();
     void montarRodape();
     bool abrirTabela();
-    void preencherListas();
+    bool preencherListas();
     // Lists refilled from rsPonderacao, the first weighting shown.
     void mostrarPrimeira();
     void selecionarNome(int indice);

@@ -2,12 +2,211 @@
 #include "Ambiente.h"
 
 #include "common/Banco.h"
+#include "common/ModuloTessaura.h"
 #include "common/Numeros.h"
+#include "projects/Projetos.h"
+// The review, the editor, the results, the economic analysis and the open dialog.
+#include "economics/frmAltEco.h"
+#include "economics/frmEconomico.h"
+#include "entry/CaixaNumerica.h"
+#include "entry/frmObjetivo.h"
+#include "projects/frmAbrir.h"
+#include "review/frmAlterar.h"
+#include "review/frmDadosUtilizados.h"
+#include "weighting/frmApagarPon.h"
+#include "weighting/frmPesoPond.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPushButton>
 
 #include <QLocale>
 #include <QTest>
+#include <functional>
 
 using namespace Banco;
+namespace MT = ModuloTessaura;
+
+namespace {
+
+const char* const kGravar = "Não foi possível gravar os dados no banco de dados.";
+const char* const kSalvar = "Não foi possível salvar o projeto.";
+const char* const kEmUso = "O banco de dados \"%1\" está em uso por outro programa. Feche-o e tente novamente.";
+
+// One user action while another program holds the database file.
+struct AcaoComBancoOcupado {
+    const char* caso;
+    std::function<void(Teste::Sessao&)> preparar;  // windows and rows before the file is held
+    std::function<void()> agir;                    // what the user does
+    const char* mensagem;                          // the one message it gets
+    std::function<QString()> estado;               // rows and boxes the failure must leave alone
+    const char* depois = nullptr;                  // the state once the same action succeeds
+    Teste::Trava::Tipo trava = Teste::Trava::Tipo::Exclusiva;  // or only read: the commit fails
+};
+
+// The saved copies, one line per row: header rows first.
+QString copiasSalvas()
+{
+    QStringList r;
+    for (const QVariant& v : Teste::Coluna("SELECT 'H ' || Projeto FROM tblSaveNome ORDER BY id"))
+        r << v.toString();
+    for (const QVariant& v : Teste::Coluna("SELECT Projeto || ' ' || Nome || ' ' || ifnull(TR, '-') FROM tblSave ORDER BY id"))
+        r << v.toString();
+    return r.join('|');
+}
+
+// Three alternatives, alt1 with TR 5, saved once as "Bacia"; then alt1 renamed.
+void projetoSalvo(Teste::Sessao&)
+{
+    Teste::Projeto(3, false, "Alt ");
+    Teste::Executar("UPDATE tblTessaura SET TR = 5 WHERE Marcador = 'alt1'");
+    MT::NomeProjeto = "Bacia";
+    MT::PedirNomeAoSalvar = false;
+    Projetos::SalvarProjeto();
+    Teste::Executar("UPDATE tblTessaura SET Nome = 'Nova', TR = 6 WHERE Marcador = 'alt1'");
+}
+
+// ---- The review, the editor, the results, the economic analysis, the open
+// dialog and the weighting.
+
+// A menu item or toolbar button of the main window, enabled and chosen.
+void acionar(const char* nome)
+{
+    QAction* a = Janelas::Principal()->findChild<QAction*>(QString::fromLatin1(nome));
+    a->setEnabled(true);
+    a->trigger();
+}
+
+bool carregada(const char* janela) { return Janelas::Carregada(QString::fromLatin1(janela)); }
+
+// A field of every row in row order ("-" for Null), then what the windows show.
+QString linhas(const char* campo, const QString& janelas = {}, const char* tabela = "tblTessaura")
+{
+    return Teste::Coluna(QStringLiteral("SELECT group_concat(ifnull(%1, '-'), ' ') FROM %2").arg(campo, tabela))
+               .value(0).toString() + '|' + janelas;
+}
+
+// Two alternatives "Alt 1" and "Alt 2" the evaluation can run on (alt1's TR
+// 10, alt2's 25), both chosen for the economic analysis with their global
+// indices, and a weighting handed on.
+void alternativasCompletas(Teste::Sessao& s, bool porAlternativa = false)
+{
+    s.Principal();
+    Teste::Projeto(2, porAlternativa, "Alt ");
+    Teste::Executar("UPDATE tblTessaura SET TR=25, TRD=25, QJmin=10, Qalvo=10, Qinf=3, Qnat=2, PTD=1, PPI=4, "
+                    "IAsup=7, IAsub=4, Aapta1=100, Aapta2=200, IP=4, ARL1=0, ARL2=50, ICC=4, PUOF=4, Ades=0, "
+                    "Eco=1, PerPC=50, PerMP=5");
+    Teste::Executar("UPDATE tblTessaura SET TR=10, PTD=5 WHERE Marcador='alt1'");
+    for (int k = 1; k <= 13; ++k)
+        MT::PesoPonderacao[static_cast<size_t>(k)] = k < 4 ? 20 : 4;
+}
+
+// The objective window of the order per alternative, with alt1's TR typed.
+void objetivoDigitado(Teste::Sessao& s)
+{
+    alternativasCompletas(s, true);
+    Teste::Substituir(s.Mostrar<frmObjetivo>()->Text1, "15");
+}
+QString revisao()
+{
+    return linhas("TR", Janelas::Obter<frmObjetivo>()->Text1->text()
+                            + (carregada("frmDadosUtilizados") ? " revisão" : ""));
+}
+// The review open, and the alternative and TR it shows.
+void revisaoAberta(Teste::Sessao& s)
+{
+    alternativasCompletas(s);
+    acionar("dados");
+}
+QString revisaoMostrada()
+{
+    const frmDadosUtilizados* r = Janelas::Obter<frmDadosUtilizados>();
+    return r->Label4->text() + ' ' + r->Valores.value("Label5")->text();
+}
+
+// The one-datum editor opened from the review on alt1's TR, 40 typed.
+void editorDigitado(Teste::Sessao& s)
+{
+    revisaoAberta(s);
+    QLabel* tr = Janelas::Obter<frmDadosUtilizados>()->Valores.value("Label5");
+    QTest::mouseClick(tr, Qt::LeftButton, {}, tr->rect().center());
+    Teste::Substituir(Janelas::Obter<frmAlterar>()->Text1, "40");
+}
+QString editor() { return linhas("TR", carregada("frmAlterar") ? Janelas::Obter<frmAlterar>()->Text1->text() : "-"); }
+
+QString indices() { return linhas("PerMP") + linhas("PerPC"); }
+// The results window coming to the front runs the evaluation.
+void resultados()
+{
+    Teste::MostrarOutraJanela();
+    Janelas::Mostrar(Janelas::Carregar("frmCalculoIndices"));
+}
+
+// The economic window on alt1 with a cost typed.
+void custoDigitado(Teste::Sessao& s)
+{
+    alternativasCompletas(s);
+    Teste::Executar("UPDATE tblTessaura SET CustoImplantacao=1, CustoOperacao=2, CustoManutencao=3, VidaUtil=10");
+    Teste::Substituir(s.Mostrar<frmEconomico>()->txtCustoImplantacao, "100");
+}
+QString economico()
+{
+    const frmEconomico* e = Janelas::Obter<frmEconomico>();
+    return linhas("CustoImplantacao", e ? e->txtAlternativa->text() + ' ' + e->txtCustoImplantacao->text() : "-");
+}
+
+// The chooser with every alternative picked, and no choice stored yet.
+void escolhaFeita(Teste::Sessao& s)
+{
+    alternativasCompletas(s);
+    Teste::Executar("UPDATE tblTessaura SET Eco = NULL");
+    Janelas::ExibirModal(Janelas::Carregar("frmAltEco"));
+    Teste::Clicar(Janelas::Obter<frmAltEco>()->Command2);
+}
+QString escolha()
+{
+    return linhas("Eco", carregada("frmAltEco") ? "escolha" : carregada("frmEconomico") ? "econômica" : "");
+}
+
+QString dialogoAbrir()
+{
+    const frmAbrir* d = Janelas::Obter<frmAbrir>();
+    return d ? d->FlexAbrir->Texto(1, 0) : QStringLiteral("-");
+}
+
+// The weighting window with a weighting of the user's own stored ("Minha"),
+// and a new one typed ("Nova", all on the first coefficient).
+void ponderacaoDigitada(Teste::Sessao& s)
+{
+    Teste::Inserir("tblPonderacao", {{"Nome", "Minha"}, {"Aspecto", "Urbano"}});
+    frmPesoPond* j = s.Mostrar<frmPesoPond>();
+    Teste::Clicar(j->Command2);
+    for (int n = 1; n <= 13; ++n)
+        Teste::Substituir(j->Text[static_cast<size_t>(n)], n == 1 ? "100" : "0");
+    Teste::Substituir(j->TextBox1, "Nova");
+    Teste::Substituir(j->TextBox2, "Urbano");
+}
+// The deletion dialog opened on "Minha".
+void apagarAberto(Teste::Sessao& s)
+{
+    ponderacaoDigitada(s);
+    Teste::Clicar(Janelas::Obter<frmPesoPond>()->Command4);
+    Teste::Clicar(Janelas::Obter<frmPesoPond>()->Command1);
+    QComboBox* lista = Janelas::Obter<frmApagarPon>()->ComboBox1;
+    lista->setCurrentIndex(lista->findText("Minha"));
+}
+QString ponderacoes()
+{
+    const frmPesoPond* j = Janelas::Obter<frmPesoPond>();
+    return linhas("Nome", (j->NovaPonderacao() ? j->TextBox1->text() + ' ' + j->Text[1]->text() : "")
+                              + (carregada("frmApagarPon") ? "apagar" : ""),
+                  "tblPonderacao");
+}
+
+}  // namespace
 
 class TesteBanco : public QObject {
     Q_OBJECT
@@ -83,6 +282,98 @@ private slots:
         for (const auto& [nome, marcador] : casos) {
             RecordsetPtr rs = Recordset::AbrirPorNome(c, "tblTessaura", QString::fromUtf8(nome));
             QCOMPARE(rs && !rs->EOF_() ? rs->Campo("Marcador").toString() : QString(), QString(marcador));
+        }
+    }
+
+    // Another program holds the file while the user acts: each action gets
+    // exactly one message that names the failure rightly, leaves rows and
+    // window as they were, and succeeds once the file is free.
+    void acoesComOBancoOcupado()
+    {
+        const AcaoComBancoOcupado casos[] = {
+            {"salvar por cima de uma cópia", projetoSalvo, [] { Projetos::SalvarProjeto(); }, kSalvar,
+             copiasSalvas, "H Bacia|Bacia Nova 6|Bacia Alt 2 -|Bacia Alt 3 -"},
+            // ---- The review, the editor, the results, the economic analysis, the open dialog, the weighting.
+            {"revisão: gravação das janelas de entrada", objetivoDigitado, [] { acionar("dados"); }, kGravar,
+             revisao, "15 25|15 revisão"},
+            {"revisão: >", revisaoAberta, [] { Teste::Clicar(Janelas::Obter<frmDadosUtilizados>()->Command1); },
+             kEmUso, revisaoMostrada, "Alt 2 25"},
+            {"editor: OK", editorDigitado, [] { Teste::Clicar(Janelas::Obter<frmAlterar>()->CommandButton1); },
+             kGravar, editor, "40 25|-"},
+            {"resultados: índices gravados", [](Teste::Sessao& s) { alternativasCompletas(s); }, resultados, kGravar,
+             indices},
+            {"resultados: índices lidos mas não gravados", [](Teste::Sessao& s) { alternativasCompletas(s); },
+             resultados, kGravar, indices, nullptr, Teste::Trava::Tipo::Leitura},
+            {"econômica: passo", custoDigitado, [] { Teste::Clicar(Janelas::Obter<frmEconomico>()->cmdFor); },
+             kGravar, economico, "100.0 1.0|Alt 2 1"},
+            {"econômica: Fazer análise", custoDigitado,
+             [] { Teste::Clicar(Janelas::Obter<frmEconomico>()->cmdAnalise); }, kGravar, economico},
+            {"econômica: abrir", [](Teste::Sessao& s) { alternativasCompletas(s); },
+             [] { Janelas::Mostrar(Janelas::Carregar("frmEconomico")); }, kEmUso, economico, "- -|Alt 1 "},
+            {"escolha: abrir", [](Teste::Sessao& s) { alternativasCompletas(s); },
+             [] { Janelas::ExibirModal(Janelas::Carregar("frmAltEco")); }, kEmUso, escolha, "1 1|escolha"},
+            {"escolha: OK", escolhaFeita, [] { Teste::Clicar(Janelas::Obter<frmAltEco>()->cmdOK); }, kGravar,
+             escolha, "1 1|econômica"},
+            {"abrir: lista dos projetos", [](Teste::Sessao& s) { s.Principal(), projetoSalvo(s); }, [] { acionar("mnuFileOpen"); }, kEmUso, dialogoAbrir,
+             "Bacia"},
+            {"ponderação: Salvar", ponderacaoDigitada, [] { Teste::Clicar(Janelas::Obter<frmPesoPond>()->Command3); },
+             kGravar, ponderacoes, "Referência Hidrológica Sanitária Ambiental Social Minha Nova|"},
+            {"ponderação: Apagar", apagarAberto, [] { Teste::Clicar(Janelas::Obter<frmApagarPon>()->CommandButton1); },
+             kGravar, ponderacoes, "Referência Hidrológica Sanitária Ambiental Social|"},
+        };
+        for (const AcaoComBancoOcupado& c : casos) {
+            Teste::Sessao s;
+            c.preparar(s);
+            const QString antes = c.estado();
+            Mensagens::LimparHistorico();
+            {
+                Teste::Trava trava(s.CaminhoBanco(), c.trava);
+                QVERIFY2(trava.Tomada(), c.caso);
+                c.agir();
+            }
+            // Back in the event loop, as between two user actions.
+            QCoreApplication::processEvents();
+            // Exactly one message, the right one, critical, titled.
+            QString mensagem = QString::fromUtf8(c.mensagem);
+            if (mensagem.contains("%1"))
+                mensagem = mensagem.arg(s.CaminhoBanco());
+            QCOMPARE(c.caso + QString(": ") + Teste::TextosMostrados().join(" / ") + " | " + Teste::UltimaResumida(),
+                     c.caso + QString(": ") + mensagem + " | "
+                         + Teste::Resumo("Análise Tessaura", Mensagens::Icone::Critico, mensagem));
+            QCOMPARE(c.caso + QString(": ") + c.estado(), c.caso + QString(": ") + antes);
+            Mensagens::LimparHistorico();
+            c.agir();
+            for (const Mensagens::Mensagem& m : Mensagens::Historico())
+                QVERIFY2(m.icone != Mensagens::Icone::Critico, qPrintable(m.texto));
+            if (c.depois)
+                QCOMPARE(c.caso + QString(": ") + c.estado(), c.caso + QString(": ") + QString::fromUtf8(c.depois));
+            else
+                QVERIFY2(c.estado() != antes, c.caso);
+        }
+    }
+
+    // A lock that ends while the save is under way: the file keeps the whole
+    // new copy when the save could finish in its wait, the whole old one when
+    // it could not.
+    void salvamentoComTravaQueTermina()
+    {
+        const struct { const char* caso; Teste::Trava::Tipo tipo; int ms; const char* copia; } casos[] = {
+            {"escrita liberada", Teste::Trava::Tipo::Exclusiva, 300, "H Bacia|Bacia Nova 6|Bacia Alt 2 -|Bacia Alt 3 -"},
+            {"leitura liberada", Teste::Trava::Tipo::Leitura, 300, "H Bacia|Bacia Nova 6|Bacia Alt 2 -|Bacia Alt 3 -"},
+            {"leitura que não termina", Teste::Trava::Tipo::Leitura, -1, "H Bacia|Bacia Alt 1 5|Bacia Alt 2 -|Bacia Alt 3 -"},
+        };
+        for (const auto& c : casos) {
+            Teste::Sessao s;
+            projetoSalvo(s);
+            Banco::DefinirEsperaParaTestes(c.ms < 0 ? 300 : 3000);
+            Mensagens::LimparHistorico();
+            {
+                Teste::Trava trava(s.CaminhoBanco(), c.tipo, c.ms);
+                Projetos::SalvarProjeto();
+            }
+            QCOMPARE(copiasSalvas(), QString::fromUtf8(c.copia));
+            QCOMPARE(Teste::TextosMostrados(),
+                     QStringList{QString::fromUtf8(c.ms < 0 ? kSalvar : "O projeto foi salvo!")});
         }
     }
 

@@ -104,11 +104,11 @@ void TesteGravador::camposDasTresJanelas()
         PaginaInsercao insercao;
         const char* esperada;
     } casos[] = {
-        // Empty boxes store Null, the recharge pair's included; a text that
-        // does not read as a number keeps its field; no selection keeps it.
+        // Empty boxes store Null, the recharge pair's included, and so does a
+        // text that does not read as a number; no selection keeps its field.
         {"áreas", "pt_BR", "15", "", impacto("1,5", "1,,5", Recarga::Area, "100", "", {1, 7, 0, 4}),
          insercao("abc", "3,25", "12", 7, 1, 0),
-         "15 NULL | 1.5 NULL 9.0 | NULL NULL 100.0 NULL | 1 7 2 4 | 9.0 NULL 7 3.25 NULL 1 5 12.0"},
+         "15 NULL | 1.5 NULL NULL | NULL NULL 100.0 NULL | 1 7 2 4 | NULL NULL 7 3.25 NULL 1 5 12.0"},
         {"vazões", "pt_BR", "", "7", impacto("", "2", Recarga::Vazao, "0,5", "0,75", {0, 0, 0, 0}),
          insercao("", "", "", 0, 0, 4),
          "NULL 7 | NULL NULL 2.0 | 0.5 0.75 NULL NULL | 2 2 2 2 | NULL NULL 2 NULL NULL 2 4 NULL"},
@@ -118,7 +118,7 @@ void TesteGravador::camposDasTresJanelas()
         // With the point as separator the comma makes no number.
         {"ponto", "en_US", "15", "16", impacto("1.5", "1,5", Recarga::Vazao, "0.25", "", {0, 0, 0, 0}),
          insercao("2.5", "", "", 0, 0, 0),
-         "15 16 | 1.5 NULL 9.0 | 0.25 NULL NULL NULL | 2 2 2 2 | 2.5 NULL 2 NULL NULL 2 5 NULL"},
+         "15 16 | 1.5 NULL NULL | 0.25 NULL NULL NULL | 2 2 2 2 | 2.5 NULL 2 NULL NULL 2 5 NULL"},
     };
     for (const auto& c : casos) {
         Teste::Sessao s(QString::fromLatin1(c.locale));

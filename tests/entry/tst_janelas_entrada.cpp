@@ -1,8 +1,8 @@
 // What the objective, impact and insertion windows do alike, each case run on
 // all three: the walk per criterion with its wrap-around, stores and Nulls,
-// coming back from another window, the gate and "Avançar", the order per
-// alternative, re-entry and a missing database; and the cues of the forward
-// gate, on them and on the alternatives window.
+// coming back from another window, the help boxes, the gate and "Avançar", the
+// order per alternative, re-entry and a missing database; and the cues of the
+// forward gate, on them and on the alternatives window.
 #include "Ambiente.h"
 
 #include "common/BarraStatus.h"
@@ -14,8 +14,11 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextEdit>
 
 namespace MT = ModuloTessaura;
 using Teste::Controle;
@@ -24,6 +27,7 @@ namespace {
 
 struct JanelaDeEntrada {
     const char *nome, *proxima, *anterior, *rotuloNome, *caixa, *campo, *seguinte, *imitacao, *balao;
+    const char* okAjuda;  // the button that closes the help box ("" without one)
     const char* quadro;  // the frame whose passage judges in the order per alternative ("" on change)
     QString abertoPorAlternativa;
     QStringList completar;  // "0".."2" a page, "Caixa=texto" typed, any other name clicked
@@ -45,15 +49,15 @@ const QString Depois = QStringLiteral(
     "completar a entrada de dados para esta alternativa.");
 
 const JanelaDeEntrada kJanelas[] = {
-    {"frmObjetivo", "Command2", "Command1", "Label15", "Text1", "TR", "frmImpacto", "Label44", "Label42", "",
+    {"frmObjetivo", "Command2", "Command1", "Label15", "Text1", "TR", "frmImpacto", "Label44", "Label42", "", "",
      Depois, {"Text1=25", "Text2=50"}, &MT::rsObjetivo},
     {"frmImpacto", "Command2", "Command1", "Label35", "Text3", "Qalvo", "frmInsercao", "Label44", "Label42",
-     "Frame1", Depois,
+     "Command4", "Frame1", Depois,
      {"Check1", "Text1=1,5", "Text3=2", "Text4=3", "Text5=4", "1", "Option6", "Option13", "2", "Option27",
       "Option20", "0"},
      &MT::rsImpacto, "Image10", "Label46"},
     {"frmInsercao", "Command1", "Command2", "Label38", "Text1", "Aapta1", "frmCalculoIndices", "Label52",
-     "Label49", "Frame1",
+     "Label49", "Command3", "Frame1",
      QStringLiteral("Os dados referentes a esta alternativa foram fornecidos. Agora você deve fornecer os dados "
                     "referentes as outras alternativas. Use a tecla 'F5' para aproveitar os dados de outras "
                     "alternativas."),
@@ -61,8 +65,8 @@ const JanelaDeEntrada kJanelas[] = {
       "Label14", "Option17", "Label15", "Text5=10", "0"},
      &MT::rsInsercao, "Image17", "Label53", true},
     // Only the gate's cues are run on the alternatives window.
-    {"frmInicio", "Command6", "Command5", "Label3", "Text1", "Nome", "frmPesoPond", "Label44", "Label42", "", {},
-     {"Text3=3", "Command1", "Text1=A", "Command6", "Text1=B", "Command6", "Text1=C"}, &MT::rsAlternativas},
+    {"frmInicio", "Command6", "Command5", "Label3", "Text1", "Nome", "frmPesoPond", "Label44", "Label42", "", "",
+     {}, {"Text3=3", "Command1", "Text1=A", "Command6", "Text1=B", "Command6", "Text1=C"}, &MT::rsAlternativas},
 };
 
 class Entrada {
@@ -222,6 +226,26 @@ void TesteJanelasEntrada::percursoComVoltaEReativacao()
     j.proxima();
     QCOMPARE(j.campo(), QStringLiteral("-|8|5"));
     QCOMPARE(Teste::TextosMostrados(), QStringList());
+
+    // Every help icon on each page opens its whole text, clear of the box's "OK".
+    if (!*j.d.okAjuda)
+        return;
+    auto* ajuda = Controle<QTextEdit>(j.w, "RichTextBox1");
+    auto* ok = Controle(j.w, j.d.okAjuda);
+    auto* abas = Controle<QTabWidget>(j.w, "TabStrip1");
+    int abertas = 0;
+    for (int p = 0; p < abas->count(); ++p) {
+        abas->setCurrentIndex(p);
+        for (IconeAjuda* icone : j.w->findChildren<IconeAjuda*>()) {
+            if (!icone->isVisible())
+                continue;
+            Teste::Clicar(icone);
+            ++abertas;
+            QVERIFY(ajuda->isVisible() && ok->isVisible() && !ajuda->geometry().intersects(ok->geometry()));
+            QCOMPARE(ajuda->verticalScrollBar()->maximum(), 0);
+        }
+    }
+    QVERIFY(abertas >= 3);
 }
 
 void TesteJanelasEntrada::portaoEAvancarGravamAntes()

@@ -59,14 +59,16 @@ void TesteObjetivo::caixasInteirasESeusCampos()
     QCOMPARE(campos(), QStringLiteral("10 100 integer|20 200 integer|30 300 integer"));
 
     // Pasted letters, and digits beyond what a whole-number field holds, are
-    // not given: the step neither stores nor counts them, and closes the gate.
+    // not given: the step stores them as Null, does not count them, and closes
+    // the gate.
     for (const bool colado : {true, false}) {
         if (colado)
             f->Text2->setText(QStringLiteral("abc"));
         else
             digitar(f->Text2, QStringLiteral("99999999999"));
         clicar(f->Command2);
-        QCOMPARE(campos(), QStringLiteral("10 100 integer|20 200 integer|30 300 integer"));
+        QCOMPARE(campos(), colado ? QStringLiteral("10 NULL integer|20 200 integer|30 300 integer")
+                                  : QStringLiteral("10 NULL integer|20 NULL integer|30 300 integer"));
         QCOMPARE(f->StatusAlternativas().Valor(colado ? 1 : 2), 0);
         QVERIFY(!portaoAberto(f));
     }
@@ -79,6 +81,7 @@ void TesteObjetivo::caixasInteirasESeusCampos()
     digitar(f->Text1, QStringLiteral("99999999999"));
     QVERIFY(!portaoAberto(f));
     digitar(f->Text1, QStringLiteral("9"));
+    digitar(f->Text2, QStringLiteral("100"));
     QVERIFY(portaoAberto(f));
 }
 

@@ -46,9 +46,30 @@ const QStringList kGrade[3] = {
     QStringList{"5,86", "5,86", "2,86", "7,00", "2,00", "1,00", "7,00", "3,25", "4,00", "4,75",
                 "5,00", "4,00", "4,00", "4,57", "59,47"},
 };
+// The same rows moved onto two rounding boundaries. The first row's Aapta2
+// at 132 gives IA1 0,32 and the second row's Ainf at 365 gives IH2 -0,27,
+// shown 4,96 and 3,19 but 4,96000004 and 3,19000006 in single precision (the
+// worst IH2, 2,86, is 2,86000013). From the shown values the first MP sums to
+// 5,1550000000000002 and shows 5,16, the second PC to 53,524999999999999 and
+// shows 53,52; an MP of the single-precision values would show 5,15, a PC
+// with their best and worst 53,53. The cells that differ from kGrade:
+const struct {
+    int linha, coluna;
+    const char* texto;
+} kLimites[] = {{0, 7, "4,96"}, {0, 13, "5,16"}, {0, 14, "41,39"}, {1, 2, "3,19"},
+                {1, 13, "5,00"}, {1, 14, "53,52"}, {2, 14, "65,67"}};
 const double kHidrologica[13] = {15, 20, 15, 6, 6, 6, 6, 5, 5, 4, 4, 4, 4};
 
 QString emLocale(QString t, bool ponto) { return ponto ? t.replace(',', '.') : t; }
+
+// What the rows store of a grid column: its texts as numbers.
+QList<QVariant> numeros(const QStringList* grade, int coluna)
+{
+    QList<QVariant> v;
+    for (int i = 0; i < 3; ++i)
+        v << emLocale(grade[i][coluna], true).toDouble();
+    return v;
+}
 
 void preparar(const QStringList& nomes, const QList<QVariantMap>& linhas)
 {
@@ -103,19 +124,31 @@ void TesteCalculoIndices::avaliacaoCompleta_data()
 {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<bool>("nomesIguais");
-    QTest::newRow("vírgula") << "pt_BR" << false;
-    QTest::newRow("ponto") << "en_US" << false;
-    QTest::newRow("nomes repetidos") << "pt_BR" << true;
+    QTest::addColumn<bool>("limite");
+    QTest::newRow("vírgula") << "pt_BR" << false << false;
+    QTest::newRow("ponto") << "en_US" << false << false;
+    QTest::newRow("nomes repetidos") << "pt_BR" << true << false;
+    QTest::newRow("limites de arredondamento, vírgula") << "pt_BR" << false << true;
+    QTest::newRow("limites de arredondamento, ponto") << "en_US" << false << true;
 }
 
 void TesteCalculoIndices::avaliacaoCompleta()
 {
     QFETCH(QString, locale);
     QFETCH(bool, nomesIguais);
+    QFETCH(bool, limite);
     const bool ponto = locale == "en_US";
     Teste::Sessao s(locale);
     const QStringList nomes{"Bacia Norte", "Bacia Sul", nomesIguais ? "Bacia Norte" : "Canal"};
-    preparar(nomes, exemplo());
+    QList<QVariantMap> linhas = exemplo();
+    QStringList grade[3] = {kGrade[0], kGrade[1], kGrade[2]};
+    if (limite) {
+        linhas[0]["Aapta2"] = 132;
+        linhas[1]["Ainf"] = 365;
+        for (const auto& c : kLimites)
+            grade[c.linha][c.coluna] = QString::fromLatin1(c.texto);
+    }
+    preparar(nomes, linhas);
     s.Principal();
     // The first run shows its progress while it pauses.
     auto* w = Janelas::Carregar<frmCalculoIndices>();
@@ -133,7 +166,7 @@ void TesteCalculoIndices::avaliacaoCompleta()
     for (int i = 0; i < 3; ++i) {
         QCOMPARE(g->Texto(i + 1, 0), nomes[i]);
         QStringList esperado;
-        for (const QString& t : kGrade[i])
+        for (const QString& t : grade[i])
             esperado << emLocale(t, ponto);
         QCOMPARE(linhaDe(g, i + 1, 1, 15), esperado);
     }
@@ -146,12 +179,12 @@ void TesteCalculoIndices::avaliacaoCompleta()
     QCOMPARE(linhaDe(c, 1, 0, 4),
              (QStringList{"Classificação", "Alternativa", "Índice", "Alternativa", "Índice"}));
     for (int k = 0; k < 3; ++k)  // here both orders are the rows' own
-        QCOMPARE(linhaDe(c, k + 2, 0, 4), (QStringList{QString::number(k + 1), nomes[k], emLocale(kGrade[k][13], ponto),
-                                                        nomes[k], emLocale(kGrade[k][14], ponto)}));
+        QCOMPARE(linhaDe(c, k + 2, 0, 4), (QStringList{QString::number(k + 1), nomes[k], emLocale(grade[k][13], ponto),
+                                                        nomes[k], emLocale(grade[k][14], ponto)}));
 
     // Each row keeps what is shown beside it, also when names repeat.
-    QCOMPARE(Teste::Coluna("SELECT PerMP || ' ' || PerPC FROM tblTessaura ORDER BY id"),
-             (QList<QVariant>{"5.18 40.67", "4.67 55.4", "4.57 59.47"}));
+    QCOMPARE(Teste::Coluna("SELECT PerMP FROM tblTessaura ORDER BY id"), numeros(grade, 13));
+    QCOMPARE(Teste::Coluna("SELECT PerPC FROM tblTessaura ORDER BY id"), numeros(grade, 14));
 
     // The status bar turns to the results pages.
     BarraStatus* barra = MT::sbStatusBar();
@@ -165,9 +198,8 @@ void TesteCalculoIndices::avaliacaoCompleta()
     Janelas::Mostrar(w);
     QVERIFY(!*progresso && !Controle(w, "ProgressBar1")->isVisible() && !Controle(w, "Label3")->isVisible());
     for (int i = 0; i < 3; ++i)
-        QCOMPARE(g->Texto(i + 1, 15), emLocale(kGrade[i][14], ponto));
-    QCOMPARE(Teste::Coluna("SELECT PerPC FROM tblTessaura ORDER BY id"),
-             (QList<QVariant>{40.67, 55.40, 59.47}));
+        QCOMPARE(g->Texto(i + 1, 15), emLocale(grade[i][14], ponto));
+    QCOMPARE(Teste::Coluna("SELECT PerPC FROM tblTessaura ORDER BY id"), numeros(grade, 14));
 
     Janelas::Descarregar(w);
     QVERIFY(!MT::CalculoCarregado);

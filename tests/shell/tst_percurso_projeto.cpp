@@ -1,9 +1,11 @@
 // A project walked as a user walks it: a new project, three named alternatives,
 // a weighting handed on, the objective, impact and insertion data entered
 // through the windows, in the order per criterion and in the order per
-// alternative, up to the results window's grid and the indices stored.
+// alternative, up to the results window's grid and the indices stored; and
+// the window that comes back when the user leaves the one covering it.
 #include "Ambiente.h"
 
+#include "common/BarraStatus.h"
 #include "common/GradeFlex.h"
 #include "common/Janelas.h"
 #include "common/ModuloTessaura.h"
@@ -13,7 +15,10 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -125,6 +130,29 @@ void preencherInsercao(const Alternativa& a)
     digitar(j, "Text5", a.ades);
 }
 
+// One window of the order per criterion: every alternative filled and left
+// with its "Próxima  >"; the gate opens when the last one is left complete,
+// and "Avançar" hands on.
+struct Etapa {
+    const char *janela, *proxima;
+    void (*preencher)(const Alternativa&);
+};
+const Etapa kEtapas[] = {{"frmObjetivo", "Command2", preencherObjetivo},
+                         {"frmImpacto", "Command2", preencherImpacto},
+                         {"frmInsercao", "Command1", preencherInsercao}};
+
+void percorrer(const Etapa& e)
+{
+    for (const Alternativa& a : kAlternativas) {
+        QVERIFY(!aberto(e.janela));
+        e.preencher(a);
+        clicar(e.janela, e.proxima);
+    }
+    QVERIFY(aberto(e.janela));
+    clicar(e.janela, "CommandButton1");
+    QVERIFY(!visivel(e.janela));
+}
+
 // "Novo", three named alternatives in the chosen order, and the weighting
 // "Hidrológica" handed on: the objective window is shown.
 void iniciarProjeto(frmMain* principal, bool porAlternativa)
@@ -187,6 +215,40 @@ void verificarResultados()
     QCOMPARE(Teste::Coluna("SELECT PerMP FROM tblTessaura ORDER BY id"), (QList<QVariant>{5.18, 4.67, 4.57}));
 }
 
+// The economic analysis run from the results window: every alternative chosen,
+// the same costs typed for each, and "Fazer análise".
+void analisar()
+{
+    clicar("frmCalculoIndices", "cmdAnaEco");
+    clicar("frmAltEco", "Command2");
+    clicar("frmAltEco", "cmdOK");
+    const char* caixas[] = {"txtCustoImplantacao", "txtCustoOperacao", "txtCustoManutencao", "txtVidaUtil"};
+    for (int i = 0; i < 3; ++i) {
+        for (const char* caixa : caixas)
+            digitar("frmEconomico", caixa, "10");
+        clicar("frmEconomico", "cmdFor");
+    }
+    clicar("frmEconomico", "cmdAnalise");
+    QVERIFY(controle("frmEconomico", "cmdGraf")->isVisible());
+}
+
+// The results page scrolled sideways as far as it goes: a click on a cell
+// selects that cell, the pointer released where it was pressed.
+void clicarNaGradeRolada()
+{
+    QScrollBar* barra = Janelas::Area()->horizontalScrollBar();
+    QVERIFY(barra->maximum() > 0);  // the page is wider than the work area
+    clicar("frmCalculoIndices", "ToggleButton1");  // the focus elsewhere
+    barra->setValue(barra->maximum());
+    auto* flex = controle<GradeFlex>("frmCalculoIndices", "Flex");
+    QWidget* v = flex->viewport();
+    const QPoint tela = v->mapToGlobal(flex->visualRect(flex->model()->index(2, 6)).center());
+    QTest::mousePress(v, Qt::LeftButton, {}, v->mapFromGlobal(tela));
+    QTest::mouseRelease(v, Qt::LeftButton, {}, v->mapFromGlobal(tela));
+    QCOMPARE(flex->currentIndex(), flex->model()->index(2, 6));
+    QVERIFY(flex->Negrito(0, 6) && flex->hasFocus() && barra->value() == barra->maximum());
+}
+
 }  // namespace
 
 class TestePercursoProjeto : public QObject {
@@ -194,6 +256,7 @@ class TestePercursoProjeto : public QObject {
 private slots:
     void projetoPorCriterio();
     void projetoPorAlternativa();
+    void retornos();
 };
 
 void TestePercursoProjeto::projetoPorCriterio()
@@ -202,25 +265,10 @@ void TestePercursoProjeto::projetoPorCriterio()
     frmMain* principal = s.Principal();
     iniciarProjeto(principal, false);
 
-    // Each window walks every alternative forward with its "Próxima  >"; its
-    // gate opens when the last one is left complete, and hands on.
-    const struct {
-        const char *janela, *proxima, *seguinte;
-        void (*preencher)(const Alternativa&);
-    } etapas[] = {{"frmObjetivo", "Command2", "frmImpacto", preencherObjetivo},
-                  {"frmImpacto", "Command2", "frmInsercao", preencherImpacto},
-                  {"frmInsercao", "Command1", "frmCalculoIndices", preencherInsercao}};
-    for (const auto& e : etapas) {
-        for (const Alternativa& a : kAlternativas) {
-            QVERIFY(!aberto(e.janela));
-            e.preencher(a);
-            clicar(e.janela, e.proxima);
-        }
-        QVERIFY(aberto(e.janela));
-        clicar(e.janela, "CommandButton1");
-        QVERIFY(!visivel(e.janela));
-    }
+    for (const Etapa& e : kEtapas)
+        percorrer(e);
     verificarResultados();
+    clicarNaGradeRolada();
 
     // A new project closes every window of the old one.
     principal->findChild<QAction*>("new")->trigger();
@@ -258,6 +306,50 @@ void TestePercursoProjeto::projetoPorAlternativa()
     }
     QVERIFY(!MT::Reentrada);
     verificarResultados();
+}
+
+// Leaving a window brings back the one it covered: the active child, maximized
+// like every child on show, with what its activation shows in the status bar.
+void TestePercursoProjeto::retornos()
+{
+    Teste::Sessao s;
+    frmMain* principal = s.Principal();
+    iniciarProjeto(principal, false);
+    const auto nada = [] {};
+    const auto revisar = [principal] { principal->findChild<QAction*>("dados")->trigger(); };
+    const auto sairDaRevisao = [] { clicar("frmDadosUtilizados", "Command4"); };
+    const struct {
+        std::function<void()> chegar, cobrir, sair;  // each row goes on from where the last one left
+        const char* volta;
+        QString barra;  // panel 1 and whether panels 3 to 5 are on show; empty: not looked at
+    } casos[] = {
+        {nada, revisar, sairDaRevisao, "frmObjetivo", ""},
+        {[] { percorrer(kEtapas[0]); }, revisar, sairDaRevisao, "frmImpacto", ""},
+        {[] { percorrer(kEtapas[1]); }, revisar, sairDaRevisao, "frmInsercao", ""},
+        {[] { percorrer(kEtapas[2]); }, revisar, sairDaRevisao, "frmCalculoIndices", "Análises 111"},
+        {nada, analisar, [] { clicar("frmEconomico", "cmdVoltar"); clicar("frmEconomico", "cmdVoltar"); },
+         "frmCalculoIndices", "Análises 111"},
+        {analisar, [] { clicar("frmEconomico", "cmdGraf"); }, [] { clicar("frmGrafico", "cmdVoltar"); },
+         "frmEconomico", "Análise econômica 000"},
+        {[principal] { principal->findChild<QAction*>("new")->trigger(); }, revisar, sairDaRevisao, "frmInicio",
+         ""},
+    };
+    for (const auto& c : casos) {
+        c.chegar();
+        c.cobrir();
+        c.sair();
+        QCoreApplication::processEvents();  // the window comes back once the click is handled
+        QMdiSubWindow* frente = Janelas::Area()->activeSubWindow();
+        QVERIFY2(frente && frente->widget() == Janelas::Obter(c.volta)->Widget(), c.volta);
+        for (QMdiSubWindow* sub : Janelas::Area()->subWindowList())
+            QVERIFY2(!sub->isVisible() || sub->isMaximized(), qPrintable(sub->objectName()));
+        BarraStatus* b = MT::sbStatusBar();
+        QString barra = b->Painel(1)->text() + ' ';
+        for (int p = 3; p <= 5; ++p)
+            barra += b->Painel(p)->isVisible() ? '1' : '0';
+        if (!c.barra.isEmpty())
+            QCOMPARE(barra, c.barra);
+    }
 }
 
 QTEST_MAIN(TestePercursoProjeto)

@@ -15,6 +15,13 @@
 #include <QMouseEvent>
 #include <QSqlQuery>
 #include <QTest>
+#include <QSqlDatabase>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <future>
+#include <mutex>
+#include <thread>
 
 namespace Teste {
 
@@ -74,6 +81,8 @@ Sessao::Sessao(const QString& locale)
     ModuloTessaura::Reiniciar();
     QLocale::setDefault(QLocale(locale));
     Espera::DefinirEscalaParaTestes(0.0);
+    // A file held by another program is waited for briefly.
+    Banco::DefinirEsperaParaTestes(300);
     m_caminho = m_dir.filePath(QStringLiteral("mdbTessaura.mdb"));
     QFile::copy(QStringLiteral(TESSAURA_DB_MODELO), m_caminho);
     QFile::setPermissions(m_caminho, QFile::ReadOwner | QFile::WriteOwner);
@@ -201,6 +210,67 @@ static QSqlQuery consulta(const QString& sql, const QVariantList& valores, bool*
     return q;
 }
 
+struct Trava::Estado {
+    std::mutex m;
+    std::condition_variable cv;
+    bool liberar = false;
+    std::thread fio;
+};
+
+Trava::Trava(const QString& arquivo, Tipo tipo, int ms) : m_estado(std::make_shared<Estado>())
+{
+    const QString caminho = arquivo.isEmpty() ? Banco::Caminho() : arquivo;
+    std::promise<bool> pronta;
+    std::future<bool> tomada = pronta.get_future();
+    auto estado = m_estado;
+    estado->fio = std::thread([estado, caminho, tipo, ms, p = std::move(pronta)]() mutable {
+        static std::atomic<int> contador{0};
+        const QString nome = QStringLiteral("trava%1").arg(++contador);
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nome);
+            db.setDatabaseName(caminho);
+            bool ok = db.open();
+            QSqlQuery q(db);
+            if (tipo != Tipo::Leitura) {
+                ok = ok && q.exec(QString::fromLatin1(tipo == Tipo::Exclusiva ? "BEGIN EXCLUSIVE" : "BEGIN IMMEDIATE"));
+            } else {
+                ok = ok && q.exec(QStringLiteral("BEGIN")) && q.exec(QStringLiteral("SELECT count(*) FROM tblTessaura"))
+                     && q.next();
+            }
+            p.set_value(ok);
+            {
+                std::unique_lock<std::mutex> l(estado->m);
+                if (ms >= 0)
+                    estado->cv.wait_for(l, std::chrono::milliseconds(ms), [&] { return estado->liberar; });
+                else
+                    estado->cv.wait(l, [&] { return estado->liberar; });
+            }
+            q.finish();
+            q.exec(QStringLiteral("COMMIT"));
+            q.clear();
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(nome);
+    });
+    m_tomada = tomada.get();
+}
+
+Trava::~Trava()
+{
+    Liberar();
+}
+
+void Trava::Liberar()
+{
+    {
+        std::lock_guard<std::mutex> l(m_estado->m);
+        m_estado->liberar = true;
+    }
+    m_estado->cv.notify_all();
+    if (m_estado->fio.joinable())
+        m_estado->fio.join();
+}
+
 QList<QVariant> Coluna(const QString& sql)
 {
     bool ok = false;
@@ -227,6 +297,7 @@ bool Executar(const QString& sql, const QVariantList& valores)
 {
     bool ok = false;
     consulta(sql, valores, &ok);
+    Banco::Invalidar();
     return ok;
 }
 

@@ -11,6 +11,7 @@
 #include <QVariantMap>
 #include <deque>
 #include <functional>
+#include <memory>
 
 class frmMain;
 class QComboBox;
@@ -103,6 +104,28 @@ void Clicar(QWidget* w);
 void PassarMouse(QWidget* w, QPoint pos = QPoint(-1, -1));
 // The pointer arriving over a widget.
 void Apontar(QWidget* w);
+
+// Another program holding the database file (the program's by default): a
+// connection of its own, in a thread of its own, holds it from construction
+// until Liberar or destruction, or for ms milliseconds. Exclusiva takes the
+// file whole (BEGIN EXCLUSIVE: the program can neither read nor write);
+// Escrita is a write in progress (BEGIN IMMEDIATE: the program reads but
+// cannot write); Leitura is a read in progress (the program writes, but cannot
+// commit).
+class Trava {
+public:
+    enum class Tipo { Exclusiva, Escrita, Leitura };
+    explicit Trava(const QString& caminho = QString(), Tipo tipo = Tipo::Exclusiva, int ms = -1);
+    ~Trava();
+    void Liberar();
+    // The lock could be taken.
+    bool Tomada() const { return m_tomada; }
+
+private:
+    struct Estado;
+    std::shared_ptr<Estado> m_estado;
+    bool m_tomada = false;
+};
 
 // Runs a query on the test's database and returns the first column of each row.
 QList<QVariant> Coluna(const QString& sql);
