@@ -2,6 +2,7 @@
 #include "Ambiente.h"
 
 #include "common/Banco.h"
+#include "common/BarraStatus.h"
 #include "common/CaixaTexto.h"
 #include "common/ModuloTessaura.h"
 #include "common/Numeros.h"
@@ -37,6 +38,8 @@ struct AcaoComBancoOcupado {
     const char* mensagem;                          // the one message it gets
     std::function<QString()> estado;               // rows and boxes the failure must leave alone
     const char* depois = nullptr;                  // the state once the same action succeeds
+    // A read lock lets the action read and makes its writes fail.
+    Teste::Trava::Tipo trava = Teste::Trava::Tipo::Exclusiva;
 };
 
 // The saved copies, one line per row: header rows first.
@@ -286,6 +289,9 @@ private slots:
             {"objetivo aberto", [](Teste::Sessao& s) { Teste::Projeto(3); s.Principal(); Janelas::Carregar("frmObjetivo"); },
              [] { Teste::MostrarOutraJanela(); Janelas::Mostrar(Janelas::Obter("frmObjetivo")); }, kEmUso,
              [] { return textos("frmObjetivo", "Label20 Label18 Label15"); }, "1,3,Alternativa 1"},
+            {"impacto reativado", [](Teste::Sessao& s) { Teste::Projeto(3); s.Mostrar<frmImpacto>(); Teste::MostrarOutraJanela(); },
+             [] { Teste::MostrarOutraJanela(); Janelas::Mostrar(Janelas::Obter("frmImpacto")); }, kEmUso,
+             [] { return textos("frmImpacto", "Label35") + ' ' + MT::sbStatusBar()->Painel(2)->text(); }, "Alternativa 1 1 de 3"},
             {"objetivo: F5", [](Teste::Sessao& s) {
                  objetivoDigitado(s);
                  Teste::AoExibirModal([](Dialogo* d) { Teste::Clicar(Teste::Controle(d, "CommandButton1")); });
@@ -300,6 +306,9 @@ private slots:
              "alt1 5.0 8.0|alt2 10.0 -|alt3 - -#Alternativa 2,10,,8"},
             {"inserção: Avançar por alternativa", porAlternativaCompleta, clique("frmInsercao", "CommandButton1"),
              kGravar, entradaPorAlternativa, "alt1 10 1.0|alt2 - -#R  - alt2"},
+            {"inserção: Avançar por alternativa, escrita recusada", porAlternativaCompleta,
+             clique("frmInsercao", "CommandButton1"), kGravar, entradaPorAlternativa, "alt1 10 1.0|alt2 - -#R  - alt2",
+             Teste::Trava::Tipo::Leitura},
         };
         for (const AcaoComBancoOcupado& c : casos) {
             Teste::Sessao s;
@@ -307,13 +316,13 @@ private slots:
             const QString antes = c.estado();
             Mensagens::LimparHistorico();
             {
-                Teste::Trava trava(s.CaminhoBanco());
+                Teste::Trava trava(s.CaminhoBanco(), c.trava);
                 QVERIFY2(trava.Tomada(), c.caso);
                 c.agir();
             }
             QCOMPARE(Teste::UltimaResumida() + " x" + QString::number(Mensagens::Historico().size()),
                      Teste::Resumo("Análise Tessaura", Mensagens::Icone::Critico,
-                                   QString::fromUtf8(c.mensagem).arg(s.CaminhoBanco())) + " x1");
+                                   QString::fromUtf8(c.mensagem).replace("%1", s.CaminhoBanco())) + " x1");
             QVERIFY2(c.estado() == antes, c.caso);
             Mensagens::LimparHistorico();
             c.agir();
