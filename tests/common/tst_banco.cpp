@@ -13,6 +13,7 @@
 #include "shell/frmInicio.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QMainWindow>
 #include <QLabel>
 #include <QLineEdit>
@@ -91,6 +92,8 @@ QString textos(const char* janela, const QString& nomes)
             r << c->text();
         else if (auto* e = qobject_cast<QPlainTextEdit*>(w))
             r << e->toPlainText();
+        else if (auto* l = qobject_cast<QComboBox*>(w))
+            r << l->currentText();
         else
             r << Teste::Controle<QLabel>(j->Widget(), nome)->text();
     }
@@ -137,6 +140,15 @@ void objetivoDigitado(Teste::Sessao& s)
     s.Mostrar<frmObjetivo>();
     escrever("frmObjetivo", "Text1", "5");
     escrever("frmObjetivo", "Text2", "7");
+}
+
+// The data-reuse dialog left open by F5 in the objective window's first box,
+// on alt2 (TR 10, TRD 20); alt3 has TR 30.
+void reaproveitamento(Teste::Sessao& s)
+{
+    objetivoDigitado(s);
+    Teste::Executar("UPDATE tblTessaura SET TR = 30 WHERE Marcador = 'alt3'");
+    QTest::keyClick(Teste::Controle("frmObjetivo", "Text1"), Qt::Key_F5);
 }
 
 const MapaImpacto::PaginaImpacto kImpactoCompleto{"1", {}, "2", "3", "4", true, false,
@@ -298,6 +310,11 @@ private slots:
              },
              [] { QTest::keyClick(Teste::Controle("frmObjetivo", "Text1"), Qt::Key_F5); }, kEmUso,
              [] { return textos("frmObjetivo", "Text1"); }, "10"},
+            {"reaproveitamento: outra alternativa", reaproveitamento,
+             [] { Teste::Controle<QComboBox>("frmPOP", "Combo1")->setCurrentIndex(1); }, kEmUso,
+             [] { return textos("frmPOP", "Combo1 lblValor Text2"); }, "Alternativa 3,30,3"},
+            {"reaproveitamento: critério inteiro", [](Teste::Sessao& s) { reaproveitamento(s); Teste::Clicar(Teste::Controle("frmPOP", "OptionButton1")); },
+             clique("frmPOP", "CommandButton1"), kEmUso, [] { return textos("frmObjetivo", "Text1 Text2") + (Janelas::Carregada("frmPOP") ? " pop" : ""); }, "10,20"},
             {"impacto: Avançar", impactoCompleto, clique("frmImpacto", "CommandButton1"), kGravar,
              [] { return linhas("Qalvo") + '#' + textos("frmImpacto", "Text3") + (Janelas::Carregada("frmInsercao") ? " inserção" : ""); },
              "alt1 7.0|alt2 2.0|alt3 2.0#7 inserção"},
