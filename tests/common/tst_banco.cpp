@@ -73,8 +73,9 @@ void projetoSalvo(Teste::Sessao&)
 QString linhas(const QString& campos)
 {
     QStringList r;
-    for (const QVariant& v : Teste::Coluna("SELECT Marcador || ' ' || ifnull(" + campos.split(' ').join(", '-') || ' ' || ifnull(")
-                                           + ", '-') FROM tblTessaura ORDER BY id"))
+    const QString sql = "SELECT Marcador || ' ' || ifnull(" + campos.split(' ').join(", '-') || ' ' || ifnull(")
+                      + ", '-') FROM tblTessaura ORDER BY id";
+    for (const QVariant& v : Teste::Coluna(sql))
         r << v.toString();
     return r.join('|');
 }
@@ -98,6 +99,24 @@ QString textos(const char* janela, const QString& nomes)
             r << Teste::Controle<QLabel>(j->Widget(), nome)->text();
     }
     return r.join(',');
+}
+
+// " name" for each of the given windows that is loaded.
+QString carregadas(const QString& janelas)
+{
+    QString r;
+    for (const QString& j : janelas.split(' '))
+        r += Janelas::Carregada(j) ? ' ' + j : QString();
+    return r;
+}
+
+// The window shown again after another one, as a user comes back to it.
+std::function<void()> reativar(const char* janela)
+{
+    return [=] {
+        Teste::MostrarOutraJanela();
+        Janelas::Mostrar(Janelas::Carregar(QString::fromLatin1(janela)));
+    };
 }
 
 std::function<void()> clique(const char* janela, const char* controle)
@@ -174,7 +193,8 @@ void insercaoDigitada(Teste::Sessao& s)
     Teste::Executar("UPDATE tblTessaura SET Aapta1 = 10 WHERE Marcador = 'alt2'");
     s.Mostrar<frmInsercao>();
     escrever("frmInsercao", "Text1", "5");
-    Teste::Controle<QLineEdit>(QStringLiteral("frmInsercao"), QStringLiteral("Text5"))->setText("8");  // on the other tab
+    // Ades lies on the other tab.
+    Teste::Controle<QLineEdit>(QStringLiteral("frmInsercao"), QStringLiteral("Text5"))->setText("8");
 }
 
 // Per alternative, the three windows of alt1 filled and the insertion gate open.
@@ -287,23 +307,25 @@ private slots:
              [] { return linhas("Nome Anotacao") + '#' + textos("frmInicio", "Label3 Text1 Text2"); },
              "alt1 Rio nota|alt2 - -|alt3 - -#2,,"},
             {"alternativas: OK de novo", [](Teste::Sessao& s) { inicioNomeando(s); escrever("frmInicio", "Text3", "4"); },
-             clique("frmInicio", "Command1"), kGravar, [] { return linhas("Nome") + '#' + textos("frmInicio", "Label5 Text1 Text2"); },
+             clique("frmInicio", "Command1"), kGravar,
+             [] { return linhas("Nome") + '#' + textos("frmInicio", "Label5 Text1 Text2"); },
              "alt1 Rio|alt2 -|alt3 -|alt4 -#4,Rio,nota"},
             {"alternativas: Avançar", inicioNomeado, clique("frmInicio", "CommandButton1"), kGravar,
-             [] { return linhas("Nome") + '#' + textos("frmInicio", "Text1") + (Janelas::Carregada("frmPesoPond") ? " peso" : ""); },
-             "alt1 Rio2|alt2 Mar|alt3 Lago#Rio2 peso"},
-            {"&Novo", [](Teste::Sessao& s) { Teste::Projeto(3); s.Principal(); },
+             [] { return linhas("Nome") + '#' + textos("frmInicio", "Text1") + carregadas("frmPesoPond"); },
+             "alt1 Rio2|alt2 Mar|alt3 Lago#Rio2 frmPesoPond"},
+            {"&Novo", [](Teste::Sessao& s) { Teste::Projeto(3), s.Principal(); },
              [] { Janelas::Principal()->findChild<QAction*>("mnuFileNew")->trigger(); }, kGravar,
-             [] { return QString::number(Teste::Linhas("tblTessaura")) + (Janelas::Carregada("frmInicio") ? " inicio" : ""); }, "0 inicio"},
+             [] { return QString::number(Teste::Linhas("tblTessaura")) + carregadas("frmInicio"); }, "0 frmInicio"},
             {"objetivo: Próxima", objetivoDigitado, clique("frmObjetivo", "Command2"), kGravar,
              [] { return linhas("TR TRD") + '#' + textos("frmObjetivo", "Label20 Text1 Text2"); },
              "alt1 5 7|alt2 10 20|alt3 - -#2,10,20"},
-            {"objetivo aberto", [](Teste::Sessao& s) { Teste::Projeto(3); s.Principal(); Janelas::Carregar("frmObjetivo"); },
-             [] { Teste::MostrarOutraJanela(); Janelas::Mostrar(Janelas::Obter("frmObjetivo")); }, kEmUso,
-             [] { return textos("frmObjetivo", "Label20 Label18 Label15"); }, "1,3,Alternativa 1"},
-            {"impacto reativado", [](Teste::Sessao& s) { Teste::Projeto(3); s.Mostrar<frmImpacto>(); Teste::MostrarOutraJanela(); },
-             [] { Teste::MostrarOutraJanela(); Janelas::Mostrar(Janelas::Obter("frmImpacto")); }, kEmUso,
-             [] { return textos("frmImpacto", "Label35") + ' ' + MT::sbStatusBar()->Painel(2)->text(); }, "Alternativa 1 1 de 3"},
+            {"objetivo aberto", [](Teste::Sessao& s) { Teste::Projeto(3), s.Principal(), Janelas::Carregar("frmObjetivo"); },
+             reativar("frmObjetivo"), kEmUso, [] { return textos("frmObjetivo", "Label20 Label18 Label15"); },
+             "1,3,Alternativa 1"},
+            {"impacto reativado", [](Teste::Sessao& s) { Teste::Projeto(3), s.Mostrar<frmImpacto>(), Teste::MostrarOutraJanela(); },
+             reativar("frmImpacto"), kEmUso,
+             [] { return textos("frmImpacto", "Label35") + ' ' + MT::sbStatusBar()->Painel(2)->text(); },
+             "Alternativa 1 1 de 3"},
             {"objetivo: F5", [](Teste::Sessao& s) {
                  objetivoDigitado(s);
                  Teste::AoExibirModal([](Dialogo* d) { Teste::Clicar(Teste::Controle(d, "CommandButton1")); });
@@ -313,11 +335,12 @@ private slots:
             {"reaproveitamento: outra alternativa", reaproveitamento,
              [] { Teste::Controle<QComboBox>("frmPOP", "Combo1")->setCurrentIndex(1); }, kEmUso,
              [] { return textos("frmPOP", "Combo1 lblValor Text2"); }, "Alternativa 3,30,3"},
-            {"reaproveitamento: critério inteiro", [](Teste::Sessao& s) { reaproveitamento(s); Teste::Clicar(Teste::Controle("frmPOP", "OptionButton1")); },
-             clique("frmPOP", "CommandButton1"), kEmUso, [] { return textos("frmObjetivo", "Text1 Text2") + (Janelas::Carregada("frmPOP") ? " pop" : ""); }, "10,20"},
+            {"reaproveitamento: critério inteiro", [](Teste::Sessao& s) { reaproveitamento(s), clique("frmPOP", "OptionButton1")(); },
+             clique("frmPOP", "CommandButton1"), kEmUso,
+             [] { return textos("frmObjetivo", "Text1 Text2") + carregadas("frmPOP"); }, "10,20"},
             {"impacto: Avançar", impactoCompleto, clique("frmImpacto", "CommandButton1"), kGravar,
-             [] { return linhas("Qalvo") + '#' + textos("frmImpacto", "Text3") + (Janelas::Carregada("frmInsercao") ? " inserção" : ""); },
-             "alt1 7.0|alt2 2.0|alt3 2.0#7 inserção"},
+             [] { return linhas("Qalvo") + '#' + textos("frmImpacto", "Text3") + carregadas("frmInsercao"); },
+             "alt1 7.0|alt2 2.0|alt3 2.0#7 frmInsercao"},
             {"inserção: Próxima", insercaoDigitada, clique("frmInsercao", "Command1"), kGravar,
              [] { return linhas("Aapta1 Ades") + '#' + textos("frmInsercao", "Label38 Text1 Text5 Text6"); },
              "alt1 5.0 8.0|alt2 10.0 -|alt3 - -#Alternativa 2,10,,8"},
