@@ -272,6 +272,13 @@ void TesteInsercao::porAlternativa()
     Teste::PassarMouse(Controle(w, "Frame6"));
     QVERIFY(portaoAberto(w));
 
+    // A box emptied after the gate opened: "Avançar" judges again and stores nothing.
+    Controle<QLineEdit>(w, "Text5")->clear();
+    clicar(w, "CommandButton1");
+    QVERIFY(!MT::Reentrada && !portaoAberto(w) && Janelas::Visivel(w) && linha(1) == "|||||||");
+    escrever(w, "Text5", "10");
+    Teste::PassarMouse(Controle(w, "Frame6"));
+
     // An earlier window incomplete: nothing goes on and that window is shown.
     QWidget* objetivo = Janelas::Obter(QStringLiteral("frmObjetivo"))->Widget();
     Controle<QLineEdit>(objetivo, "Text2")->clear();  // hidden behind this one
