@@ -88,17 +88,25 @@ void AproveitarDados(const QString& titulo, int numero)
     if (nomeJanela.isEmpty())
         return;
 
+    // A file that cannot be read is reported once, as a failed read, and the
+    // window stays as it was; it is never taken for an alternative not studied.
+    Banco::Acao acao;
     Banco::ConexaoPtr dbAproveitar = Banco::Abrir();
-    if (!dbAproveitar) {
-        // The opening has already named the file in its message.
+    Banco::RecordsetPtr rsAproveitar =
+        dbAproveitar ? Banco::Recordset::Abrir(dbAproveitar, QStringLiteral("tblTessaura")) : nullptr;
+    if (!rsAproveitar) {
+        Banco::AvisarFalha();
         MT::FalhaAproveitamento = true;
         return;
     }
-    Banco::RecordsetPtr rsAproveitar =
-        Banco::Recordset::Abrir(dbAproveitar, QStringLiteral("tblTessaura"));
     bool achada = false;
-    if (rsAproveitar && numero > 0) {
+    if (numero > 0) {
         for (rsAproveitar->MoveFirst(); !rsAproveitar->EOF_(); rsAproveitar->MoveNext()) {
+            if (!rsAproveitar->Ler()) {
+                Banco::AvisarFalha();
+                MT::FalhaAproveitamento = true;
+                return;
+            }
             const QString marcador = rsAproveitar->Campo(QStringLiteral("Marcador")).toString();
             if (Banco::NumeroDoMarcador(marcador) == numero) {
                 achada = true;

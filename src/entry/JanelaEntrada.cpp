@@ -16,6 +16,14 @@ Banco::Recordset* RegistroMostrado(const Banco::RecordsetPtr& proprio)
     return proprio.get();
 }
 
+bool LerRegistro(const Banco::Recordset& rs)
+{
+    if (rs.Ler())
+        return true;
+    Banco::AvisarFalha();
+    return false;
+}
+
 void MostrarRegistro(Banco::Recordset& rs, QLabel* nome)
 {
     if (!rs.TemLinhaAtual())
@@ -34,38 +42,52 @@ bool Ativar(Banco::ConexaoPtr& db, Banco::RecordsetPtr& rs, Percurso::Status& st
         anterior->setEnabled(false);
         proxima->setEnabled(false);
     }
+    Banco::Acao acao;
     if (MT::Reentrada) {
-        if (MT::rsAlternativas)
+        if (MT::rsAlternativas && LerRegistro(*MT::rsAlternativas))
             MostrarRegistro(*MT::rsAlternativas, nome);
         return false;
     }
     if (aberto) {
         // Back from another window: the alternative on show, the controls and
         // the statuses stay as they are.
-        if (Banco::Recordset* mostrado = RegistroMostrado(rs))
+        Banco::Recordset* mostrado = RegistroMostrado(rs);
+        if (mostrado && LerRegistro(*mostrado))
             MostrarRegistro(*mostrado, nome);
         return false;
     }
-    db = Banco::Abrir();
-    if (!db)
+    Banco::ConexaoPtr novoDb = Banco::Abrir();
+    if (!novoDb)
         return false;
-    rs = Banco::Recordset::Abrir(db, QStringLiteral("tblTessaura"));
-    if (!rs)
+    Banco::RecordsetPtr novo = Banco::Recordset::Abrir(novoDb, QStringLiteral("tblTessaura"));
+    if (!novo) {
+        Banco::AvisarFalha();
         return false;
-    rs->MoveLast();
+    }
+    novo->MoveFirst();
+    Banco::Recordset* mostrado = RegistroMostrado(novo);
+    if (mostrado && !LerRegistro(*mostrado))
+        return false;
+    db = novoDb;
+    rs = novo;
     status.Dimensionar(rs->RecordCount());
-    rs->MoveFirst();
     aberto = true;
-    if (Banco::Recordset* mostrado = RegistroMostrado(rs))
+    if (mostrado)
         MostrarRegistro(*mostrado, nome);
     return true;
 }
 
 void PedirDado(QLineEdit* caixa, const Banco::RecordsetPtr& proprio, const Aproveitamento::Datum& datum)
 {
+    // The dialog leaves out the alternative on show: without its marker it
+    // does not open.
     Banco::Recordset* rs = RegistroMostrado(proprio);
-    const QString marcador =
-        rs && rs->TemLinhaAtual() ? rs->Campo(QStringLiteral("Marcador")).toString() : QString();
+    QString marcador;
+    if (rs && rs->TemLinhaAtual()) {
+        if (!LerRegistro(*rs))
+            return;
+        marcador = rs->Campo(QStringLiteral("Marcador")).toString();
+    }
     Aproveitamento::PedirAproveitamento(caixa, marcador, datum);
 }
 

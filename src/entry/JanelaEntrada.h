@@ -15,6 +15,10 @@ namespace JanelaEntrada {
 // per alternative, of the window's own recordset otherwise.
 Banco::Recordset* RegistroMostrado(const Banco::RecordsetPtr& proprio);
 
+// Reads the row now, before anything of it is shown; a row that cannot be
+// read gets the action's one message (false) and nothing is shown.
+bool LerRegistro(const Banco::Recordset& rs);
+
 // The row's alternative in the name label and the status-bar counter (the
 // number after "alt" of N); nothing without a current row.
 void MostrarRegistro(Banco::Recordset& rs, QLabel* nome);
@@ -24,6 +28,8 @@ void MostrarRegistro(Banco::Recordset& rs, QLabel* nome);
 // handle and recordset opened on the first row and the statuses sized, aberto
 // then true; later, the alternative on show kept as it is. In the order per
 // alternative both arrows are disabled. True when the recordset was opened now.
+// A file that cannot be read leaves the window as it was (the next activation
+// tries again).
 bool Ativar(Banco::ConexaoPtr& db, Banco::RecordsetPtr& rs, Percurso::Status& status, bool& aberto,
             QLabel* nome, QWidget* anterior, QWidget* proxima);
 

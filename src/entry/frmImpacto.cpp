@@ -486,14 +486,16 @@ void frmImpacto::CommandButton1_Click()
 {
     if (!m_portao->Aberto())
         return;
+    Banco::Acao acao(Banco::TipoAcao::Gravacao);
     if (!MT::EntradaPorAlternativa && MT::rsImpacto) {
         // What was typed since the last step is stored first, and the gate
-        // judged again from it.
-        Percurso::Gravar(MT::rsImpacto.get(),
-                         [this](Banco::Recordset& rs) { MapaImpacto::Gravar(rs, Pagina()); });
+        // judged again from it; a store or a read that fails hands nothing on.
+        if (!Percurso::Gravar(MT::rsImpacto.get(),
+                              [this](Banco::Recordset& rs) { MapaImpacto::Gravar(rs, Pagina()); }))
+            return;
         AvaliarAlternativa(*MT::rsImpacto);
         DefinirPortao();
-        if (!m_portao->Aberto())
+        if (Banco::AvisarFalha() || !m_portao->Aberto())
             return;
     }
     Janela* insercao = Janelas::Carregar(QStringLiteral("frmInsercao"));

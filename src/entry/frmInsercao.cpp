@@ -450,17 +450,21 @@ void frmInsercao::VerificaDadosAlternativa()
 void frmInsercao::GravarPagina(Banco::Recordset& rs)
 {
     MapaInsercao::Gravar(rs, Pagina());
-    AtualizarMaximo();
 }
 
 void frmInsercao::Passo(Percurso::Direcao d)
 {
     if (!MT::rsInsercao)
         return;
+    // The largest area seen follows the page only once the page is stored.
+    const QString maximo = MapaInsercao::MaximoCorrente(m_caixas[6]->text(), m_caixas[5]->text());
     Percurso::Etapas e;
     e.avaliar = [this] { AvaliarAlternativa(); };
     e.gravar = [this](Banco::Recordset& rs) { GravarPagina(rs); };
-    e.esvaziar = [this] { Esvaziar(); };
+    e.esvaziar = [this, maximo] {
+        m_caixas[6]->setText(maximo);
+        Esvaziar();
+    };
     e.mostrar = [this](Banco::Recordset& rs) {
         JanelaEntrada::MostrarRegistro(rs, Label38);
         MostrarPagina(MapaInsercao::Ler(rs));
@@ -526,13 +530,19 @@ void frmInsercao::AvancarAlternativa()
     if (!m_todosCompletos || !CriteriosAnterioresCompletos())
         return;
 
+    // The hand-over writes the row: a read or a write that fails gets the
+    // failed-write message once, and nothing is moved, emptied or handed on.
+    if (!rs->Ler()) {
+        Banco::FalhaDeGravacao();
+        return;
+    }
     const bool ultima =
         Banco::NumeroDoMarcador(rs->Campo(QStringLiteral("Marcador")).toString()) == MT::NumeroAlternativas;
     const bool reentradaAntes = MT::Reentrada;
     MT::Reentrada = !ultima;
     if (!GravadorEntrada::GravarEAvancarAlternativa()) {
         MT::Reentrada = reentradaAntes;
-        Mensagens::FalhaDeGravacao();
+        Banco::FalhaDeGravacao();
         return;
     }
     if (ultima) {
@@ -550,16 +560,19 @@ void frmInsercao::CommandButton1_Click()
 {
     if (!m_portao->Aberto())
         return;
+    Banco::Acao acao(Banco::TipoAcao::Gravacao);
     if (MT::EntradaPorAlternativa) {
         AvancarAlternativa();
         return;
     }
     if (MT::rsInsercao) {
         // What was typed since the last step is stored first, and the gate
-        // judged again from it.
-        Percurso::Gravar(MT::rsInsercao.get(), [this](Banco::Recordset& rs) { GravarPagina(rs); });
+        // judged again from it; a store or a read that fails hands nothing on.
+        if (!Percurso::Gravar(MT::rsInsercao.get(), [this](Banco::Recordset& rs) { GravarPagina(rs); }))
+            return;
+        AtualizarMaximo();
         AvaliarAlternativa();
-        if (!m_portao->Aberto())
+        if (Banco::AvisarFalha() || !m_portao->Aberto())
             return;
     }
     MostrarResultados();

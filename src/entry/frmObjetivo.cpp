@@ -6,6 +6,7 @@
 #include "common/Twips.h"
 #include "entry/CaixaNumerica.h"
 #include "entry/DesenhoEntrada.h"
+#include "entry/JanelaEntrada.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -247,11 +248,15 @@ void frmObjetivo::MostrarContador(const Banco::Recordset& rs)
 
 void frmObjetivo::Form_Activate()
 {
+    // Nothing of a row is shown unless it could be read; a file held by
+    // another program leaves the window as it was, and the next activation
+    // tries again.
+    Banco::Acao acao;
     if (m_preparado) {
         // Back from another window: the alternative on show, its boxes and
         // the statuses stay; the counters follow it.
         Banco::Recordset* rs = LinhaMostrada();
-        if (rs && rs->TemLinhaAtual())
+        if (rs && rs->TemLinhaAtual() && JanelaEntrada::LerRegistro(*rs))
             MostrarContador(*rs);
         return;
     }
@@ -261,28 +266,37 @@ void frmObjetivo::Form_Activate()
             Command1->setEnabled(false);
             Command2->setEnabled(false);
         }
-        if (MT::rsAlternativas && MT::rsAlternativas->TemLinhaAtual())
+        if (MT::rsAlternativas && MT::rsAlternativas->TemLinhaAtual()) {
+            if (!JanelaEntrada::LerRegistro(*MT::rsAlternativas))
+                return;
             MostrarContador(*MT::rsAlternativas);
+        }
         Label18->setText(QString::number(MT::NumeroAlternativas));
         Text1->setFocus();
         m_preparado = true;
         return;
     }
 
-    // A missing file has been reported by the opening; the next activation tries again.
-    MT::dbObjetivo = Banco::Abrir();
-    if (!MT::dbObjetivo)
+    // A file that cannot be opened has been reported by the opening.
+    Banco::ConexaoPtr db = Banco::Abrir();
+    if (!db)
         return;
-    MT::rsObjetivo = Banco::Recordset::Abrir(MT::dbObjetivo, QStringLiteral("tblTessaura"));
-    if (!MT::rsObjetivo)
+    Banco::RecordsetPtr proprio = Banco::Recordset::Abrir(db, QStringLiteral("tblTessaura"));
+    if (!proprio) {
+        Banco::AvisarFalha();
         return;
-    MT::rsObjetivo->MoveLast();
-    TotalAlternativas = static_cast<short>(MT::rsObjetivo->RecordCount());
-    MT::rsObjetivo->MoveFirst();
+    }
+    proprio->MoveFirst();
+    Banco::Recordset* rs = MT::EntradaPorAlternativa ? MT::rsAlternativas.get() : proprio.get();
+    const bool temLinha = rs && rs->TemLinhaAtual();
+    if (temLinha && !JanelaEntrada::LerRegistro(*rs))
+        return;
+    MT::dbObjetivo = db;
+    MT::rsObjetivo = proprio;
+    TotalAlternativas = static_cast<short>(proprio->RecordCount());
     Label18->setText(QString::number(TotalAlternativas));
     m_status.Dimensionar(TotalAlternativas);
-    Banco::Recordset* rs = LinhaMostrada();
-    if (rs && rs->TemLinhaAtual())
+    if (temLinha)
         MostrarContador(*rs);
     Text1->setFocus();
     if (MT::EntradaPorAlternativa) {
@@ -344,10 +358,15 @@ void frmObjetivo::Command2_Click()
 
 void frmObjetivo::CommandButton1_Click()
 {
+    Banco::Acao acao(Banco::TipoAcao::Gravacao);
     if (!MT::EntradaPorAlternativa) {
-        // What was typed after the last step is stored before the hand-over.
-        Percurso::Gravar(MT::rsObjetivo.get(), [this](Banco::Recordset& rs) { GravarLinha(rs); });
+        // What was typed after the last step is stored before the hand-over;
+        // a store or a read that fails hands nothing on.
+        if (!Percurso::Gravar(MT::rsObjetivo.get(), [this](Banco::Recordset& rs) { GravarLinha(rs); }))
+            return;
         Avaliar();
+        if (Banco::AvisarFalha())
+            return;
     }
     if (!Portao->Aberto())
         return;
@@ -372,11 +391,9 @@ void frmObjetivo::Text2_Change()
 
 void frmObjetivo::PedirDado(CaixaNumerica* caixa, const QString& indice, const QString& campo)
 {
-    Banco::Recordset* rs = LinhaMostrada();
-    const QString marcador = rs ? rs->Campo(QStringLiteral("Marcador")).toString() : QString();
-    Aproveitamento::PedirAproveitamento(caixa, marcador,
-                                        {QStringLiteral("Objetivo"), QStringLiteral("T"), QString(),
-                                         indice, QStringLiteral("ano"), campo});
+    JanelaEntrada::PedirDado(caixa, MT::rsObjetivo,
+                             {QStringLiteral("Objetivo"), QStringLiteral("T"), QString(), indice,
+                              QStringLiteral("ano"), campo});
 }
 
 void frmObjetivo::Text1_KeyDown(int tecla)

@@ -178,17 +178,25 @@ void frmPOP::PrepararPOP(const QString& titulo, const QString& simbolo,
     {
         const QSignalBlocker bloqueio(Combo1);
         Combo1->clear();
-        if (Banco::ConexaoPtr db = Banco::Abrir()) {
-            Banco::RecordsetPtr rs = Banco::Recordset::Abrir(db, QStringLiteral("tblTessaura"),
-                                                             QStringLiteral("Marcador <> ?"),
-                                                             {marcador});
-            // Each entry carries its row: equal names still reach their own rows.
-            if (rs) {
-                for (rs->MoveFirst(); !rs->EOF_(); rs->MoveNext())
-                    Combo1->addItem(Numeros::TextoDoCampo(rs->Campo(QStringLiteral("Nome"))),
-                                    rs->Id());
+        m_indiceLido = -1;
+        // Each entry carries its row: equal names still reach their own rows.
+        // A list that cannot be read whole stays empty, with the action's one
+        // message; no entry stands for a row that was not read.
+        Banco::Acao acao;
+        Banco::ConexaoPtr db = Banco::Abrir();
+        Banco::RecordsetPtr rs = db ? Banco::Recordset::Abrir(db, QStringLiteral("tblTessaura"),
+                                                              QStringLiteral("Marcador <> ?"), {marcador})
+                                    : nullptr;
+        if (rs) {
+            for (rs->MoveFirst(); !rs->EOF_(); rs->MoveNext()) {
+                if (!rs->Ler()) {
+                    Combo1->clear();
+                    break;
+                }
+                Combo1->addItem(Numeros::TextoDoCampo(rs->Campo(QStringLiteral("Nome"))), rs->Id());
             }
         }
+        Banco::AvisarFalha();
         // The open list is as wide as its longest name.
         int largura = 0;
         const QFontMetrics medida(Combo1->view()->font());
@@ -218,18 +226,28 @@ void frmPOP::PrepararPOP(const QString& titulo, const QString& simbolo,
 
 void frmPOP::Combo1_Click()
 {
+    const int i = Combo1->currentIndex();
+    Banco::RecordsetPtr rs;
+    if (i >= 0) {
+        // A row that cannot be read gets the action's one message, and the
+        // dialog goes back to the alternative whose value it shows.
+        Banco::Acao acao;
+        Banco::ConexaoPtr db = Banco::Abrir();
+        rs = db ? Banco::Recordset::AbrirPorId(db, QStringLiteral("tblTessaura"),
+                                               Combo1->itemData(i).toLongLong())
+                : nullptr;
+        if (!rs || !rs->Ler()) {
+            Banco::AvisarFalha();
+            const QSignalBlocker bloqueio(Combo1);
+            Combo1->setCurrentIndex(m_indiceLido);
+            return;
+        }
+    }
+    m_indiceLido = i;
     Text2->clear();
     lblValor->setText(SemDado);
-    const int i = Combo1->currentIndex();
     // A name too long for the closed list can still be read in full.
     Combo1->setToolTip(Combo1->currentText());
-    if (i < 0)
-        return;
-    Banco::ConexaoPtr db = Banco::Abrir();
-    if (!db)
-        return;
-    Banco::RecordsetPtr rs = Banco::Recordset::AbrirPorId(db, QStringLiteral("tblTessaura"),
-                                                          Combo1->itemData(i).toLongLong());
     if (!rs || !rs->TemLinhaAtual())
         return;
     const QString campo = Label6->text();

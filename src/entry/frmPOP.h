@@ -58,4 +58,7 @@ public:
     QFrame* Line2;
     QFrame* Line3;
     QFrame* Line4;
+
+private:
+    int m_indiceLido = -1;  // the list entry whose value is shown
 };

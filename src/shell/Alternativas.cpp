@@ -50,6 +50,9 @@ bool AjustarLinhas(const Banco::RecordsetPtr& rs, int n)
     int esperado = 1;
     rs->MoveFirst();
     while (!rs->EOF_()) {
+        // A row that cannot be read is never taken for one to delete.
+        if (!rs->Ler())
+            return false;
         if (esperado <= n && rs->Campo(QStringLiteral("Marcador")).toString() == Marcador(esperado)) {
             ++esperado;
         } else if (!rs->Delete()) {

@@ -12,7 +12,6 @@
 #include "shell/Alternativas.h"
 #include "shell/frmTipoEntradaDados.h"
 
-#include <QDir>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -258,23 +257,27 @@ void frmInicio::Command1_Click()
         break;
     }
 
+    // Storing the name on show and reshaping the rows is one write: a file
+    // held by another program leaves the rows, the boxes and the window as
+    // they were, with one message.
+    Banco::Acao acao(Banco::TipoAcao::Gravacao);
     Banco::ConexaoPtr db = Banco::Abrir();
     if (!db)
         return;
     Banco::RecordsetPtr rs = Banco::Recordset::Abrir(db, QStringLiteral("tblTessaura"));
-    if (!rs)
+    Banco::Transacao transacao(db);
+    if (!rs || !transacao.Iniciada()) {
+        Banco::FalhaDeGravacao();
         return;
-    Ampulheta ampulheta;
+    }
     // A new number for rows already being named: what the boxes hold belongs to
     // the alternative on show, so it is stored before the rows are reshaped.
-    if (m_numeroAceito)
-        guardarAtual();
-    if (!Alternativas::AjustarLinhasDeUmaVez(rs, n)) {
+    if (m_numeroAceito && !guardarAtual())
+        return;
+    Ampulheta ampulheta;
+    if (!Alternativas::AjustarLinhasDeUmaVez(rs, n) || !transacao.Confirmar()) {
         ampulheta.Restaurar();
-        Mensagens::Mostrar(
-            QStringLiteral("Não foi possível gravar as alternativas no banco de dados \"%1\".")
-                .arg(QDir::toNativeSeparators(Banco::Caminho())),
-            Mensagens::Icone::Critico, Mensagens::Botoes::OK, kTitulo);
+        Banco::FalhaDeGravacao();
         return;
     }
     MT::NumeroAlternativas = n;
@@ -283,6 +286,7 @@ void frmInicio::Command1_Click()
     MT::NomePreenchido = Alternativas::FlagsDasLinhas(rs, n);
     m_numeroAceito = true;
     rs->MoveFirst();
+    const bool lida = rs->Ler();
 
     Frame1->show();
     Frame2->show();
@@ -290,7 +294,10 @@ void frmInicio::Command1_Click()
     Label5->setText(QString::number(n));
     Command5->show();
     Command6->show();
-    carregarAtual();
+    if (lida)
+        carregarAtual();
+    else
+        Banco::AvisarFalha();
     MT::MostrarAlternativaNaBarra(1, n);
     Text1->setFocus(Qt::OtherFocusReason);
 }
@@ -301,9 +308,9 @@ void frmInicio::guardarNome(Banco::Recordset& rs)
     rs.Definir(QStringLiteral("Anotacao"), textoDaCaixa(Text2->Texto()));
 }
 
-void frmInicio::guardarAtual()
+bool frmInicio::guardarAtual()
 {
-    Percurso::Gravar(MT::rsAlternativas.get(), [this](Banco::Recordset& rs) { guardarNome(rs); });
+    return Percurso::Gravar(MT::rsAlternativas.get(), [this](Banco::Recordset& rs) { guardarNome(rs); });
 }
 
 void frmInicio::carregarAtual()
@@ -374,9 +381,13 @@ void frmInicio::CommandButton1_Click()
     const Banco::RecordsetPtr rs = MT::rsAlternativas;
     if (!rs)
         return;
-    // What was typed since the last move belongs to the alternative on show.
-    guardarAtual();
-    if (!avaliarAtual())
+    // What was typed since the last move belongs to the alternative on show;
+    // nothing is handed on unless it was stored and judged.
+    Banco::Acao acao(Banco::TipoAcao::Gravacao);
+    if (!guardarAtual())
+        return;
+    const bool completo = avaliarAtual();
+    if (Banco::AvisarFalha() || !completo)
         return;
 
     MT::EntradaPorAlternativa = Option1->isChecked();

@@ -61,7 +61,7 @@ protected:
 private:
     void mover(Percurso::Direcao direcao);
     void guardarNome(Banco::Recordset& rs);
-    void guardarAtual();
+    bool guardarAtual();
     void carregarAtual();
     // Records the naming flag of the alternative on show and sets the gate.
     bool avaliarAtual();

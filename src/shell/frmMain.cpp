@@ -123,8 +123,13 @@ void frmMain::MDIForm_Load()
 
 void frmMain::mnuFileNew_Click()
 {
-    if (!Banco::ApagarAlternativas())
+    // Emptying the table writes rows: a file held by another program gets the
+    // failed-write message once and leaves the project and its windows as they are.
+    Banco::Acao acao(Banco::TipoAcao::Gravacao);
+    if (!Banco::ApagarAlternativas()) {
+        Banco::AvisarFalha();
         return;
+    }
     static const char* const janelas[] = {
         "frmAbrir",     "frmAlterar",     "frmApagarPon", "frmCalculoIndices", "frmDadosUtilizados",
         "frmEconomico", "frmGrafico",     "frmImpacto",   "frmInformacaoPonderacao",

@@ -2,17 +2,21 @@
 #include "Ambiente.h"
 
 #include "common/Banco.h"
+#include "common/BarraStatus.h"
+#include "common/CaixaTexto.h"
 #include "common/ModuloTessaura.h"
 #include "common/Numeros.h"
-#include "projects/Projetos.h"
-// The review, the editor, the results, the economic analysis and the open dialog.
 #include "economics/frmAltEco.h"
 #include "economics/frmEconomico.h"
 #include "entry/CaixaNumerica.h"
+#include "entry/frmImpacto.h"
+#include "entry/frmInsercao.h"
 #include "entry/frmObjetivo.h"
+#include "projects/Projetos.h"
 #include "projects/frmAbrir.h"
 #include "review/frmAlterar.h"
 #include "review/frmDadosUtilizados.h"
+#include "shell/frmInicio.h"
 #include "weighting/frmApagarPon.h"
 #include "weighting/frmPesoPond.h"
 
@@ -20,10 +24,10 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMainWindow>
-#include <QPushButton>
-
 #include <QLocale>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 #include <functional>
 
@@ -206,6 +210,155 @@ QString ponderacoes()
                   "tblPonderacao");
 }
 
+// ---- The alternatives window and the entry windows: walks, "OK", "&Novo",
+// "Avançar" and its hand-over, opening a window, data reuse.
+
+// One line per row: the marker and the given fields (Null as -).
+QString linhasEntrada(const QString& campos)
+{
+    QStringList r;
+    const QString sql = "SELECT Marcador || ' ' || ifnull(" + campos.split(' ').join(", '-') || ' ' || ifnull(")
+                      + ", '-') FROM tblTessaura ORDER BY id";
+    for (const QVariant& v : Teste::Coluna(sql))
+        r << v.toString();
+    return r.join('|');
+}
+
+// The texts of named controls of a loaded window ("-" when it is not loaded).
+QString textos(const char* janela, const QString& nomes)
+{
+    Janela* j = Janelas::Obter(QString::fromLatin1(janela));
+    if (!j)
+        return QStringLiteral("-");
+    QStringList r;
+    for (const QString& nome : nomes.split(' ')) {
+        QWidget* w = Teste::Controle(j->Widget(), nome);
+        if (auto* c = qobject_cast<QLineEdit*>(w))
+            r << c->text();
+        else if (auto* e = qobject_cast<QPlainTextEdit*>(w))
+            r << e->toPlainText();
+        else if (auto* l = qobject_cast<QComboBox*>(w))
+            r << l->currentText();
+        else
+            r << Teste::Controle<QLabel>(j->Widget(), nome)->text();
+    }
+    return r.join(',');
+}
+
+// " name" for each of the given windows that is loaded.
+QString carregadas(const QString& janelas)
+{
+    QString r;
+    for (const QString& j : janelas.split(' '))
+        r += Janelas::Carregada(j) ? ' ' + j : QString();
+    return r;
+}
+
+// The window shown again after another one, as a user comes back to it.
+std::function<void()> reativar(const char* janela)
+{
+    return [=] {
+        Teste::MostrarOutraJanela();
+        Janelas::Mostrar(Janelas::Carregar(QString::fromLatin1(janela)));
+    };
+}
+
+std::function<void()> clique(const char* janela, const char* controle)
+{
+    return [=] { Teste::Clicar(Teste::Controle(QString::fromLatin1(janela), QString::fromLatin1(controle))); };
+}
+
+void escrever(const char* janela, const char* caixa, const char* texto)
+{
+    Teste::Substituir(Teste::Controle<QLineEdit>(QString::fromLatin1(janela), QString::fromLatin1(caixa)),
+                      QString::fromUtf8(texto));
+}
+
+// The alternatives window after "OK" with 3, alt1's name and notes typed.
+void inicioNomeando(Teste::Sessao& s)
+{
+    frmInicio* f = s.Mostrar<frmInicio>();
+    Teste::Digitar(f->Text3, "3");
+    Teste::Clicar(f->Command1);
+    Teste::Digitar(f->Text1, "Rio");
+    Teste::Digitar(f->Text2, "nota");
+}
+
+// Every alternative named by the walk (gate open, back on alt1), alt1 renamed since.
+void inicioNomeado(Teste::Sessao& s)
+{
+    inicioNomeando(s);
+    for (const char* nome : {"Mar", "Lago", "Rio2"}) {
+        clique("frmInicio", "Command6")();
+        escrever("frmInicio", "Text1", nome);
+    }
+}
+
+// Three alternatives per criterion, alt2 with TR 10 and TRD 20 stored; the
+// objective window on alt1 with 5 and 7 typed.
+void objetivoComValores(Teste::Sessao& s)
+{
+    Teste::Projeto(3);
+    Teste::Executar("UPDATE tblTessaura SET TR = 10, TRD = 20 WHERE Marcador = 'alt2'");
+    s.Mostrar<frmObjetivo>();
+    escrever("frmObjetivo", "Text1", "5");
+    escrever("frmObjetivo", "Text2", "7");
+}
+
+// The data-reuse dialog left open by F5 in the objective window's first box,
+// on alt2 (TR 10, TRD 20); alt3 has TR 30.
+void reaproveitamento(Teste::Sessao& s)
+{
+    objetivoComValores(s);
+    Teste::Executar("UPDATE tblTessaura SET TR = 30 WHERE Marcador = 'alt3'");
+    QTest::keyClick(Teste::Controle("frmObjetivo", "Text1"), Qt::Key_F5);
+}
+
+const MapaImpacto::PaginaImpacto kImpactoCompleto{"1", {}, "2", "3", "4", true, false,
+                                                   MapaImpacto::Recarga::Vazao, 4, 4, 4, 4};
+
+// The impact window per criterion with every alternative complete (gate
+// open, back on alt1) and alt1's target flow changed to 7 since.
+void impactoCompleto(Teste::Sessao& s)
+{
+    Teste::Projeto(3);
+    frmImpacto* f = s.Mostrar<frmImpacto>();
+    for (int i = 0; i < 3; ++i) {
+        f->MostrarPagina(kImpactoCompleto);
+        clique("frmImpacto", "Command2")();
+    }
+    escrever("frmImpacto", "Text3", "7");
+}
+
+// The insertion window per criterion on alt1 with two areas typed; alt2 has 10 stored.
+void insercaoDigitada(Teste::Sessao& s)
+{
+    Teste::Projeto(3);
+    Teste::Executar("UPDATE tblTessaura SET Aapta1 = 10 WHERE Marcador = 'alt2'");
+    s.Mostrar<frmInsercao>();
+    escrever("frmInsercao", "Text1", "5");
+    // Ades lies on the other tab.
+    Teste::Controle<QLineEdit>(QStringLiteral("frmInsercao"), QStringLiteral("Text5"))->setText("8");
+}
+
+// Per alternative, the three windows of alt1 filled and the insertion gate open.
+void porAlternativaCompleta(Teste::Sessao& s)
+{
+    s.Principal();
+    Teste::Projeto(2, true);
+    s.Mostrar<frmObjetivo>()->MostrarCaixas({"10", "25"});
+    s.Mostrar<frmImpacto>()->MostrarPagina(kImpactoCompleto);
+    frmInsercao* f = s.Mostrar<frmInsercao>();
+    f->MostrarPagina({"1", "2", "3", "4", "5", 4, 4, 4});
+    Teste::PassarMouse(Teste::Controle(f, "Frame1"));
+}
+
+QString entradaPorAlternativa()
+{
+    return linhasEntrada("TR Aapta1") + '#' + (MT::Reentrada ? "R " : "") + textos("frmObjetivo", "Text1") + ' '
+         + textos("frmInsercao", "Text1") + ' ' + MT::rsAlternativas->Campo("Marcador").toString();
+}
+
 }  // namespace
 
 class TesteBanco : public QObject {
@@ -320,6 +473,53 @@ private slots:
              kGravar, ponderacoes, "Referência Hidrológica Sanitária Ambiental Social Minha Nova|"},
             {"ponderação: Apagar", apagarAberto, [] { Teste::Clicar(Janelas::Obter<frmApagarPon>()->CommandButton1); },
              kGravar, ponderacoes, "Referência Hidrológica Sanitária Ambiental Social|"},
+            // ---- The alternatives window and the entry windows.
+            {"alternativas: Próximo", inicioNomeando, clique("frmInicio", "Command6"), kGravar,
+             [] { return linhasEntrada("Nome Anotacao") + '#' + textos("frmInicio", "Label3 Text1 Text2"); },
+             "alt1 Rio nota|alt2 - -|alt3 - -#2,,"},
+            {"alternativas: OK de novo", [](Teste::Sessao& s) { inicioNomeando(s); escrever("frmInicio", "Text3", "4"); },
+             clique("frmInicio", "Command1"), kGravar,
+             [] { return linhasEntrada("Nome") + '#' + textos("frmInicio", "Label5 Text1 Text2"); },
+             "alt1 Rio|alt2 -|alt3 -|alt4 -#4,Rio,nota"},
+            {"alternativas: Avançar", inicioNomeado, clique("frmInicio", "CommandButton1"), kGravar,
+             [] { return linhasEntrada("Nome") + '#' + textos("frmInicio", "Text1") + carregadas("frmPesoPond"); },
+             "alt1 Rio2|alt2 Mar|alt3 Lago#Rio2 frmPesoPond"},
+            {"&Novo", [](Teste::Sessao& s) { Teste::Projeto(3), s.Principal(); },
+             [] { Janelas::Principal()->findChild<QAction*>("mnuFileNew")->trigger(); }, kGravar,
+             [] { return QString::number(Teste::Linhas("tblTessaura")) + carregadas("frmInicio"); }, "0 frmInicio"},
+            {"objetivo: Próxima", objetivoComValores, clique("frmObjetivo", "Command2"), kGravar,
+             [] { return linhasEntrada("TR TRD") + '#' + textos("frmObjetivo", "Label20 Text1 Text2"); },
+             "alt1 5 7|alt2 10 20|alt3 - -#2,10,20"},
+            {"objetivo aberto", [](Teste::Sessao& s) { Teste::Projeto(3), s.Principal(), Janelas::Carregar("frmObjetivo"); },
+             reativar("frmObjetivo"), kEmUso, [] { return textos("frmObjetivo", "Label20 Label18 Label15"); },
+             "1,3,Alternativa 1"},
+            {"impacto reativado", [](Teste::Sessao& s) { Teste::Projeto(3), s.Mostrar<frmImpacto>(), Teste::MostrarOutraJanela(); },
+             reativar("frmImpacto"), kEmUso,
+             [] { return textos("frmImpacto", "Label35") + ' ' + MT::sbStatusBar()->Painel(2)->text(); },
+             "Alternativa 1 1 de 3"},
+            {"objetivo: F5", [](Teste::Sessao& s) {
+                 objetivoComValores(s);
+                 Teste::AoExibirModal([](Dialogo* d) { Teste::Clicar(Teste::Controle(d, "CommandButton1")); });
+             },
+             [] { QTest::keyClick(Teste::Controle("frmObjetivo", "Text1"), Qt::Key_F5); }, kEmUso,
+             [] { return textos("frmObjetivo", "Text1"); }, "10"},
+            {"reaproveitamento: outra alternativa", reaproveitamento,
+             [] { Teste::Controle<QComboBox>("frmPOP", "Combo1")->setCurrentIndex(1); }, kEmUso,
+             [] { return textos("frmPOP", "Combo1 lblValor Text2"); }, "Alternativa 3,30,3"},
+            {"reaproveitamento: critério inteiro", [](Teste::Sessao& s) { reaproveitamento(s), clique("frmPOP", "OptionButton1")(); },
+             clique("frmPOP", "CommandButton1"), kEmUso,
+             [] { return textos("frmObjetivo", "Text1 Text2") + carregadas("frmPOP"); }, "10,20"},
+            {"impacto: Avançar", impactoCompleto, clique("frmImpacto", "CommandButton1"), kGravar,
+             [] { return linhasEntrada("Qalvo") + '#' + textos("frmImpacto", "Text3") + carregadas("frmInsercao"); },
+             "alt1 7.0|alt2 2.0|alt3 2.0#7 frmInsercao"},
+            {"inserção: Próxima", insercaoDigitada, clique("frmInsercao", "Command1"), kGravar,
+             [] { return linhasEntrada("Aapta1 Ades") + '#' + textos("frmInsercao", "Label38 Text1 Text5 Text6"); },
+             "alt1 5.0 8.0|alt2 10.0 -|alt3 - -#Alternativa 2,10,,8"},
+            {"inserção: Avançar por alternativa", porAlternativaCompleta, clique("frmInsercao", "CommandButton1"),
+             kGravar, entradaPorAlternativa, "alt1 10 1.0|alt2 - -#R  - alt2"},
+            {"inserção: Avançar por alternativa, escrita recusada", porAlternativaCompleta,
+             clique("frmInsercao", "CommandButton1"), kGravar, entradaPorAlternativa, "alt1 10 1.0|alt2 - -#R  - alt2",
+             Teste::Trava::Tipo::Leitura},
         };
         for (const AcaoComBancoOcupado& c : casos) {
             Teste::Sessao s;
