@@ -115,6 +115,9 @@ void fundo(QWidget* caixa, const QColor& cor)
     QPalette p = caixa->palette();
     for (auto g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         p.setColor(g, QPalette::Base, cor);
+    // A switched-off box stays readable on its grey: dark grey text, as the
+    // system draws disabled text.
+    p.setColor(QPalette::Disabled, QPalette::Text, QColor(0x6D, 0x6D, 0x6D));
     caixa->setPalette(p);
 }
 
