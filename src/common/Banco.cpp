@@ -12,6 +12,7 @@
 #include <QEvent>
 #include <QSqlDriver>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -24,6 +25,14 @@ const char* const kNomeConexao = "tessaura";
 // program.
 const int kEsperaPadraoMs = 2000;
 int kEsperaMs = kEsperaPadraoMs;
+// While the file is known to be held (a wait ran out and no statement has
+// succeeded since), each action waits only briefly, so that typing in a box
+// whose every change reads the table does not freeze the program.
+bool g_arquivoRetido = false;
+int esperaDeUmaAcao()
+{
+    return g_arquivoRetido ? std::max(1, kEsperaMs / 10) : kEsperaMs;
+}
 
 // The user action under way: its kind, its first failure, whether that was
 // reported and whether its one wait for the file was spent.
@@ -64,7 +73,7 @@ void encerrarAcao()
     g_acao.escreveu = false;
     if (g_acao.esperaGasta) {
         g_acao.esperaGasta = false;
-        definirEspera(kEsperaMs);
+        definirEspera(esperaDeUmaAcao());
     }
 }
 
@@ -100,10 +109,21 @@ void registrarFalha(Falha f)
     if (f == Falha::Ocupado && !g_acao.esperaGasta) {
         // The action has had its wait: the rest of it fails at once.
         g_acao.esperaGasta = true;
+        g_arquivoRetido = true;
         definirEspera(0);
     }
     if (g_acao.profundidade == 0)
         agendarFimImplicito();
+}
+
+// A statement went through: the file is free again.
+void registrarSucesso()
+{
+    if (!g_arquivoRetido)
+        return;
+    g_arquivoRetido = false;
+    if (!g_acao.esperaGasta)
+        definirEspera(kEsperaMs);
 }
 
 void registrarErro(const QSqlError& erro)
@@ -189,7 +209,7 @@ void DefinirEsperaParaTestes(int ms)
 {
     kEsperaMs = ms < 0 ? kEsperaPadraoMs : ms;
     if (!g_acao.esperaGasta)
-        definirEspera(kEsperaMs);
+        definirEspera(esperaDeUmaAcao());
 }
 
 void Invalidar()
@@ -239,7 +259,9 @@ bool Executar(QSqlQuery& consulta)
         g_acao.escreveu = true;
         avancarGeracao();
     }
-    if (!ok)
+    if (ok)
+        registrarSucesso();
+    else
         registrarErro(consulta.lastError());
     return ok;
 }
@@ -251,7 +273,9 @@ bool Executar(QSqlQuery& consulta, const QString& sql)
         g_acao.escreveu = true;
         avancarGeracao();
     }
-    if (!ok)
+    if (ok)
+        registrarSucesso();
+    else
         registrarErro(consulta.lastError());
     return ok;
 }
@@ -286,6 +310,7 @@ void DefinirCaminhoParaTestes(const QString& caminho)
     g_caminhoTeste = caminho;
     g_transacoes = 0;
     g_acao.esperaGasta = false;
+    g_arquivoRetido = false;
     encerrarAcao();
     avancarGeracao();
     if (QSqlDatabase::contains(kNomeConexao)) {

@@ -13,8 +13,9 @@
 // failure its caller sees (false, nullptr, Falhou()), never a Null that looks
 // like data. The first statement that finds the file held waits for it about
 // two seconds; after that the rest of the same user action fails at once, so
-// no action freezes the program for longer. The action's one message comes
-// from AvisarFalha.
+// no action freezes the program for longer, and until a statement goes
+// through again each later action waits only a fifth of a second. The
+// action's one message comes from AvisarFalha.
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
