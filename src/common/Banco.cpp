@@ -252,23 +252,11 @@ bool FalhaDeGravacao()
     return AvisarFalha();
 }
 
-bool Executar(QSqlQuery& consulta)
+namespace {
+// What every statement run through the layer leaves behind: a write makes the
+// cached rows stale, a failure is recorded for the action.
+bool depoisDe(bool ok, const QString& sql, const QSqlError& erro)
 {
-    const bool ok = consulta.exec();
-    if (escreve(consulta.lastQuery())) {
-        g_acao.escreveu = true;
-        avancarGeracao();
-    }
-    if (ok)
-        registrarSucesso();
-    else
-        registrarErro(consulta.lastError());
-    return ok;
-}
-
-bool Executar(QSqlQuery& consulta, const QString& sql)
-{
-    const bool ok = consulta.exec(sql);
     if (escreve(sql)) {
         g_acao.escreveu = true;
         avancarGeracao();
@@ -276,8 +264,21 @@ bool Executar(QSqlQuery& consulta, const QString& sql)
     if (ok)
         registrarSucesso();
     else
-        registrarErro(consulta.lastError());
+        registrarErro(erro);
     return ok;
+}
+}  // namespace
+
+bool Executar(QSqlQuery& consulta)
+{
+    const bool ok = consulta.exec();
+    return depoisDe(ok, consulta.lastQuery(), consulta.lastError());
+}
+
+bool Executar(QSqlQuery& consulta, const QString& sql)
+{
+    const bool ok = consulta.exec(sql);
+    return depoisDe(ok, sql, consulta.lastError());
 }
 
 bool Executar(const ConexaoPtr& conexao, const QString& sql, const QVariantList& valores,
@@ -547,21 +548,38 @@ bool Recordset::Ler() const
     m_falhou = false;
     if (!m_idLinha)
         return true;
-    QSqlQuery q(m_conexao->db());
-    q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT * FROM %1 WHERE id = ?").arg(m_tabela));
-    q.addBindValue(m_idLinha);
+    if (!m_leitura) {
+        auto q = std::make_shared<QSqlQuery>(m_conexao->db());
+        q->setForwardOnly(true);
+        if (!q->prepare(QStringLiteral("SELECT * FROM %1 WHERE id = ?").arg(m_tabela))) {
+            registrarErro(q->lastError());
+            m_falhou = true;
+            m_geracaoLinha = 0;
+            return false;
+        }
+        m_leitura = q;
+    }
+    QSqlQuery& q = *m_leitura;
+    q.bindValue(0, m_idLinha);
     if (!Executar(q)) {
+        q.finish();
         m_falhou = true;
         m_geracaoLinha = 0;
         return false;
     }
     // A row another program deleted meanwhile reads as all Null.
     if (q.next()) {
-        const QSqlRecord r = q.record();
-        for (int i = 0; i < r.count(); ++i)
-            m_linha.insert(r.fieldName(i).toCaseFolded(), q.value(i));
+        if (m_colunasLinha.isEmpty()) {
+            const QSqlRecord r = q.record();
+            for (int i = 0; i < r.count(); ++i)
+                m_colunasLinha.insert(r.fieldName(i).toCaseFolded(), i);
+        }
+        const int n = static_cast<int>(m_colunasLinha.size());
+        m_linha.reserve(static_cast<size_t>(n));
+        for (int i = 0; i < n; ++i)
+            m_linha.push_back(q.value(i));
     }
+    q.finish();
     agendarInvalidacao();
     return true;
 }
@@ -572,7 +590,8 @@ QVariant Recordset::Campo(const QString& nome) const
         return QVariant();
     if (m_idLinha != Id() || m_geracaoLinha != g_geracao)
         Ler();
-    return m_linha.value(nome.toCaseFolded());
+    const int i = m_colunasLinha.value(nome.toCaseFolded(), -1);
+    return i >= 0 && i < static_cast<int>(m_linha.size()) ? m_linha[static_cast<size_t>(i)] : QVariant();
 }
 
 bool Recordset::Edit()

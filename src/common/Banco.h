@@ -162,7 +162,12 @@ private:
     Modo m_modo = Modo::Nenhum;
     std::vector<std::pair<QString, QVariant>> m_pendentes;
     // The current row as last read, valid while its generation is current.
-    mutable QHash<QString, QVariant> m_linha;
+    // The row's values by column, the columns' positions by folded name, and
+    // the read statement, prepared once and reset after every read so that
+    // it holds no lock between reads.
+    mutable std::vector<QVariant> m_linha;
+    mutable QHash<QString, int> m_colunasLinha;
+    mutable std::shared_ptr<QSqlQuery> m_leitura;
     mutable qint64 m_idLinha = 0;
     mutable quint64 m_geracaoLinha = 0;
     mutable bool m_falhou = false;

@@ -50,14 +50,18 @@ bool AjustarLinhas(const Banco::RecordsetPtr& rs, int n)
     int esperado = 1;
     rs->MoveFirst();
     while (!rs->EOF_()) {
-        // A row that cannot be read is never taken for one to delete.
-        if (!rs->Ler())
-            return false;
-        if (esperado <= n && rs->Campo(QStringLiteral("Marcador")).toString() == Marcador(esperado)) {
-            ++esperado;
-        } else if (!rs->Delete()) {
-            ok = false;
+        // Past the n-th row every row goes; before it, a row that cannot be
+        // read is never taken for one to delete.
+        bool manter = false;
+        if (esperado <= n) {
+            if (!rs->Ler())
+                return false;
+            manter = rs->Campo(QStringLiteral("Marcador")).toString() == Marcador(esperado);
         }
+        if (manter)
+            ++esperado;
+        else if (!rs->Delete())
+            ok = false;
         rs->MoveNext();
     }
     for (; esperado <= n; ++esperado) {
