@@ -126,9 +126,17 @@ void registrarSucesso()
         definirEspera(kEsperaMs);
 }
 
+// A file that is no database, is damaged or cannot be opened.
+bool inutilizavel(const QSqlError& erro)
+{
+    bool ok = false;
+    const int codigo = erro.nativeErrorCode().toInt(&ok) & 0xff;
+    return ok && (codigo == 11 || codigo == 14 || codigo == 26);  // CORRUPT, CANTOPEN, NOTADB
+}
+
 void registrarErro(const QSqlError& erro)
 {
-    registrarFalha(ocupado(erro) ? Falha::Ocupado : Falha::Comando);
+    registrarFalha(ocupado(erro) ? Falha::Ocupado : inutilizavel(erro) ? Falha::Inutilizavel : Falha::Comando);
 }
 
 void avancarGeracao()

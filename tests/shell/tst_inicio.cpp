@@ -227,22 +227,28 @@ private slots:
 
     void bancoInutilizavel()
     {
-        for (const bool ausente : {true, false}) {
+        enum Caso { Ausente, Danificado, Recusa };
+        for (const Caso caso : {Ausente, Danificado, Recusa}) {
             Projeto p;
-            if (ausente)
+            if (caso == Ausente) {
                 QVERIFY(QFile::remove(p.sessao.CaminhoBanco()));
-            else
+            } else if (caso == Danificado) {
+                Banco::DefinirCaminhoParaTestes(p.sessao.CaminhoBanco());  // closes the program's connection
+                QFile f(p.sessao.CaminhoBanco());
+                QVERIFY(f.open(QIODevice::WriteOnly) && f.write(QByteArray(4096, 'x')) == 4096);
+            } else {
                 QVERIFY(Teste::Executar("CREATE TRIGGER recusa BEFORE INSERT ON tblTessaura "
                                         "BEGIN SELECT RAISE(ABORT, 'recusada'); END"));
+            }
             p.Numero("3");
             QCOMPARE(Teste::TextosMostrados().size(), 1);
             QCOMPARE(Teste::UltimaMensagem()->icone, Mensagens::Icone::Critico);
-            // A missing file is named; rows refused get the failed-write message.
-            QVERIFY(ausente ? Teste::UltimaMensagem()->texto.startsWith("Não foi possível abrir o banco de dados")
-                                  && Teste::UltimaMensagem()->texto.contains("mdbTessaura.mdb")
-                            : Teste::UltimaMensagem()->texto == "Não foi possível gravar os dados no banco de dados.");
+            // A missing or damaged file is named; rows refused get the failed-write message.
+            QVERIFY(caso != Recusa ? Teste::UltimaMensagem()->texto.startsWith("Não foi possível abrir o banco de dados")
+                                         && Teste::UltimaMensagem()->texto.contains("mdbTessaura.mdb")
+                                   : Teste::UltimaMensagem()->texto == "Não foi possível gravar os dados no banco de dados.");
             QVERIFY(MT::NumeroAlternativas == 0 && !MT::rsAlternativas && !p.f->Frame1->isVisible());
-            QCOMPARE(QFile::exists(p.sessao.CaminhoBanco()), !ausente);  // never created anew
+            QCOMPARE(QFile::exists(p.sessao.CaminhoBanco()), caso != Ausente);  // never created anew
         }
     }
 
