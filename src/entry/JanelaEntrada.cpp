@@ -24,6 +24,25 @@ bool LerRegistro(const Banco::Recordset& rs)
     return false;
 }
 
+bool AbrirRegistros(Banco::ConexaoPtr& db, Banco::RecordsetPtr& rs)
+{
+    Banco::ConexaoPtr novoDb = Banco::Abrir();
+    if (!novoDb)
+        return false;
+    Banco::RecordsetPtr novo = Banco::Recordset::Abrir(novoDb, QStringLiteral("tblTessaura"));
+    if (!novo) {
+        Banco::AvisarFalha();
+        return false;
+    }
+    novo->MoveFirst();
+    Banco::Recordset* mostrado = RegistroMostrado(novo);
+    if (mostrado && mostrado->TemLinhaAtual() && !LerRegistro(*mostrado))
+        return false;
+    db = novoDb;
+    rs = novo;
+    return true;
+}
+
 void MostrarRegistro(Banco::Recordset& rs, QLabel* nome)
 {
     if (!rs.TemLinhaAtual())
@@ -56,23 +75,11 @@ bool Ativar(Banco::ConexaoPtr& db, Banco::RecordsetPtr& rs, Percurso::Status& st
             MostrarRegistro(*mostrado, nome);
         return false;
     }
-    Banco::ConexaoPtr novoDb = Banco::Abrir();
-    if (!novoDb)
+    if (!AbrirRegistros(db, rs))
         return false;
-    Banco::RecordsetPtr novo = Banco::Recordset::Abrir(novoDb, QStringLiteral("tblTessaura"));
-    if (!novo) {
-        Banco::AvisarFalha();
-        return false;
-    }
-    novo->MoveFirst();
-    Banco::Recordset* mostrado = RegistroMostrado(novo);
-    if (mostrado && !LerRegistro(*mostrado))
-        return false;
-    db = novoDb;
-    rs = novo;
     status.Dimensionar(rs->RecordCount());
     aberto = true;
-    if (mostrado)
+    if (Banco::Recordset* mostrado = RegistroMostrado(rs))
         MostrarRegistro(*mostrado, nome);
     return true;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// What the impact and insertion windows do alike: the row they show, its name
+// What the entry windows do alike: the row they show, its name
 // and counter, their activation in both entry orders, and F5 in a box.
 #include "common/Banco.h"
 #include "common/Percurso.h"
@@ -18,6 +18,11 @@ Banco::Recordset* RegistroMostrado(const Banco::RecordsetPtr& proprio);
 // Reads the row now, before anything of it is shown; a row that cannot be
 // read gets the action's one message (false) and nothing is shown.
 bool LerRegistro(const Banco::Recordset& rs);
+
+// The window's own handle and recordset opened on the first row, and the row
+// the window shows read. False, reported, when the file cannot be read: db and
+// rs then stay as they were, for the next activation to try again.
+bool AbrirRegistros(Banco::ConexaoPtr& db, Banco::RecordsetPtr& rs);
 
 // The row's alternative in the name label and the status-bar counter (the
 // number after "alt" of N); nothing without a current row.

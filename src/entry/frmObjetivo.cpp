@@ -214,7 +214,7 @@ void frmObjetivo::Form_Unload()
 
 Banco::Recordset* frmObjetivo::LinhaMostrada() const
 {
-    return MT::EntradaPorAlternativa ? MT::rsAlternativas.get() : MT::rsObjetivo.get();
+    return JanelaEntrada::RegistroMostrado(MT::rsObjetivo);
 }
 
 MapaObjetivo::Textos frmObjetivo::Caixas() const
@@ -277,26 +277,13 @@ void frmObjetivo::Form_Activate()
         return;
     }
 
-    // A file that cannot be opened has been reported by the opening.
-    Banco::ConexaoPtr db = Banco::Abrir();
-    if (!db)
+    if (!JanelaEntrada::AbrirRegistros(MT::dbObjetivo, MT::rsObjetivo))
         return;
-    Banco::RecordsetPtr proprio = Banco::Recordset::Abrir(db, QStringLiteral("tblTessaura"));
-    if (!proprio) {
-        Banco::AvisarFalha();
-        return;
-    }
-    proprio->MoveFirst();
-    Banco::Recordset* rs = MT::EntradaPorAlternativa ? MT::rsAlternativas.get() : proprio.get();
-    const bool temLinha = rs && rs->TemLinhaAtual();
-    if (temLinha && !JanelaEntrada::LerRegistro(*rs))
-        return;
-    MT::dbObjetivo = db;
-    MT::rsObjetivo = proprio;
-    TotalAlternativas = static_cast<short>(proprio->RecordCount());
+    TotalAlternativas = static_cast<short>(MT::rsObjetivo->RecordCount());
     Label18->setText(QString::number(TotalAlternativas));
     m_status.Dimensionar(TotalAlternativas);
-    if (temLinha)
+    Banco::Recordset* rs = LinhaMostrada();
+    if (rs && rs->TemLinhaAtual())
         MostrarContador(*rs);
     Text1->setFocus();
     if (MT::EntradaPorAlternativa) {

@@ -275,7 +275,7 @@ void frmInicio::Command1_Click()
     if (m_numeroAceito && !guardarAtual())
         return;
     Ampulheta ampulheta;
-    if (!Alternativas::AjustarLinhasDeUmaVez(rs, n) || !transacao.Confirmar()) {
+    if (!Alternativas::AjustarLinhas(rs, n) || !transacao.Confirmar()) {
         ampulheta.Restaurar();
         Banco::FalhaDeGravacao();
         return;
