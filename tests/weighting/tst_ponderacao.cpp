@@ -1,5 +1,4 @@
-// The weighting window: the lists, the sum gate, the hand-over, a weighting of one's own, deleting one, and the
-// information icon.
+// The weighting window: the lists, the sum gate, the hand-over, one's own weighting, deleting one, the information.
 #include "Ambiente.h"
 
 #include "common/PortaoAvancar.h"
@@ -42,14 +41,13 @@ void clicar(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
 QString nomes() { return Teste::Coluna("SELECT group_concat(Nome, '|') FROM tblPonderacao")[0].toString(); }
 void escolher(QComboBox* c, int i) { c->setCurrentIndex(i), emit c->activated(i); }  // the user picks entry i
 
-// "Nova Ponderação", then the coefficients (the rest "0"), the name and the aspect typed.
-void novaPonderacao(frmPesoPond* j, const QStringList& textos, const QString& nome = {}, const QString& aspecto = {},
-                    bool clicarNova = true)
+// "Nova Ponderação" (unless already new), then the coefficients (the rest "0"), the name and the aspect typed.
+void novaPonderacao(frmPesoPond* j, const QStringList& c, const QString& nome = {}, const QString& aspecto = {})
 {
-    if (clicarNova)
+    if (!j->NovaPonderacao())
         clicar(j->Command2);
     for (int n = 1; n <= 13; ++n)
-        Teste::Substituir(j->Text[n], n <= textos.size() ? textos[n - 1] : QStringLiteral("0"));
+        Teste::Substituir(j->Text[n], n <= c.size() ? c[n - 1] : QStringLiteral("0"));
     Teste::Substituir(j->TextBox1, nome);
     Teste::Substituir(j->TextBox2, aspecto);
 }
@@ -63,18 +61,18 @@ void inserir(const QString& nome, const QString& aspecto, const QList<double>& c
     QVERIFY(Teste::Inserir(QStringLiteral("tblPonderacao"), campos));
 }
 
-// "Apagar ponderação" pressed: the list the dialog opened with, if it opened.
-QStringList abrirDialogo(frmPesoPond* j)
+// The deletion dialog's list; "Apagar ponderação" pressed: the names the dialog opened with, or "-" if it did not.
+QComboBox* lista() { return Teste::Controle<QComboBox>(kDialogo, "ComboBox1"); }
+QString abrirDialogo(frmPesoPond* j)
 {
     clicar(j->Command1);
-    return Janelas::Carregada(kDialogo) ? Teste::Itens(Teste::Controle<QComboBox>(kDialogo, "ComboBox1"))
-                                        : QStringList{"(não abriu)"};
+    return Janelas::Carregada(kDialogo) ? Teste::Itens(lista()).join('|') : "-";
 }
 
 // Entry i picked in the dialog and "Apagar" pressed, the question answered r.
 void apagar(int i, Resposta r = Resposta::Sim)
 {
-    Teste::Controle<QComboBox>(kDialogo, "ComboBox1")->setCurrentIndex(i);
+    lista()->setCurrentIndex(i);
     Teste::EnfileirarResposta(r);
     clicar(Teste::Controle(kDialogo, "CommandButton1"));
 }
@@ -86,11 +84,8 @@ class TestePonderacao : public QObject {
 private slots:
     void somaDigitada_data();
     void somaDigitada();
-    void linhasGuardadasEEntrega();
-    void escolhaInformacaoERefresco();
-    void tabelaVaziaNaoTrava();
-    void salvarVerificaNaOrdemDescartarEGravar();
-    void apagarPelaLinhaEscolhida();
+    void linhasGuardadasEscolhaEEntrega();
+    void salvarDescartarEApagar();
 };
 
 void TestePonderacao::somaDigitada_data()
@@ -110,8 +105,7 @@ void TestePonderacao::somaDigitada_data()
     QTest::newRow("além do double") << QStringList{"1e308", "1e308"} << "-";
 }
 
-// The label follows the typed boxes, the gate stays closed while typing, and
-// the save goes through exactly when the total rounds to 100.
+// The label follows the boxes, the gate stays closed while typing; the save goes through iff the total rounds to 100.
 void TestePonderacao::somaDigitada()
 {
     QFETCH(QStringList, textos);
@@ -128,7 +122,7 @@ void TestePonderacao::somaDigitada()
 }
 
 // A stored row's total opens the gate when it rounds to 100, and "Avançar" hands on exactly the row shown.
-void TestePonderacao::linhasGuardadasEEntrega()
+void TestePonderacao::linhasGuardadasEscolhaEEntrega()
 {
     Teste::Sessao s;
     const QList<double> doze(12, 1.0);  // c2..c13: the total is c1 + 12
@@ -136,15 +130,14 @@ void TestePonderacao::linhasGuardadasEEntrega()
     inserir("caso", "Geral", {0, 0, 0, 0, 0, 0, 0, 0, 25, 25, 25, 12.5, 13});
     inserir("98,5", "Geral", QList<double>{86.5} + doze);
     inserir("sem c13", "Geral", QList<double>{88} + doze.mid(1));
+    inserir("Sanit 2", "Sanitário", {10, 10, 10, 10, 10, 10, 10, 10, 10, 4, 2, 2, 2});
     frmPesoPond* j = s.Mostrar<frmPesoPond>();
-    QCOMPARE(Teste::Itens(j->ComboBox1), (kPredefinidas + QStringList{"Caso", "caso", "98,5", "sem c13"}));
-    QCOMPARE(Teste::Itens(j->ComboBox2).mid(0, 6),
-             (QStringList{"Geral", "Hidrológico", "Sanitário", "Ambiental", "Social", "Geral"}));
+    QCOMPARE(Teste::Itens(j->ComboBox1), (kPredefinidas + QStringList{"Caso", "caso", "98,5", "sem c13", "Sanit 2"}));
+    QCOMPARE(Teste::Itens(j->ComboBox2).mid(0, 6).join(' '), "Geral Hidrológico Sanitário Ambiental Social Geral");
     QVERIFY(j->ComboBox1->currentIndex() == 0 && coeficientes(j) == kReferencia && j->Label27->text() == "100");
     QVERIFY(avancar(j) && j->Text[1]->isReadOnly() && !j->TextBox1->isVisible() && MT::PesoPonderacao[1].isNull());
     clicar(j->CommandButton1);
     QCOMPARE(pesos(), (QList<double>{10.0, 14.1, 4.9, 8.1, 7.8, 10.9, 7.7, 9.4, 5.9, 6.1, 5.1, 4.2, 5.6}));
-    QVERIFY(Janelas::Visivel(j));  // the window stays
     // Names differing in letter case only: each hands on its own row.
     const struct { int indice; const char* rotulo; double c1; } casos[] = {
         {7, "98", 10}, {8, "-", 10}, {5, "100 aberto", 87.5}, {6, "100 aberto", 0}};
@@ -161,17 +154,11 @@ void TestePonderacao::linhasGuardadasEEntrega()
     escolher(j->ComboBox1, 5);
     Teste::Executar("DELETE FROM tblPonderacao WHERE Nome = ?", {"Caso"});
     clicar(j->CommandButton1);
-    QVERIFY(pesos().first() == 0.0 && j->ComboBox1->count() == 8);
-}
+    QVERIFY(pesos().first() == 0.0 && j->ComboBox1->count() == 9 && Janelas::Visivel(j));  // the window stays
 
-// Any entry of an aspect shows the first weighting of that aspect, as if chosen by its name, and opens the gate.
-void TestePonderacao::escolhaInformacaoERefresco()
-{
-    Teste::Sessao s;
-    inserir("Sanitária 2", "Sanitário", {10, 10, 10, 10, 10, 10, 10, 10, 10, 4, 2, 2, 2});
-    frmPesoPond* j = s.Mostrar<frmPesoPond>();
-    const int primeira[] = {0, 1, 2, 3, 4, 2};
-    for (int i = 5; i >= 0; --i) {
+    // Any entry of an aspect shows the first weighting of that aspect, as if chosen by its name, and opens the gate.
+    const int primeira[] = {0, 1, 2, 3, 4, 0, 0, 0, 2};
+    for (int i = 8; i >= 0; --i) {
         escolher(j->ComboBox1, primeira[i]);
         const QString porNome = coeficientes(j);
         escolher(j->ComboBox1, 0);
@@ -179,12 +166,11 @@ void TestePonderacao::escolhaInformacaoERefresco()
         QVERIFY(j->ComboBox1->currentIndex() == primeira[i] && j->ComboBox2->currentIndex() == primeira[i]);
         QVERIFY(coeficientes(j) == porNome && j->Label27->text() == "100" && avancar(j));
     }
-    // The refresh (on reaching Text16) rebuilds the lists but never overwrites a weighting being typed; a
-    // coefficient box taking the focus selects its text.
+    // Reaching Text16 refreshes the lists but never overwrites a weighting being typed; a focused box selects its text.
     escolher(j->ComboBox1, 3);
     inserir("Nova", "Geral", {100, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
     j->FocarText16();
-    QVERIFY(j->ComboBox1->count() == 7 && j->ComboBox1->currentIndex() == 0 && !j->Text16->hasFocus());
+    QVERIFY(j->ComboBox1->count() == 10 && j->ComboBox1->currentIndex() == 0 && !j->Text16->hasFocus());
     QCOMPARE(coeficientes(j), kReferencia);
     novaPonderacao(j, {"70", "30"});
     Janelas::Ativar(j);
@@ -209,28 +195,7 @@ void TestePonderacao::escolhaInformacaoERefresco()
     QVERIFY(!Janelas::Carregada(info) && j->ComboBox1->currentIndex() == 3);  // no activation on closing
 }
 
-void TestePonderacao::tabelaVaziaNaoTrava()
-{
-    Teste::Sessao s;
-    Teste::Executar("DELETE FROM tblPonderacao");
-    frmPesoPond* j = s.Mostrar<frmPesoPond>();
-    QVERIFY(j->ComboBox1->count() == 0 && !avancar(j));
-    clicar(j->CommandButton1);
-    QVERIFY(MT::PesoPonderacao[1].isNull());
-    QCOMPARE(abrirDialogo(j), QStringList{"(não abriu)"});
-    QCOMPARE(Teste::UltimaResumida(), Teste::Resumo("Vazora", Icone::Nenhum, "Não há ponderações a serem apagadas"));
-    // The first weighting of an empty table is one's own.
-    novaPonderacao(j, {"60", "40"}, "Primeira", "Geral");
-    clicar(j->Command3);
-    QVERIFY(Teste::Itens(j->ComboBox1) == QStringList{"Primeira"} && avancar(j));
-    // Discarding on an empty table leaves a closed gate.
-    Teste::Executar("DELETE FROM tblPonderacao");
-    clicar(j->Command2);
-    clicar(j->Command4);  // "Sim"
-    QVERIFY(!j->NovaPonderacao() && !avancar(j));
-}
-
-void TestePonderacao::salvarVerificaNaOrdemDescartarEGravar()
+void TestePonderacao::salvarDescartarEApagar()
 {
     Teste::Sessao s;
     frmPesoPond* j = s.Mostrar<frmPesoPond>();
@@ -240,15 +205,14 @@ void TestePonderacao::salvarVerificaNaOrdemDescartarEGravar()
             !j->Command1->isEnabled() && !j->Text[5]->isReadOnly());
     QCOMPARE(coeficientes(j), QStringList(13, "0").join(' '));
 
-    // Each refusal in turn, the row count unchanged.
     const QStringList cem{"30", "30", "20", "19", "0,5"};
     const struct { QStringList coeficientes; QString nome, aspecto, texto; Icone icone; } recusas[] = {
         {{}, "", "", kSomaCem, Icone::Informacao},
         {cem, "", "", "Você deve dar um nome à ponderação antes de salvá-la.", Icone::Informacao},
         {cem, "Social", "", "Você deve informar em qual aspecto a ponderação se basea.", Icone::Informacao},
         {cem, "Social", "Urbano", "Existe outra ponderação com esse nome. Insira outro nome.", Icone::Critico}};
-    for (const auto& r : recusas) {
-        novaPonderacao(j, r.coeficientes, r.nome, r.aspecto, false);
+    for (const auto& r : recusas) {  // each refusal in turn, the row count unchanged
+        novaPonderacao(j, r.coeficientes, r.nome, r.aspecto);
         Mensagens::LimparHistorico();
         clicar(j->Command3);
         QCOMPARE(Teste::UltimaResumida(), Teste::Resumo("Análise Tessaura", r.icone, r.texto));
@@ -270,9 +234,8 @@ void TestePonderacao::salvarVerificaNaOrdemDescartarEGravar()
     Teste::Substituir(j->TextBox1, "social");
     Mensagens::LimparHistorico();
     clicar(j->Command3);
-    QCOMPARE(Teste::Coluna("SELECT Nome || '|' || Aspecto || '|' || c4 || '|' || c5 || '|' || c13 "
-                           "FROM tblPonderacao ORDER BY id DESC LIMIT 1").first().toString() +
-                 Teste::TextosMostrados().join(' '), QStringLiteral("social|Urbano|19.0|0.5|0.0"));
+    QCOMPARE(Teste::Coluna("SELECT Aspecto||'|'||c4||'|'||c5||'|'||c13 FROM tblPonderacao WHERE Nome = 'social'")
+                 .value(0).toString() + Teste::TextosMostrados().join(' '), QStringLiteral("Urbano|19.0|0.5|0.0"));
     QVERIFY(!j->NovaPonderacao() && j->ComboBox1->isVisible() && j->Command1->isEnabled() &&
             j->ComboBox1->currentIndex() == 5 && j->ComboBox2->currentIndex() == 5);
     QCOMPARE(coeficientes(j), QStringLiteral("30 30 20 19 0,5 0 0 0 0 0 0 0 0"));
@@ -281,63 +244,76 @@ void TestePonderacao::salvarVerificaNaOrdemDescartarEGravar()
 
     // "Sim" shows the first weighting again, not the one shown before.
     clicar(j->Command2);
-    Teste::EnfileirarResposta(Resposta::Sim);
-    clicar(j->Command4);
+    clicar(j->Command4);  // "Sim"
     QVERIFY(!j->NovaPonderacao() && !j->TextBox1->isVisible() && avancar(j) && Teste::Linhas("tblPonderacao") == 6);
     QVERIFY(j->ComboBox1->currentIndex() == 0 && coeficientes(j) == kReferencia);
-}
 
-// "Não" and "Cancelar" delete nothing; "Sim" deletes the row picked, names differing in letter case only or holding
-// a quote included, and the window shows the table without it. Then which rows the dialog offers.
-void TestePonderacao::apagarPelaLinhaEscolhida()
-{
-    Teste::Sessao s;
+    // "Não" and "Cancelar" delete nothing; "Sim" deletes the row picked (letter case and quotes count); lists rebuilt.
     for (const char* nome : {"Caso", "caso", "O'Neil"})
         inserir(nome, "Geral");
-    frmPesoPond* j = s.Mostrar<frmPesoPond>();
+    Janelas::Ativar(j);
     escolher(j->ComboBox1, 2);
     const QString antes = coeficientes(j);
-    const QStringList todas{"Referência", "Caso", "caso", "O'Neil"};
+    const QString todas = "Referência|social|Caso|caso|O'Neil";
     QCOMPARE(abrirDialogo(j), todas);
-    apagar(2, Resposta::Nao);
+    apagar(3, Resposta::Nao);
     QCOMPARE(Teste::UltimaResumida(),
              Teste::Resumo("Análise tessaura", Icone::Pergunta, "Tem certeza que deseja apagar essa ponderação?"));
     QVERIFY(Teste::UltimaMensagem()->botoes == Mensagens::Botoes::SimNao && Janelas::Visivel(Janelas::Obter(kDialogo)));
-    QCOMPARE(Teste::Itens(Teste::Controle<QComboBox>(kDialogo, "ComboBox1")), todas);
+    QCOMPARE(Teste::Itens(lista()).join('|'), todas);
     clicar(Teste::Controle(kDialogo, "CommandButton2"));
-    QVERIFY(!Janelas::Carregada(kDialogo) && Teste::Linhas("tblPonderacao") == 8);
+    QVERIFY(!Janelas::Carregada(kDialogo) && Teste::Linhas("tblPonderacao") == 9);
     QVERIFY(j->ComboBox1->currentIndex() == 2 && coeficientes(j) == antes);  // window untouched
 
     QCOMPARE(abrirDialogo(j), todas);
-    apagar(2);
-    QCOMPARE(nomes(), (kPredefinidas + QStringList{"Caso", "O'Neil"}).join('|'));
+    apagar(3);
+    QCOMPARE(nomes(), (kPredefinidas + QStringList{"social", "Caso", "O'Neil"}).join('|'));
     QVERIFY(!Janelas::Carregada(kDialogo));
-    QCOMPARE(abrirDialogo(j), (QStringList{"Referência", "Caso", "O'Neil"}));
-    apagar(2);
+    QCOMPARE(abrirDialogo(j), QString("Referência|social|Caso|O'Neil"));
+    apagar(3);
     abrirDialogo(j);
     apagar(0);
-    QCOMPARE(nomes(), (kPredefinidas.mid(1) + QStringList{"Caso"}).join('|'));
-    QCOMPARE(Teste::Itens(j->ComboBox1), kPredefinidas.mid(1) + QStringList{"Caso"});
+    QCOMPARE(nomes(), (kPredefinidas.mid(1) + QStringList{"social", "Caso"}).join('|'));
+    QCOMPARE(Teste::Itens(j->ComboBox1).join('|'), nomes());
     QVERIFY(j->ComboBox1->currentIndex() == 0 && j->Text[2]->text() == "20" && avancar(j));
 
     // Only the four aspects written exactly so are protected; the list has room for every deletable name and is
     // padded with an empty entry, which deletes nothing.
-    inserir("Minha social", "Social");
-    inserir("Outra", "social");
-    inserir("Hidro", "Hidrológicos");
-    inserir("Sani", "Sanitario");
+    for (const auto& [nome, aspecto] : {std::pair{"Minha social", "Social"}, {"Outra", "social"},
+                                        {"Hidro", "Hidrológicos"}, {"Sani", "Sanitario"}})
+        inserir(nome, aspecto);
     Janelas::Ativar(j);
     escolher(j->ComboBox1, 4);
-    QCOMPARE(abrirDialogo(j), (QStringList{"Caso", "Outra", "Hidro", "Sani", ""}));
+    QCOMPARE(abrirDialogo(j), QString("social|Caso|Outra|Hidro|Sani|"));
     Mensagens::LimparHistorico();
-    apagar(4);
+    apagar(5);
     QVERIFY(Teste::TextosMostrados().isEmpty() && !Janelas::Carregada(kDialogo));
-    QVERIFY(Teste::Linhas("tblPonderacao") == 9 && j->ComboBox1->currentIndex() == 0);  // refreshed
+    QVERIFY(Teste::Linhas("tblPonderacao") == 10 && j->ComboBox1->currentIndex() == 0);  // refreshed
     // Only three protected weightings: more deletable names than the usual room.
     Teste::Executar("UPDATE tblPonderacao SET Aspecto = 'Geral' WHERE Aspecto = 'Social'");
     Teste::Executar("DELETE FROM tblPonderacao WHERE Nome IN ('Hidro', 'Sani')");
     Janelas::Ativar(j);
-    QCOMPARE(abrirDialogo(j).mid(0, 4), (QStringList{"Social", "Caso", "Minha social", "Outra"}));
+    QCOMPARE(abrirDialogo(j).section('|', 0, 4), QString("Social|social|Caso|Minha social|Outra"));
+
+    // Opened on an empty table, the window does not lock up.
+    clicar(Teste::Controle(kDialogo, "CommandButton2"));
+    Teste::Executar("DELETE FROM tblPonderacao");
+    Janelas::Descarregar(j);
+    j = s.Mostrar<frmPesoPond>();
+    QVERIFY(j->ComboBox1->count() == 0 && !avancar(j));
+    clicar(j->CommandButton1);
+    QCOMPARE(pesos().first(), 30.0);  // still what "social" handed on
+    QCOMPARE(abrirDialogo(j), QString("-"));
+    QCOMPARE(Teste::UltimaResumida(), Teste::Resumo("Vazora", Icone::Nenhum, "Não há ponderações a serem apagadas"));
+    // The first weighting of an empty table is one's own.
+    novaPonderacao(j, {"60", "40"}, "Primeira", "Geral");
+    clicar(j->Command3);
+    QVERIFY(Teste::Itens(j->ComboBox1) == QStringList{"Primeira"} && avancar(j));
+    // Discarding on an empty table leaves a closed gate.
+    Teste::Executar("DELETE FROM tblPonderacao");
+    clicar(j->Command2);
+    clicar(j->Command4);  // "Sim"
+    QVERIFY(!j->NovaPonderacao() && !avancar(j));
 }
 
 QTEST_MAIN(TestePonderacao)
