@@ -1,5 +1,4 @@
-// The weighting window: the lists, the sum gate, the hand-over, a weighting of
-// one's own, deleting one, and the information icon.
+// The weighting window: the lists, the sum gate, the hand-over, one's own weighting, deleting one, the information.
 #include "Ambiente.h"
 
 #include "common/PortaoAvancar.h"
@@ -39,22 +38,16 @@ QList<double> pesos()
 
 bool avancar(const frmPesoPond* j) { return j->CommandButton1->isEnabled(); }
 void clicar(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
-QStringList nomesGuardados()
-{
-    return Teste::Coluna("SELECT group_concat(Nome, '|') FROM tblPonderacao").value(0).toString().split('|');
-}
+QString nomes() { return Teste::Coluna("SELECT group_concat(Nome, '|') FROM tblPonderacao")[0].toString(); }
+void escolher(QComboBox* c, int i) { c->setCurrentIndex(i), emit c->activated(i); }  // the user picks entry i
 
-// The user picks entry i of a list.
-void escolher(QComboBox* c, int i) { c->setCurrentIndex(i), emit c->activated(i); }
-
-// "Nova Ponderação", then the coefficients (the rest "0"), the name and the aspect typed.
-void novaPonderacao(frmPesoPond* j, const QStringList& textos, const QString& nome = {}, const QString& aspecto = {},
-                    bool clicarNova = true)
+// "Nova Ponderação" (unless already new), then the coefficients (the rest "0"), the name and the aspect typed.
+void novaPonderacao(frmPesoPond* j, const QStringList& c, const QString& nome = {}, const QString& aspecto = {})
 {
-    if (clicarNova)
+    if (!j->NovaPonderacao())
         clicar(j->Command2);
     for (int n = 1; n <= 13; ++n)
-        Teste::Substituir(j->Text[n], n <= textos.size() ? textos[n - 1] : QStringLiteral("0"));
+        Teste::Substituir(j->Text[n], n <= c.size() ? c[n - 1] : QStringLiteral("0"));
     Teste::Substituir(j->TextBox1, nome);
     Teste::Substituir(j->TextBox2, aspecto);
 }
@@ -68,18 +61,18 @@ void inserir(const QString& nome, const QString& aspecto, const QList<double>& c
     QVERIFY(Teste::Inserir(QStringLiteral("tblPonderacao"), campos));
 }
 
-// "Apagar ponderação" pressed: the list the dialog opened with, if it opened.
-QStringList abrirDialogo(frmPesoPond* j)
+// The deletion dialog's list; "Apagar ponderação" pressed: the names the dialog opened with, or "-" if it did not.
+QComboBox* lista() { return Teste::Controle<QComboBox>(kDialogo, "ComboBox1"); }
+QString abrirDialogo(frmPesoPond* j)
 {
     clicar(j->Command1);
-    return Janelas::Carregada(kDialogo) ? Teste::Itens(Teste::Controle<QComboBox>(kDialogo, "ComboBox1"))
-                                        : QStringList{"(não abriu)"};
+    return Janelas::Carregada(kDialogo) ? Teste::Itens(lista()).join('|') : "-";
 }
 
 // Entry i picked in the dialog and "Apagar" pressed, the question answered r.
 void apagar(int i, Resposta r = Resposta::Sim)
 {
-    Teste::Controle<QComboBox>(kDialogo, "ComboBox1")->setCurrentIndex(i);
+    lista()->setCurrentIndex(i);
     Teste::EnfileirarResposta(r);
     clicar(Teste::Controle(kDialogo, "CommandButton1"));
 }
@@ -91,13 +84,8 @@ class TestePonderacao : public QObject {
 private slots:
     void somaDigitada_data();
     void somaDigitada();
-    void linhasGuardadasEEntrega();
-    void escolhaPorNomeEPorAspecto();
-    void tabelaVaziaNaoTrava();
-    void refrescoNaoSobrescreveODigitado();
-    void salvarVerificaNaOrdemDescartarEGravar();
-    void apagarPelaLinhaEscolhida();
-    void apagaveisELista();
+    void linhasGuardadasEscolhaEEntrega();
+    void salvarDescartarEApagar();
 };
 
 void TestePonderacao::somaDigitada_data()
@@ -117,8 +105,7 @@ void TestePonderacao::somaDigitada_data()
     QTest::newRow("além do double") << QStringList{"1e308", "1e308"} << "-";
 }
 
-// The label follows the typed boxes, the gate stays closed while typing, and
-// the save goes through exactly when the total rounds to 100.
+// The label follows the boxes, the gate stays closed while typing; the save goes through iff the total rounds to 100.
 void TestePonderacao::somaDigitada()
 {
     QFETCH(QStringList, textos);
@@ -127,18 +114,15 @@ void TestePonderacao::somaDigitada()
     Teste::Sessao s;
     frmPesoPond* j = s.Mostrar<frmPesoPond>();
     novaPonderacao(j, textos, "Teste", "Geral");
-    QCOMPARE(j->Label27->text(), rotulo);
-    QVERIFY(!avancar(j));
+    QCOMPARE(j->Label27->text() + (avancar(j) ? " aberto" : ""), rotulo);
     clicar(j->Command3);
     QCOMPARE(Teste::TextosMostrados(), cem ? QStringList() : QStringList{kSomaCem});
-    QCOMPARE(Teste::Linhas("tblPonderacao"), cem ? 6 : 5);
-    QVERIFY(j->NovaPonderacao() != cem && avancar(j) == cem);
+    QVERIFY(Teste::Linhas("tblPonderacao") == (cem ? 6 : 5) && j->NovaPonderacao() != cem && avancar(j) == cem);
     QCOMPARE(Teste::Coluna("SELECT count(*) FROM tblPonderacao WHERE typeof(c2) <> 'real'").first().toInt(), 0);
 }
 
-// A stored row's total opens the gate when it rounds to 100, and "Avançar"
-// hands on exactly the row shown.
-void TestePonderacao::linhasGuardadasEEntrega()
+// A stored row's total opens the gate when it rounds to 100, and "Avançar" hands on exactly the row shown.
+void TestePonderacao::linhasGuardadasEscolhaEEntrega()
 {
     Teste::Sessao s;
     const QList<double> doze(12, 1.0);  // c2..c13: the total is c1 + 12
@@ -146,27 +130,23 @@ void TestePonderacao::linhasGuardadasEEntrega()
     inserir("caso", "Geral", {0, 0, 0, 0, 0, 0, 0, 0, 25, 25, 25, 12.5, 13});
     inserir("98,5", "Geral", QList<double>{86.5} + doze);
     inserir("sem c13", "Geral", QList<double>{88} + doze.mid(1));
+    inserir("Sanit 2", "Sanitário", {10, 10, 10, 10, 10, 10, 10, 10, 10, 4, 2, 2, 2});
     frmPesoPond* j = s.Mostrar<frmPesoPond>();
-    QCOMPARE(Teste::Itens(j->ComboBox1), (kPredefinidas + QStringList{"Caso", "caso", "98,5", "sem c13"}));
-    QCOMPARE(Teste::Itens(j->ComboBox2).mid(0, 6),
-             (QStringList{"Geral", "Hidrológico", "Sanitário", "Ambiental", "Social", "Geral"}));
+    QCOMPARE(Teste::Itens(j->ComboBox1), (kPredefinidas + QStringList{"Caso", "caso", "98,5", "sem c13", "Sanit 2"}));
+    QCOMPARE(Teste::Itens(j->ComboBox2).mid(0, 6).join(' '), "Geral Hidrológico Sanitário Ambiental Social Geral");
     QVERIFY(j->ComboBox1->currentIndex() == 0 && coeficientes(j) == kReferencia && j->Label27->text() == "100");
-    QVERIFY(avancar(j) && j->Text[1]->isReadOnly() && !j->TextBox1->isVisible());
-    QVERIFY(MT::PesoPonderacao[1].isNull());
+    QVERIFY(avancar(j) && j->Text[1]->isReadOnly() && !j->TextBox1->isVisible() && MT::PesoPonderacao[1].isNull());
     clicar(j->CommandButton1);
     QCOMPARE(pesos(), (QList<double>{10.0, 14.1, 4.9, 8.1, 7.8, 10.9, 7.7, 9.4, 5.9, 6.1, 5.1, 4.2, 5.6}));
-    QVERIFY(Janelas::Visivel(j));  // the window stays
     // Names differing in letter case only: each hands on its own row.
-    const struct { int indice; const char* rotulo; bool aberto; double c1; } casos[] = {
-        {7, "98", false, 10}, {8, "-", false, 10}, {5, "100", true, 87.5}, {6, "100", true, 0}};
+    const struct { int indice; const char* rotulo; double c1; } casos[] = {
+        {7, "98", 10}, {8, "-", 10}, {5, "100 aberto", 87.5}, {6, "100 aberto", 0}};
     for (const auto& c : casos) {
         escolher(j->ComboBox1, c.indice);
-        QCOMPARE(j->Label27->text(), QString(c.rotulo));
-        QCOMPARE(avancar(j), c.aberto);
+        QCOMPARE(j->Label27->text() + (avancar(j) ? " aberto" : ""), QString(c.rotulo));
         clicar(j->CommandButton1);
         QCOMPARE(pesos().first(), c.c1);
     }
-    QCOMPARE(pesos().last(), 13.0);
     // Brought back, the window shows the first weighting; the vector keeps its values.
     Janelas::Ativar(j);
     QVERIFY(j->ComboBox1->currentIndex() == 0 && pesos().last() == 13.0);
@@ -174,18 +154,11 @@ void TestePonderacao::linhasGuardadasEEntrega()
     escolher(j->ComboBox1, 5);
     Teste::Executar("DELETE FROM tblPonderacao WHERE Nome = ?", {"Caso"});
     clicar(j->CommandButton1);
-    QVERIFY(pesos().first() == 0.0 && j->ComboBox1->count() == 8);
-}
+    QVERIFY(pesos().first() == 0.0 && j->ComboBox1->count() == 9 && Janelas::Visivel(j));  // the window stays
 
-// Any entry of an aspect shows the first weighting of that aspect, as if
-// chosen by its name, and opens the gate.
-void TestePonderacao::escolhaPorNomeEPorAspecto()
-{
-    Teste::Sessao s;
-    inserir("Sanitária 2", "Sanitário", {10, 10, 10, 10, 10, 10, 10, 10, 10, 4, 2, 2, 2});
-    frmPesoPond* j = s.Mostrar<frmPesoPond>();
-    const int primeira[] = {0, 1, 2, 3, 4, 2};
-    for (int i = 5; i >= 0; --i) {
+    // Any entry of an aspect shows the first weighting of that aspect, as if chosen by its name, and opens the gate.
+    const int primeira[] = {0, 1, 2, 3, 4, 0, 0, 0, 2};
+    for (int i = 8; i >= 0; --i) {
         escolher(j->ComboBox1, primeira[i]);
         const QString porNome = coeficientes(j);
         escolher(j->ComboBox1, 0);
@@ -193,7 +166,24 @@ void TestePonderacao::escolhaPorNomeEPorAspecto()
         QVERIFY(j->ComboBox1->currentIndex() == primeira[i] && j->ComboBox2->currentIndex() == primeira[i]);
         QVERIFY(coeficientes(j) == porNome && j->Label27->text() == "100" && avancar(j));
     }
+    // Reaching Text16 refreshes the lists but never overwrites a weighting being typed; a focused box selects its text.
+    escolher(j->ComboBox1, 3);
+    inserir("Nova", "Geral", {100, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    j->FocarText16();
+    QVERIFY(j->ComboBox1->count() == 10 && j->ComboBox1->currentIndex() == 0 && !j->Text16->hasFocus());
     QCOMPARE(coeficientes(j), kReferencia);
+    novaPonderacao(j, {"70", "30"});
+    Janelas::Ativar(j);
+    j->FocarText16();
+    QVERIFY(j->NovaPonderacao() && !j->ComboBox1->isVisible() && !avancar(j));
+    QVERIFY(j->Text[1]->text() == "70" && j->Label27->text() == "100");
+    Teste::Substituir(j->Text[3], "12,25");
+    QTest::mouseClick(j->Text[3], Qt::LeftButton, {}, QPoint(5, 5));
+    QTRY_COMPARE(j->Text[3]->selectedText(), QStringLiteral("12,25"));
+    QTest::keyClicks(j->Text[3], "8");
+    QCOMPARE(j->Text[3]->text(), QStringLiteral("8"));
+    clicar(j->Command4);  // "Sim"
+
     // The information dialog, closed by its button, leaves the choice as it was.
     escolher(j->ComboBox1, 3);
     clicar(j->Image1);
@@ -205,17 +195,116 @@ void TestePonderacao::escolhaPorNomeEPorAspecto()
     QVERIFY(!Janelas::Carregada(info) && j->ComboBox1->currentIndex() == 3);  // no activation on closing
 }
 
-void TestePonderacao::tabelaVaziaNaoTrava()
+void TestePonderacao::salvarDescartarEApagar()
 {
     Teste::Sessao s;
-    Teste::Executar("DELETE FROM tblPonderacao");
     frmPesoPond* j = s.Mostrar<frmPesoPond>();
+    escolher(j->ComboBox1, 2);
+    clicar(j->Command2);
+    QVERIFY(j->NovaPonderacao() && !j->ComboBox1->isVisible() && j->TextBox1->isVisible() &&
+            !j->Command1->isEnabled() && !j->Text[5]->isReadOnly());
+    QCOMPARE(coeficientes(j), QStringList(13, "0").join(' '));
+
+    const QStringList cem{"30", "30", "20", "19", "0,5"};
+    const struct { QStringList coeficientes; QString nome, aspecto, texto; Icone icone; } recusas[] = {
+        {{}, "", "", kSomaCem, Icone::Informacao},
+        {cem, "", "", "Você deve dar um nome à ponderação antes de salvá-la.", Icone::Informacao},
+        {cem, "Social", "", "Você deve informar em qual aspecto a ponderação se basea.", Icone::Informacao},
+        {cem, "Social", "Urbano", "Existe outra ponderação com esse nome. Insira outro nome.", Icone::Critico}};
+    for (const auto& r : recusas) {  // each refusal in turn, the row count unchanged
+        novaPonderacao(j, r.coeficientes, r.nome, r.aspecto);
+        Mensagens::LimparHistorico();
+        clicar(j->Command3);
+        QCOMPARE(Teste::UltimaResumida(), Teste::Resumo("Análise Tessaura", r.icone, r.texto));
+        QVERIFY(Teste::TextosMostrados().size() == 1 && Teste::Linhas("tblPonderacao") == 5 && j->NovaPonderacao());
+    }
+    QVERIFY(j->TextBox1->text().isEmpty() && j->TextBox2->text() == "Urbano" && j->Text[4]->text() == "19");
+    Teste::Substituir(j->TextBox1, "Um nome muito comprido");  // at most 13 characters
+    QCOMPARE(j->TextBox1->text(), QStringLiteral("Um nome muito"));
+
+    // Discarding asks; "Não" keeps everything typed.
+    Teste::EnfileirarResposta(Resposta::Nao);
+    clicar(j->Command4);
+    QCOMPARE(Teste::UltimaResumida(),
+             Teste::Resumo("Análise tessaura", Icone::Pergunta, "Tem certeza que deseja descartar essa ponderação?"));
+    QVERIFY(Teste::UltimaMensagem()->botoes == Mensagens::Botoes::SimNao && j->NovaPonderacao() &&
+            j->TextBox1->text() == "Um nome muito");
+
+    // Another letter case is another name: saved, listed, shown and handed on.
+    Teste::Substituir(j->TextBox1, "social");
+    Mensagens::LimparHistorico();
+    clicar(j->Command3);
+    QCOMPARE(Teste::Coluna("SELECT Aspecto||'|'||c4||'|'||c5||'|'||c13 FROM tblPonderacao WHERE Nome = 'social'")
+                 .value(0).toString() + Teste::TextosMostrados().join(' '), QStringLiteral("Urbano|19.0|0.5|0.0"));
+    QVERIFY(!j->NovaPonderacao() && j->ComboBox1->isVisible() && j->Command1->isEnabled() &&
+            j->ComboBox1->currentIndex() == 5 && j->ComboBox2->currentIndex() == 5);
+    QCOMPARE(coeficientes(j), QStringLiteral("30 30 20 19 0,5 0 0 0 0 0 0 0 0"));
+    clicar(j->CommandButton1);
+    QCOMPARE(pesos().mid(3, 2), (QList<double>{19, 0.5}));
+
+    // "Sim" shows the first weighting again, not the one shown before.
+    clicar(j->Command2);
+    clicar(j->Command4);  // "Sim"
+    QVERIFY(!j->NovaPonderacao() && !j->TextBox1->isVisible() && avancar(j) && Teste::Linhas("tblPonderacao") == 6);
+    QVERIFY(j->ComboBox1->currentIndex() == 0 && coeficientes(j) == kReferencia);
+
+    // "Não" and "Cancelar" delete nothing; "Sim" deletes the row picked (letter case and quotes count); lists rebuilt.
+    for (const char* nome : {"Caso", "caso", "O'Neil"})
+        inserir(nome, "Geral");
+    Janelas::Ativar(j);
+    escolher(j->ComboBox1, 2);
+    const QString antes = coeficientes(j);
+    const QString todas = "Referência|social|Caso|caso|O'Neil";
+    QCOMPARE(abrirDialogo(j), todas);
+    apagar(3, Resposta::Nao);
+    QCOMPARE(Teste::UltimaResumida(),
+             Teste::Resumo("Análise tessaura", Icone::Pergunta, "Tem certeza que deseja apagar essa ponderação?"));
+    QVERIFY(Teste::UltimaMensagem()->botoes == Mensagens::Botoes::SimNao && Janelas::Visivel(Janelas::Obter(kDialogo)));
+    QCOMPARE(Teste::Itens(lista()).join('|'), todas);
+    clicar(Teste::Controle(kDialogo, "CommandButton2"));
+    QVERIFY(!Janelas::Carregada(kDialogo) && Teste::Linhas("tblPonderacao") == 9);
+    QVERIFY(j->ComboBox1->currentIndex() == 2 && coeficientes(j) == antes);  // window untouched
+
+    QCOMPARE(abrirDialogo(j), todas);
+    apagar(3);
+    QCOMPARE(nomes(), (kPredefinidas + QStringList{"social", "Caso", "O'Neil"}).join('|'));
+    QVERIFY(!Janelas::Carregada(kDialogo));
+    QCOMPARE(abrirDialogo(j), QString("Referência|social|Caso|O'Neil"));
+    apagar(3);
+    abrirDialogo(j);
+    apagar(0);
+    QCOMPARE(nomes(), (kPredefinidas.mid(1) + QStringList{"social", "Caso"}).join('|'));
+    QCOMPARE(Teste::Itens(j->ComboBox1).join('|'), nomes());
+    QVERIFY(j->ComboBox1->currentIndex() == 0 && j->Text[2]->text() == "20" && avancar(j));
+
+    // Only the four aspects written exactly so are protected; the list has room for every deletable name and is
+    // padded with an empty entry, which deletes nothing.
+    for (const auto& [nome, aspecto] : {std::pair{"Minha social", "Social"}, {"Outra", "social"},
+                                        {"Hidro", "Hidrológicos"}, {"Sani", "Sanitario"}})
+        inserir(nome, aspecto);
+    Janelas::Ativar(j);
+    escolher(j->ComboBox1, 4);
+    QCOMPARE(abrirDialogo(j), QString("social|Caso|Outra|Hidro|Sani|"));
+    Mensagens::LimparHistorico();
+    apagar(5);
+    QVERIFY(Teste::TextosMostrados().isEmpty() && !Janelas::Carregada(kDialogo));
+    QVERIFY(Teste::Linhas("tblPonderacao") == 10 && j->ComboBox1->currentIndex() == 0);  // refreshed
+    // Only three protected weightings: more deletable names than the usual room.
+    Teste::Executar("UPDATE tblPonderacao SET Aspecto = 'Geral' WHERE Aspecto = 'Social'");
+    Teste::Executar("DELETE FROM tblPonderacao WHERE Nome IN ('Hidro', 'Sani')");
+    Janelas::Ativar(j);
+    QCOMPARE(abrirDialogo(j).section('|', 0, 4), QString("Social|social|Caso|Minha social|Outra"));
+
+    // Opened on an empty table, the window does not lock up.
+    clicar(Teste::Controle(kDialogo, "CommandButton2"));
+    Teste::Executar("DELETE FROM tblPonderacao");
+    Janelas::Descarregar(j);
+    j = s.Mostrar<frmPesoPond>();
     QVERIFY(j->ComboBox1->count() == 0 && !avancar(j));
     clicar(j->CommandButton1);
-    QVERIFY(MT::PesoPonderacao[1].isNull());
-    QCOMPARE(abrirDialogo(j), QStringList{"(não abriu)"});
-    QCOMPARE(Teste::UltimaMensagem()->titulo + '|' + Teste::UltimaMensagem()->texto,
-             QStringLiteral("Vazora|Não há ponderações a serem apagadas"));
+    QCOMPARE(pesos().first(), 30.0);  // still what "social" handed on
+    QCOMPARE(abrirDialogo(j), QString("-"));
+    QCOMPARE(Teste::UltimaResumida(), Teste::Resumo("Vazora", Icone::Nenhum, "Não há ponderações a serem apagadas"));
     // The first weighting of an empty table is one's own.
     novaPonderacao(j, {"60", "40"}, "Primeira", "Geral");
     clicar(j->Command3);
@@ -225,151 +314,6 @@ void TestePonderacao::tabelaVaziaNaoTrava()
     clicar(j->Command2);
     clicar(j->Command4);  // "Sim"
     QVERIFY(!j->NovaPonderacao() && !avancar(j));
-}
-
-// The refresh (on reaching Text16) rebuilds the lists but never overwrites a
-// weighting being typed; a coefficient box taking the focus selects its text.
-void TestePonderacao::refrescoNaoSobrescreveODigitado()
-{
-    Teste::Sessao s;
-    frmPesoPond* j = s.Mostrar<frmPesoPond>();
-    escolher(j->ComboBox1, 3);
-    inserir("Nova", "Geral", {100, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
-    j->FocarText16();
-    QVERIFY(j->ComboBox1->count() == 6 && j->ComboBox1->currentIndex() == 0 && !j->Text16->hasFocus());
-    QCOMPARE(coeficientes(j), kReferencia);
-
-    novaPonderacao(j, {"70", "30"});
-    Janelas::Ativar(j);
-    j->FocarText16();
-    QVERIFY(j->NovaPonderacao() && !j->ComboBox1->isVisible() && !avancar(j));
-    QVERIFY(j->Text[1]->text() == "70" && j->Label27->text() == "100");
-    Teste::Substituir(j->Text[3], "12,25");
-    QTest::mouseClick(j->Text[3], Qt::LeftButton, {}, QPoint(5, 5));
-    QTRY_COMPARE(j->Text[3]->selectedText(), QStringLiteral("12,25"));
-    QTest::keyClicks(j->Text[3], "8");
-    QCOMPARE(j->Text[3]->text(), QStringLiteral("8"));
-}
-
-void TestePonderacao::salvarVerificaNaOrdemDescartarEGravar()
-{
-    Teste::Sessao s;
-    frmPesoPond* j = s.Mostrar<frmPesoPond>();
-    escolher(j->ComboBox1, 2);
-    clicar(j->Command2);
-    QVERIFY(j->NovaPonderacao() && !j->ComboBox1->isVisible() && j->TextBox1->isVisible());
-    QVERIFY(!j->Command1->isEnabled() && !j->Text[5]->isReadOnly());
-    QCOMPARE(coeficientes(j), QStringList(13, "0").join(' '));
-
-    // Each refusal in turn, the row count unchanged.
-    const struct { QStringList coeficientes; QString nome, aspecto, texto; Icone icone; } recusas[] = {
-        {{}, "", "", kSomaCem, Icone::Informacao},
-        {{"30", "30", "20", "19", "0,5"}, "", "", "Você deve dar um nome à ponderação antes de salvá-la.",
-         Icone::Informacao},
-        {{"30", "30", "20", "19", "0,5"}, "Social", "", "Você deve informar em qual aspecto a ponderação se basea.",
-         Icone::Informacao},
-        {{"30", "30", "20", "19", "0,5"}, "Social", "Urbano", "Existe outra ponderação com esse nome. Insira outro nome.",
-         Icone::Critico}};
-    for (const auto& r : recusas) {
-        novaPonderacao(j, r.coeficientes, r.nome, r.aspecto, false);
-        Mensagens::LimparHistorico();
-        clicar(j->Command3);
-        QCOMPARE(Teste::UltimaMensagem()->titulo + '|' + Teste::UltimaMensagem()->texto, "Análise Tessaura|" + r.texto);
-        QVERIFY(Teste::TextosMostrados().size() == 1 && Teste::UltimaMensagem()->icone == r.icone);
-        QVERIFY(Teste::Linhas("tblPonderacao") == 5 && j->NovaPonderacao());
-    }
-    QVERIFY(j->TextBox1->text().isEmpty() && j->TextBox2->text() == "Urbano" && j->Text[4]->text() == "19");
-    Teste::Substituir(j->TextBox1, "Um nome muito comprido");  // at most 13 characters
-    QCOMPARE(j->TextBox1->text(), QStringLiteral("Um nome muito"));
-
-    // Discarding asks; "Não" keeps everything typed.
-    Teste::EnfileirarResposta(Resposta::Nao);
-    clicar(j->Command4);
-    const Mensagens::Mensagem* m = Teste::UltimaMensagem();
-    QCOMPARE(m->titulo + '|' + m->texto,
-             QStringLiteral("Análise tessaura|Tem certeza que deseja descartar essa ponderação?"));
-    QVERIFY(m->botoes == Mensagens::Botoes::SimNao && j->NovaPonderacao() && j->TextBox1->text() == "Um nome muito");
-
-    // Another letter case is another name: saved, listed, shown and handed on.
-    Teste::Substituir(j->TextBox1, "social");
-    Mensagens::LimparHistorico();
-    clicar(j->Command3);
-    QVERIFY(Teste::TextosMostrados().isEmpty());
-    QCOMPARE(Teste::Coluna("SELECT Nome || '|' || Aspecto || '|' || c4 || '|' || c5 || '|' || c13 "
-                           "FROM tblPonderacao ORDER BY id DESC LIMIT 1").first().toString(),
-             QStringLiteral("social|Urbano|19.0|0.5|0.0"));
-    QVERIFY(!j->NovaPonderacao() && j->ComboBox1->isVisible() && j->Command1->isEnabled());
-    QVERIFY(j->ComboBox1->currentIndex() == 5 && j->ComboBox2->currentIndex() == 5);
-    QCOMPARE(coeficientes(j), QStringLiteral("30 30 20 19 0,5 0 0 0 0 0 0 0 0"));
-    clicar(j->CommandButton1);
-    QCOMPARE(pesos().mid(3, 2), (QList<double>{19, 0.5}));
-
-    // "Sim" shows the first weighting again, not the one shown before.
-    clicar(j->Command2);
-    Teste::EnfileirarResposta(Resposta::Sim);
-    clicar(j->Command4);
-    QVERIFY(!j->NovaPonderacao() && !j->TextBox1->isVisible() && avancar(j));
-    QVERIFY(Teste::Linhas("tblPonderacao") == 6 && j->ComboBox1->currentIndex() == 0);
-    QCOMPARE(coeficientes(j), kReferencia);
-}
-
-// "Não" and "Cancelar" delete nothing; "Sim" deletes the row picked, names
-// differing in letter case only or holding a quote included, and the window
-// shows the table without it.
-void TestePonderacao::apagarPelaLinhaEscolhida()
-{
-    Teste::Sessao s;
-    inserir("Caso", "Geral");
-    inserir("caso", "Geral");
-    inserir("O'Neil", "Geral");
-    frmPesoPond* j = s.Mostrar<frmPesoPond>();
-    escolher(j->ComboBox1, 2);
-    const QString antes = coeficientes(j);
-    const QStringList todas{"Referência", "Caso", "caso", "O'Neil"};
-    QCOMPARE(abrirDialogo(j), todas);
-    apagar(2, Resposta::Nao);
-    const Mensagens::Mensagem* m = Teste::UltimaMensagem();
-    QCOMPARE(m->titulo + '|' + m->texto,
-             QStringLiteral("Análise tessaura|Tem certeza que deseja apagar essa ponderação?"));
-    QVERIFY(m->botoes == Mensagens::Botoes::SimNao && Janelas::Visivel(Janelas::Obter(kDialogo)));
-    QCOMPARE(Teste::Itens(Teste::Controle<QComboBox>(kDialogo, "ComboBox1")), todas);
-    clicar(Teste::Controle(kDialogo, "CommandButton2"));
-    QVERIFY(!Janelas::Carregada(kDialogo) && Teste::Linhas("tblPonderacao") == 8);
-    QVERIFY(j->ComboBox1->currentIndex() == 2 && coeficientes(j) == antes);  // window untouched
-
-    QCOMPARE(abrirDialogo(j), todas);
-    apagar(2);
-    QCOMPARE(nomesGuardados(), (kPredefinidas + QStringList{"Caso", "O'Neil"}));
-    QVERIFY(!Janelas::Carregada(kDialogo));
-    QCOMPARE(abrirDialogo(j), (QStringList{"Referência", "Caso", "O'Neil"}));
-    apagar(2);
-    abrirDialogo(j);
-    apagar(0);
-    QCOMPARE(nomesGuardados(), kPredefinidas.mid(1) + QStringList{"Caso"});
-    QCOMPARE(Teste::Itens(j->ComboBox1), kPredefinidas.mid(1) + QStringList{"Caso"});
-    QVERIFY(j->ComboBox1->currentIndex() == 0 && j->Text[2]->text() == "20" && avancar(j));
-}
-
-// Only the four aspects written exactly so are protected; the list has room
-// for every deletable name and is padded with an empty entry, which deletes nothing.
-void TestePonderacao::apagaveisELista()
-{
-    Teste::Sessao s;
-    inserir("Minha social", "Social");
-    inserir("Outra", "social");
-    inserir("Hidro", "Hidrológicos");
-    inserir("Sani", "Sanitario");
-    frmPesoPond* j = s.Mostrar<frmPesoPond>();
-    escolher(j->ComboBox1, 4);
-    QCOMPARE(abrirDialogo(j), (QStringList{"Referência", "Outra", "Hidro", "Sani", ""}));
-    apagar(4);
-    QVERIFY(Teste::TextosMostrados().isEmpty() && !Janelas::Carregada(kDialogo));
-    QVERIFY(Teste::Linhas("tblPonderacao") == 9 && j->ComboBox1->currentIndex() == 0);  // refreshed
-    // Only three protected weightings: more deletable names than the usual room.
-    Teste::Executar("UPDATE tblPonderacao SET Aspecto = 'Geral' WHERE Aspecto = 'Social'");
-    Teste::Executar("DELETE FROM tblPonderacao WHERE id > 7");
-    Janelas::Ativar(j);
-    QCOMPARE(abrirDialogo(j).mid(0, 4), (QStringList{"Referência", "Social", "Minha social", "Outra"}));
 }
 
 QTEST_MAIN(TestePonderacao)
