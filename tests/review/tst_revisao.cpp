@@ -1,7 +1,6 @@
-// The review of the stored data and the one-datum editor: what the review
-// shows for each datum, its walk and chooser, its store of the entry windows,
-// the links to the editor, and the editor's write of exactly one field of
-// exactly one row, with the reload of an open evaluation.
+// The review of the stored data and the one-datum editor: what the review shows for each
+// datum, its walk and chooser, its store of the entry windows, the links to the editor, and
+// the editor's write of exactly one field of exactly one row, reloading an open evaluation.
 #include "Ambiente.h"
 
 #include "common/ModuloTessaura.h"
@@ -10,13 +9,11 @@
 #include "evaluation/frmCalculoIndices.h"
 #include "review/frmAlterar.h"
 #include "review/frmDadosUtilizados.h"
-#include "shell/frmMain.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
-#include <QLineEdit>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -26,14 +23,15 @@
 
 namespace MT = ModuloTessaura;
 using Editor = std::function<void(frmAlterar*)>;
+using Mensagens::Icone;
+using Teste::Clicar;
 
 namespace {
 
 const QString Q5 = QStringLiteral("Q     ="), A5 = QStringLiteral("A     =");
 const QString Invalido = QStringLiteral("O valor digitado não é válido para este dado.");
-const QString Falhou = QStringLiteral("Não foi possível gravar os dados no banco de dados.");
 const QString Falta = QStringLiteral("Você deve escolher o novo valor para o dado a ser alterado");
-const char* const Recusa = "CREATE TRIGGER recusa BEFORE UPDATE ON tblTessaura BEGIN SELECT RAISE(ABORT, 'x'); END";
+const QString NaoFornecido = QStringLiteral("Esse dado ainda não foi fornecido");
 
 // Five alternatives: the first with every datum (flows, a zero, a rating out
 // of range), then only Ainf, all four recharge fields, none, only Qnat.
@@ -52,61 +50,54 @@ void projetoCompleto()
 // The toolbar's "dados", as the weighting leaves it enabled.
 frmDadosUtilizados* dados(Teste::Sessao& s)
 {
-    QAction* a = s.Principal()->findChild<QAction*>(QStringLiteral("dados"));
-    a->setEnabled(true);
-    a->trigger();
+    s.Principal();
+    MT::BotaoBarra("dados")->setEnabled(true);
+    MT::BotaoBarra("dados")->trigger();
     return Janelas::Obter<frmDadosUtilizados>();
 }
 
 // A cell of the results window's consequence grid.
 QString celula(QWidget* calculo, int linha, int coluna)
 {
-    const QAbstractItemModel* m = Teste::Controle<QTableView>(calculo, "Flex")->model();
-    return m->index(linha, coluna).data().toString();
+    return Teste::Controle<QTableView>(calculo, "Flex")->model()->index(linha, coluna).data().toString();
 }
 
-QString texto(frmDadosUtilizados* r, const char* nome)
-{
-    return Teste::Controle<QLabel>(r, QString::fromLatin1(nome))->text();
-}
+QString texto(frmDadosUtilizados* r, const QString& nome) { return Teste::Controle<QLabel>(r, nome)->text(); }
 
-void clicar(QWidget* w)
+// The one message shown since the history was cleared, as "title [icon] text"
+// (all the texts when there were more or none).
+QString mensagem()
 {
-    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+    const QStringList t = Teste::TextosMostrados();
+    return t.size() == 1 ? Teste::UltimaResumida() : t.join(" / ");
 }
+QString analise(Icone i, const QString& t) { return Teste::Resumo(QStringLiteral("Análise Tessaura"), i, t); }
 
 // Every datum field of every row, in row order.
+const QStringList Campos = QStringLiteral("Nome TR TRD QJmin QJmax Qalvo Qinf Qnat Ainf Anat PTD PPI IAsup IAsub "
+                                          "Aapta1 Aapta2 IP ARL1 ARL2 ICC PUOF Ades").split(' ');
 QStringList tabela()
 {
-    QStringList q;
-    for (const char* c : {"Nome", "TR", "TRD", "QJmin", "QJmax", "Qalvo", "Qinf", "Qnat", "Ainf", "Anat", "PTD",
-                          "PPI", "IAsup", "IAsub", "Aapta1", "Aapta2", "IP", "ARL1", "ARL2", "ICC", "PUOF", "Ades"})
-        q << QStringLiteral("quote(%1)").arg(c);
     QStringList linhas;
-    for (const QVariant& v : Teste::Coluna("SELECT " + q.join("||'|'||") + " FROM tblTessaura ORDER BY id"))
+    for (const QVariant& v :
+         Teste::Coluna("SELECT quote(" + Campos.join(")||'|'||quote(") + ") FROM tblTessaura ORDER BY id"))
         linhas << v.toString();
     return linhas;
 }
 
-QString valor(const char* campo, int alternativa)
-{
-    return Teste::Coluna(QStringLiteral("SELECT %1 FROM tblTessaura WHERE Marcador='alt%2'").arg(campo).arg(alternativa))
-        .value(0).toString();
-}
-
 // A click on a value label (its frame chosen first, as a user would), with
 // the editor it opens driven by f.
-void editar(frmDadosUtilizados* r, const char* nome, const Editor& f)
+void editar(frmDadosUtilizados* r, const QString& nome, const Editor& f)
 {
-    QLabel* l = Teste::Controle<QLabel>(r, QString::fromLatin1(nome));
+    QLabel* l = Teste::Controle<QLabel>(r, nome);
     Teste::AoExibirModal([&f](Dialogo* d) { f(qobject_cast<frmAlterar*>(d)); });
     for (int i = 0; i < 3 && !l->isVisible(); ++i)
         r->ComboBox1->setCurrentIndex(i);
-    clicar(l);
+    Clicar(l);
     Teste::AoExibirModal(nullptr);
 }
 
-// The editor given a new value (a level's caption for the list) and "Alterar".
+// The editor given a new value (a level's caption for the list; "#" none) and "Alterar".
 Editor alterarPara(const QString& novo)
 {
     return [novo](frmAlterar* d) {
@@ -114,13 +105,13 @@ Editor alterarPara(const QString& novo)
             Teste::Substituir(d->Text1, novo);
         else
             d->ComboBox1->setCurrentIndex(novo == "#" ? -1 : d->ComboBox1->findText(novo));
-        clicar(d->CommandButton1);
+        Clicar(d->CommandButton1);
     };
 }
 
 // What the editor shows when a link opens it: old value, criterion, name,
 // description, symbol (or "lista" for the seven levels with none chosen), unit.
-QString editorDe(frmDadosUtilizados* r, const char* nome)
+QString editorDe(frmDadosUtilizados* r, const QString& nome)
 {
     QString visto;
     editar(r, nome, [&visto](frmAlterar* d) {
@@ -130,10 +121,10 @@ QString editorDe(frmDadosUtilizados* r, const char* nome)
                 unidades << u->objectName();
         const bool lista = !d->ComboBox1->isHidden() && d->ComboBox1->currentIndex() == -1 && d->ComboBox1->count() == 7
                            && d->Text1->isHidden() && d->lblA->isHidden() && d->Label14->isHidden();
-        const QString simbolo = lista ? QStringLiteral("lista") : d->lblA->text() + '^' + d->lblB->text() + '_' + d->lblC->text();
-        visto = QStringList({d->lblValor->text(), d->Label2->text(), d->Label6->text(), d->Label12->text(), simbolo,
+        visto = QStringList({d->lblValor->text(), d->Label2->text(), d->Label6->text(), d->Label12->text(),
+                             lista ? QString("lista") : d->lblA->text() + '^' + d->lblB->text() + '_' + d->lblC->text(),
                              unidades.join(',')}).join('|');
-        clicar(d->CommandButton2);
+        Clicar(d->CommandButton2);
     });
     return visto;
 }
@@ -143,305 +134,237 @@ QString editorDe(frmDadosUtilizados* r, const char* nome)
 class TesteRevisao : public QObject {
     Q_OBJECT
 private slots:
-    void quadrosEElos_data();
-    void quadrosEElos();
-    void passeioEscolhaEAtivacao();
-    void tabelaVaziaOuSemBanco();
-    void editorRecusaEntradas();
-    void editorGravaUmCampoDaLinhaRevista();
-    void edicaoRecalculaResultados();
-    void upGravaAsJanelasDeEntrada_data();
-    void upGravaAsJanelasDeEntrada();
-};
-
-void TesteRevisao::quadrosEElos_data()
-{
-    QTest::addColumn<QString>("locale");
-    QTest::newRow("vírgula") << QStringLiteral("pt_BR");
-    QTest::newRow("ponto") << QStringLiteral("en_US");
-}
-
-// Each value label of the first alternative (a zero shows as 0, a rating 8 as
-// nothing) and the editor its link opens, leaving the table as it was.
-void TesteRevisao::quadrosEElos()
-{
-    QFETCH(QString, locale);
-    Teste::Sessao s(locale);
-    projetoCompleto();
-    frmDadosUtilizados* r = dados(s);
-    auto local = [&locale](QString t) { return locale == QLatin1String("en_US") ? t.replace(',', '.') : t; };
-    const QString imp = QStringLiteral("|Impactos da Obra|Bacia 1|"), ins = QStringLiteral("|Inserção da Obra|Bacia 1|");
-    const QString rec = QStringLiteral("Criação de áreas de recreação e lazer e equipamentos urbanos|");
-    const QStringList casos = {
-        "Label5|10|Objetivo|Bacia 1|Tempo de retorno de projeto|T^_R|ano",
-        "Label6|25|Objetivo|Bacia 1|Tempo de retorno desejável|T^_RD|ano",
-        "Label31|1,5" + imp + "Vazão mínima à jusante|Q^mín_jus|m3",
-        "Label32|12,25" + imp + "Vazão máxima à jusante|Q^máx_jus|m3",
-        "Label33|0" + imp + "Vazão alvo|Q^_alvo|m3",
-        "Label34|3,5" + imp + "Recarga do aquífero|Q^_inf|m3",
-        "Label35|4" + imp + "Recarga do aquífero|Q^_nat|m3",
-        "Label36|Indiferente" + imp + "Possibilidade de transmissão de doenças|lista|Qualitativo",
-        "Label37|Sensível piora" + imp + "Possibilidade de proliferação de insetos|lista|Qualitativo",
-        "Label38|Sensível melhora" + imp + "Impacto nas águas superficiais|lista|Qualitativo",
-        "Label39|" + imp + "Impacto nas águas subterrâneas|lista|Qualitativo",
-        "Label59|100" + ins + "Criação e preservação de habitats|A^_apta 1|m2",
-        "Label60|250,5" + ins + "Criação e preservação de habitats|A^_apta 2|m2",
-        "Label61|Grande melhora" + ins + "Impacto paisagístico|lista|Qualitativo",
-        "Label62|12" + ins + rec + "A^_RL 1|m2",
-        "Label63|30" + ins + rec + "A^_RL 2|m2",
-        "Label64|Grande piora" + ins + "Impacto nas condições de circulação|lista|Qualitativo",
-        "Label65|Pequena melhora" + ins + "Possibilidade da utilização para o desempenho de outras funções técnicas|"
-                                          "lista|Qualitativo",
-        "Label66|1234,75" + ins + "Desapropriação de áreas|A^_des|m2",
-    };
-    QCOMPARE(r->Label4->text() + '|' + r->AlternativaA, QStringLiteral("Bacia 1|Bacia 1"));
-    const QStringList antes = tabela();
-    for (const QString& c : casos) {
-        const QString nome = c.section('|', 0, 0);
-        QCOMPARE(texto(r, qPrintable(nome)), local(c.section('|', 1, 1)));
-        QCOMPARE(nome + '|' + editorDe(r, qPrintable(nome)), local(c));
-        QVERIFY(!Janelas::Carregada("frmAlterar") && r->Label4->text() == QLatin1String("Bacia 1"));
+    void quadrosEElos_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::newRow("vírgula") << QStringLiteral("pt_BR");
+        QTest::newRow("ponto") << QStringLiteral("en_US");
     }
-    QCOMPARE(tabela(), antes);
-
-    // The recharge pair alternative by alternative: symbol, then both values.
-    // Alternative 2 has only Ainf: every other datum is " - ".
-    for (const QString& e : {Q5 + "|3,5|4", A5 + "|200| - ", A5 + "|3|4", A5 + "| - | - ", Q5 + "| - |0,25"}) {
-        QCOMPARE(r->Label23->text(), r->Label26->text());
-        QCOMPARE(r->Label26->text() + '|' + texto(r, "Label34") + '|' + texto(r, "Label35"), local(e));
-        if (r->Label4->text() == QLatin1String("Bacia 2")) {
-            for (const QString& c : casos)
-                QVERIFY(texto(r, qPrintable(c.section('|', 0, 0))) == QLatin1String(" - ") || c.startsWith("Label34|"));
-            // With the area pair on show the pair opens the area fields; a
-            // datum not given gives the notice and no editor.
-            QCOMPARE(editorDe(r, "Label34"), QStringLiteral("200|Impactos da Obra|Bacia 2|Recarga do aquífero|A^_inf|m2"));
-            QCOMPARE(editorDe(r, "Label35"), QString());
-            QCOMPARE(Teste::TextosMostrados(), QStringList{"Esse dado ainda não foi fornecido"});
+    // Each value label of the first alternative (a zero shows as 0, a rating 8
+    // as nothing) and the editor its link opens, leaving the table as it was.
+    void quadrosEElos()
+    {
+        QFETCH(QString, locale);
+        Teste::Sessao s(locale);
+        projetoCompleto();
+        frmDadosUtilizados* r = dados(s);
+        auto local = [&locale](QString t) { return locale == QLatin1String("en_US") ? t.replace(',', '.') : t; };
+        const QString imp = "|Impactos da Obra|Bacia 1|", ins = "|Inserção da Obra|Bacia 1|";
+        const QString rec = "Criação de áreas de recreação e lazer e equipamentos urbanos|";
+        const QStringList casos = {
+            "Label5|10|Objetivo|Bacia 1|Tempo de retorno de projeto|T^_R|ano",
+            "Label6|25|Objetivo|Bacia 1|Tempo de retorno desejável|T^_RD|ano",
+            "Label31|1,5" + imp + "Vazão mínima à jusante|Q^mín_jus|m3",
+            "Label32|12,25" + imp + "Vazão máxima à jusante|Q^máx_jus|m3",
+            "Label33|0" + imp + "Vazão alvo|Q^_alvo|m3",
+            "Label34|3,5" + imp + "Recarga do aquífero|Q^_inf|m3",
+            "Label35|4" + imp + "Recarga do aquífero|Q^_nat|m3",
+            "Label36|Indiferente" + imp + "Possibilidade de transmissão de doenças|lista|Qualitativo",
+            "Label37|Sensível piora" + imp + "Possibilidade de proliferação de insetos|lista|Qualitativo",
+            "Label38|Sensível melhora" + imp + "Impacto nas águas superficiais|lista|Qualitativo",
+            "Label39|" + imp + "Impacto nas águas subterrâneas|lista|Qualitativo",
+            "Label59|100" + ins + "Criação e preservação de habitats|A^_apta 1|m2",
+            "Label60|250,5" + ins + "Criação e preservação de habitats|A^_apta 2|m2",
+            "Label61|Grande melhora" + ins + "Impacto paisagístico|lista|Qualitativo",
+            "Label62|12" + ins + rec + "A^_RL 1|m2",
+            "Label63|30" + ins + rec + "A^_RL 2|m2",
+            "Label64|Grande piora" + ins + "Impacto nas condições de circulação|lista|Qualitativo",
+            "Label65|Pequena melhora" + ins
+                + "Possibilidade da utilização para o desempenho de outras funções técnicas|lista|Qualitativo",
+            "Label66|1234,75" + ins + "Desapropriação de áreas|A^_des|m2",
+        };
+        const QStringList antes = tabela();
+        for (const QString& c : casos) {  // the label's text, then what its editor shows
+            const QString nome = c.section('|', 0, 0);
+            QCOMPARE(texto(r, nome) + '|' + nome + '|' + editorDe(r, nome), local(c.section('|', 1, 1) + '|' + c));
+            QVERIFY(!Janelas::Carregada("frmAlterar") && r->Label4->text() == QLatin1String("Bacia 1"));
         }
-        clicar(r->Command1);
-    }
-}
-
-void TesteRevisao::passeioEscolhaEAtivacao()
-{
-    Teste::Sessao s;
-    Teste::Projeto(3, false, QStringLiteral("B"));
-    Teste::Executar("UPDATE tblTessaura SET Nome='Uma alternativa de nome bem longo' WHERE Marcador='alt2'");
-    frmDadosUtilizados* r = dados(s);
-    clicar(r->Command2);  // before the first lies the last
-    QCOMPARE(r->Label4->text(), QStringLiteral("B3"));
-    clicar(r->Command1);  // after the last comes the first
-    QCOMPARE(r->Label4->text(), QStringLiteral("B1"));
-    // "<" and ">" follow the name, whatever its length.
-    clicar(r->Command1);
-    QCOMPARE(r->AlternativaA, QStringLiteral("Uma alternativa de nome bem longo"));
-    QVERIFY(r->Command2->x() > r->Label4->geometry().right() && r->Command1->x() > r->Command2->x());
-
-    // The chooser shows one frame at a time.
-    for (int i : {1, 2, 0}) {
-        r->ComboBox1->setCurrentIndex(i);
-        QCOMPARE(QList<bool>({r->Frame1->isVisible(), r->Frame2->isVisible(), r->Frame3->isVisible()}),
-                 QList<bool>({i == 0, i == 1, i == 2}));
-    }
-    // Another window and back: the first alternative and "Objetivo" again,
-    // three entries in the chooser, the table read anew.
-    r->ComboBox1->setCurrentIndex(2);
-    Teste::Executar("UPDATE tblTessaura SET TR=40 WHERE Marcador='alt1'");
-    Teste::MostrarOutraJanela();
-    QCOMPARE(dados(s), r);
-    QCOMPARE(r->Label4->text() + '|' + texto(r, "Label5"), QStringLiteral("B1|40"));
-    QCOMPARE(Teste::Itens(r->ComboBox1), QStringList({"Objetivo", "Impactos Ambientais", "Inserção da Obra"}));
-    QVERIFY(r->Frame1->isVisible() && !r->Frame3->isVisible());
-    clicar(r->Command4);  // "Sair"
-    QVERIFY(!Janelas::Carregada("frmDadosUtilizados"));
-}
-
-void TesteRevisao::tabelaVaziaOuSemBanco()
-{
-    Teste::Sessao s;
-    projetoCompleto();
-    dados(s);
-    s.Principal()->findChild<QAction*>(QStringLiteral("new"))->trigger();
-    QVERIFY(!Janelas::Carregada("frmDadosUtilizados") && Teste::Linhas("tblTessaura") == 0);
-
-    frmDadosUtilizados* r = dados(s);
-    QVERIFY(Janelas::Visivel(r));
-    clicar(r->Command1);
-    clicar(r->Command2);
-    QCOMPARE(r->Label4->text(), QString());
-    Mensagens::LimparHistorico();
-    for (const QString& nome : r->Valores.keys())
-        editar(r, qPrintable(nome), [](frmAlterar*) { QFAIL("no editor for a datum not given"); });
-    QStringList textos = Teste::TextosMostrados();
-    QCOMPARE(textos.removeDuplicates(), 18);
-    QCOMPARE(textos, QStringList{"Esse dado ainda não foi fornecido"});
-    QCOMPARE(Teste::UltimaMensagem()->icone, Mensagens::Icone::Exclamacao);
-    QCOMPARE(Teste::UltimaMensagem()->titulo, QStringLiteral("Avaliação Tessaura"));
-
-    // Without the database file: the message naming it, once, and no review
-    // showing data it could not read.
-    QFile::remove(s.CaminhoBanco());
-    Mensagens::LimparHistorico();
-    Teste::MostrarOutraJanela();
-    dados(s);
-    QCOMPARE(Teste::TextosMostrados().size(), 1);
-    QVERIFY(Teste::TextosMostrados().first().startsWith("Não foi possível abrir o banco de dados"));
-    QVERIFY(!Janelas::Carregada("frmDadosUtilizados"));
-}
-
-// Refused entries: the message, the editor left open; then closed by its
-// close box, still nothing written and the review where it was.
-void TesteRevisao::editorRecusaEntradas()
-{
-    Teste::Sessao s;
-    projetoCompleto();
-    frmDadosUtilizados* r = dados(s);
-    const QStringList antes = tabela();
-    const QString casos[][3] = {{"Label66", "abc", Invalido},   {"Label66", "-3", Invalido},
-                                {"Label31", "1,,5", Invalido},  {"Label5", "2,5", Invalido},
-                                {"Label6", "2.5", Invalido},    {"Label59", "", Falta},
-                                {"Label36", "#", Falta}};  // "#": no level chosen in the list
-    for (const auto& c : casos) {
-        Mensagens::LimparHistorico();
-        bool abertoDepois = false;
-        editar(r, qPrintable(c[0]), [&](frmAlterar* d) {
-            alterarPara(c[1])(d);
-            abertoDepois = Janelas::Carregada("frmAlterar");
-        });
-        QVERIFY2(abertoDepois, qPrintable(c[1]));
-        QCOMPARE(Teste::TextosMostrados(), QStringList{c[2]});
-        QCOMPARE(Teste::UltimaMensagem()->icone, Mensagens::Icone::Exclamacao);
-        QCOMPARE(Teste::UltimaMensagem()->titulo, QStringLiteral("Análise Tessaura"));
-        Janelas::Descarregar(QStringLiteral("frmAlterar"));
         QCOMPARE(tabela(), antes);
-        QCOMPARE(r->Label4->text(), QStringLiteral("Bacia 1"));
-        QCOMPARE(Teste::TextosMostrados().size(), 1);
-    }
-}
 
-void TesteRevisao::editorGravaUmCampoDaLinhaRevista()
-{
-    Teste::Sessao s;
-    // Three alternatives of one name, the third storing the area pair: the
-    // edit reaches the one reviewed.
-    Teste::Projeto(3, false, QStringLiteral("Bacia"));
-    Teste::Executar("UPDATE tblTessaura SET Nome='Bacia', Ades=1, IAsub=2, PUOF=6, TR=5");
-    Teste::Executar("UPDATE tblTessaura SET Ainf=30, Anat=40 WHERE Marcador='alt3'");
-    frmDadosUtilizados* r = dados(s);
-    clicar(r->Command1);
-    const qint64 segunda = valor("id", 2).toLongLong();
-
-    QStringList antes = tabela();
-    int prensas = 0;
-    connect(r->Command1, &QPushButton::clicked, this, [&prensas] { ++prensas; });
-    editar(r, "Label66", alterarPara("12,5"));
-    QCOMPARE(Teste::TextosMostrados(), QStringList{"O dado foi alterado!"});
-    QCOMPARE(Teste::UltimaMensagem()->icone, Mensagens::Icone::Informacao);
-    QCOMPARE(Teste::UltimaMensagem()->titulo, QStringLiteral("Análise Tessaura"));
-    antes[1].replace(QStringLiteral("|1.0"), QStringLiteral("|12.5"));
-    QCOMPARE(tabela(), antes);
-    // The closing walk went once round (third, first, second) and shows the new value.
-    QCOMPARE(prensas, 3);
-    QCOMPARE(r->LinhaAtual(), segunda);
-    QCOMPARE(texto(r, "Label66"), QStringLiteral("12,5"));
-    QVERIFY(!Janelas::Carregada("frmAlterar"));
-
-    // Ratings (PUOF with a level the insertion window does not offer) and a
-    // whole return period, each only in the second row.
-    const char* const edicoes[][4] = {{"Label39", "IAsub", "Pequena melhora", "5"},
-                                      {"Label65", "PUOF", "Grande piora", "1"},
-                                      {"Label5", "TR", "50", "50"}};
-    for (const auto& e : edicoes) {
-        const QString outros = valor(e[1], 1);
-        editar(r, e[0], alterarPara(QString::fromUtf8(e[2])));
-        QCOMPARE(valor(e[1], 1) + '|' + valor(e[1], 2) + '|' + valor(e[1], 3), outros + '|' + e[3] + '|' + outros);
-        QCOMPARE(texto(r, e[0]), QString::fromUtf8(e[2]));
-        QCOMPARE(r->LinhaAtual(), segunda);
+        // The recharge pair alternative by alternative: symbol, then both values.
+        // Alternative 2 has only Ainf: every other datum is " - ".
+        for (const QString& e : {Q5 + "|3,5|4", A5 + "|200| - ", A5 + "|3|4", A5 + "| - | - ", Q5 + "| - |0,25"}) {
+            const QString par = r->Label23->text() + '|' + r->Label26->text() + '|' + texto(r, "Label34") + '|';
+            QCOMPARE(par + texto(r, "Label35"), local(e.section('|', 0, 0) + '|' + e));
+            if (r->Label4->text() == QLatin1String("Bacia 2")) {
+                for (const QString& c : casos)
+                    QVERIFY(texto(r, c.section('|', 0, 0)) == QLatin1String(" - ") || c.startsWith("Label34|"));
+                // With the area pair on show the pair opens the area fields; a
+                // datum not given gives the notice and no editor.
+                QCOMPARE(editorDe(r, "Label34"), QString("200|Impactos da Obra|Bacia 2|Recarga do aquífero|A^_inf|m2"));
+                QCOMPARE(editorDe(r, "Label35"), QString());
+                QCOMPARE(Teste::TextosMostrados(), QStringList{NaoFornecido});
+            }
+            Clicar(r->Command1);
+        }
     }
 
-    // The flow of the alternative that stores areas: Qinf alone is written.
-    antes = tabela();
-    Janelas::Carregar<frmAlterar>();
-    MT::PrepararAlteracao("Impactos da Obra", "Bacia", QStringLiteral("Recarga do aquífero"), " - ", "m3", "Q",
-                          QString(), "inf", valor("id", 3).toLongLong());
-    Teste::AoExibirModal([](Dialogo* d) { alterarPara("2,75")(qobject_cast<frmAlterar*>(d)); });
-    Janelas::ExibirModal(Janelas::Obter(QStringLiteral("frmAlterar")));
-    antes[2].replace(QStringLiteral("NULL|NULL|30.0|40.0"), QStringLiteral("2.75|NULL|30.0|40.0"));
-    QCOMPARE(tabela(), antes);
-    QCOMPARE(r->Label26->text() + texto(r, "Label34"), A5 + "30");  // the review still shows the areas
-    // There the pair's link writes Ainf alone.
-    editar(r, "Label34", alterarPara("35"));
-    antes[2].replace(QStringLiteral("2.75|NULL|30.0|40.0"), QStringLiteral("2.75|NULL|35.0|40.0"));
-    QCOMPARE(tabela(), antes);
-}
+    void passeioEscolhaEAtivacao()
+    {
+        Teste::Sessao s;
+        Teste::Projeto(3, false, QStringLiteral("B"));
+        Teste::Executar("UPDATE tblTessaura SET Nome='Uma alternativa de nome bem longo' WHERE Marcador='alt2'");
+        frmDadosUtilizados* r = dados(s);
+        // Before the first lies the last, after the last the first; "<" and ">"
+        // follow the name, whatever its length.
+        QStringList vistos;
+        for (QPushButton* b : {r->Command2, r->Command1, r->Command1}) {
+            Clicar(b);
+            vistos << r->Label4->text();
+        }
+        QCOMPARE(vistos, QStringList({"B3", "B1", "Uma alternativa de nome bem longo"}));
+        QVERIFY(r->Command2->x() > r->Label4->geometry().right() && r->Command1->x() > r->Command2->x());
 
-void TesteRevisao::edicaoRecalculaResultados()
-{
-    Teste::Sessao s;
-    Teste::Projeto(2, false, QStringLiteral("Bacia "));
-    Teste::Executar("UPDATE tblTessaura SET TR=10, TRD=25, QJmin=8, QJmax=12, Qalvo=10, Qinf=3, Qnat=2, PTD=5, PPI=4, "
-                    "IAsup=6, IAsub=3, Aapta1=100, Aapta2=150, IP=5, ARL1=0, ARL2=50, ICC=4, PUOF=5, Ades=75");
-    for (int j = 1; j <= 13; ++j)
-        MT::PesoPonderacao[static_cast<size_t>(j)] = j == 1 ? 28.0 : 6.0;
-    auto* calculo = s.Mostrar<frmCalculoIndices>();
-    QCOMPARE(celula(calculo, 2, 1), QStringLiteral("5,20"));
-    frmDadosUtilizados* r = dados(s);
-    clicar(r->Command1);
-    editar(r, "Label5", alterarPara("30"));
-    // The results window loaded anew, recomputed (Io of the second from 0,4 to
-    // 1) and in front; the review behind it on the edited alternative.
-    auto* novo = Janelas::Obter<frmCalculoIndices>();
-    QVERIFY(novo && novo != calculo && MT::CalculoCarregado);
-    QCOMPARE(celula(novo, 1, 1) + '|' + celula(novo, 2, 1), QStringLiteral("5,20|7,00"));
-    QCOMPARE(Janelas::Area()->activeSubWindow()->widget(), novo);
-    QCOMPARE(r->Label4->text() + '|' + texto(r, "Label5"), QStringLiteral("Bacia 2|30"));
+        for (int i : {1, 2, 0}) {  // the chooser shows one frame at a time
+            r->ComboBox1->setCurrentIndex(i);
+            QCOMPARE(r->Frame1->isVisible() + 2 * r->Frame2->isVisible() + 4 * r->Frame3->isVisible(), 1 << i);
+        }
+        // Another window and back: the first alternative and "Objetivo" again,
+        // three entries in the chooser, the table read anew.
+        r->ComboBox1->setCurrentIndex(2);
+        Teste::Executar("UPDATE tblTessaura SET TR=40 WHERE Marcador='alt1'");
+        Teste::MostrarOutraJanela();
+        QCOMPARE(dados(s), r);
+        QCOMPARE(r->Label4->text() + '|' + texto(r, "Label5"), QStringLiteral("B1|40"));
+        QCOMPARE(Teste::Itens(r->ComboBox1), QStringList({"Objetivo", "Impactos Ambientais", "Inserção da Obra"}));
+        QVERIFY(r->Frame1->isVisible() && !r->Frame3->isVisible());
+        Clicar(r->Command4);  // "Sair"
+        QVERIFY(!Janelas::Carregada("frmDadosUtilizados"));
+    }
 
-    // A write the database refuses: reported once, the editor stays, nothing else happens.
-    Teste::Executar(Recusa);
-    Mensagens::LimparHistorico();
-    const QStringList antes = tabela();
-    dados(s);
-    editar(r, "Label6", [](frmAlterar* d) {
-        alterarPara("50")(d);
-        QVERIFY(Janelas::Carregada("frmAlterar"));
-        clicar(d->CommandButton2);
-    });
-    QCOMPARE(Teste::TextosMostrados(), QStringList{Falhou});
-    QCOMPARE(Teste::UltimaMensagem()->icone, Mensagens::Icone::Critico);
-    QCOMPARE(tabela(), antes);
-    QCOMPARE(Janelas::Obter<frmCalculoIndices>(), novo);
-}
+    void tabelaVaziaOuSemBanco()
+    {
+        Teste::Sessao s;
+        projetoCompleto();
+        dados(s);
+        MT::BotaoBarra("new")->trigger();
+        QVERIFY(!Janelas::Carregada("frmDadosUtilizados") && Teste::Linhas("tblTessaura") == 0);
 
-void TesteRevisao::upGravaAsJanelasDeEntrada_data()
-{
-    QTest::addColumn<bool>("porAlternativa");
-    QTest::addColumn<bool>("recusada");
-    QTest::newRow("por alternativa") << true << false;
-    QTest::newRow("por critério") << false << false;
-    QTest::newRow("por alternativa, gravação recusada") << true << true;
-}
+        frmDadosUtilizados* r = dados(s);
+        Clicar(r->Command1);
+        Clicar(r->Command2);
+        QVERIFY(Janelas::Visivel(r) && r->Label4->text().isEmpty());
+        Mensagens::LimparHistorico();
+        for (const QString& nome : r->Valores.keys())
+            editar(r, nome, [](frmAlterar*) { QFAIL("no editor for a datum not given"); });
+        QCOMPARE(Teste::TextosMostrados(), QStringList(19, NaoFornecido));
+        QCOMPARE(Teste::UltimaResumida(), Teste::Resumo("Avaliação Tessaura", Icone::Exclamacao, NaoFornecido));
 
-void TesteRevisao::upGravaAsJanelasDeEntrada()
-{
-    QFETCH(bool, porAlternativa);
-    QFETCH(bool, recusada);
-    Teste::Sessao s;
-    Teste::Projeto(2, porAlternativa, QStringLiteral("Bacia "));
-    auto* objetivo = s.Mostrar<frmObjetivo>();
-    Teste::Substituir(objetivo->Text1, QStringLiteral("15"));
-    if (recusada)
-        Teste::Executar(Recusa);
-    Mensagens::LimparHistorico();
-    frmDadosUtilizados* r = dados(s);
-    const bool gravado = porAlternativa && !recusada;
-    QCOMPARE(valor("TR", 1), gravado ? QStringLiteral("15") : QString());
-    // A store that failed leaves the review closed rather than showing older data.
-    QCOMPARE(Janelas::Carregada("frmDadosUtilizados"), !recusada);
-    if (!recusada)
-        QCOMPARE(texto(r, "Label5"), gravado ? QStringLiteral("15") : QStringLiteral(" - "));
-    QCOMPARE(Teste::TextosMostrados(), recusada ? QStringList{Falhou} : QStringList{});
-    QCOMPARE(objetivo->Text1->text(), QStringLiteral("15"));
-}
+        // Without the database file: the message naming it, once, and no review
+        // showing data it could not read.
+        QFile::remove(s.CaminhoBanco());
+        Mensagens::LimparHistorico();
+        Teste::MostrarOutraJanela();
+        dados(s);
+        QVERIFY(mensagem().contains("] Não foi possível abrir o banco de dados"));
+        QVERIFY(!Janelas::Carregada("frmDadosUtilizados"));
+    }
+
+    // Three alternatives of one name, the second storing the flow pair, the
+    // third the area pair: each edit writes one field of the row reviewed
+    // or, refused, nothing.
+    void editorGravaUmCampoDaLinhaRevista()
+    {
+        Teste::Sessao s;
+        Teste::Projeto(3, false, QStringLiteral("Bacia"));
+        Teste::Executar("UPDATE tblTessaura SET Nome='Bacia', Ades=1, IAsub=2, PUOF=6, TR=5");
+        Teste::Executar("UPDATE tblTessaura SET Qinf=1, Qnat=2 WHERE Marcador='alt2'");
+        Teste::Executar("UPDATE tblTessaura SET Ainf=30, Anat=40 WHERE Marcador='alt3'");
+        frmDadosUtilizados* r = dados(s);
+        Clicar(r->Command1);
+        const qint64 segunda = Teste::Campo("id", 2).toLongLong();
+        QStringList antes = tabela();
+
+        // Refused entries: the message, the editor left open; then closed by
+        // its close box, nothing written and the review where it was.
+        const QString recusas[][3] = {{"Label66", "abc", Invalido}, {"Label66", "-3", Invalido},
+                                      {"Label34", "1,,5", Invalido}, {"Label5", "2,5", Invalido},
+                                      {"Label5", "2.5", Invalido},  {"Label66", "", Falta},
+                                      {"Label39", "#", Falta}};  // "#": no level chosen in the list
+        for (const auto& c : recusas) {
+            Mensagens::LimparHistorico();
+            editar(r, c[0], alterarPara(c[1]));
+            QVERIFY2(Janelas::Carregada("frmAlterar"), qPrintable(c[1]));
+            Janelas::Descarregar(QStringLiteral("frmAlterar"));
+            QCOMPARE(mensagem(), analise(Icone::Exclamacao, c[2]));
+            QCOMPARE(r->LinhaAtual(), segunda);
+        }
+        QCOMPARE(tabela(), antes);
+
+        // A decimal comma, a whole return period, the flow alone of its pair, and
+        // ratings (PUOF with a level the insertion window does not offer).
+        const char* const edicoes[][4] = {
+            {"Label66", "Ades", "12,5", "12.5"}, {"Label5", "TR", "50", "50"}, {"Label34", "Qinf", "2,75", "2.75"},
+            {"Label39", "IAsub", "Pequena melhora", "5"}, {"Label65", "PUOF", "Grande piora", "1"}};
+        for (const auto& e : edicoes) {
+            QStringList linha = antes[1].split('|');
+            linha[Campos.indexOf(e[1])] = e[3];
+            antes[1] = linha.join('|');
+            Mensagens::LimparHistorico();
+            editar(r, e[0], alterarPara(QString::fromUtf8(e[2])));
+            QCOMPARE(tabela(), antes);
+            QCOMPARE(mensagem(), analise(Icone::Informacao, "O dado foi alterado!"));
+            // The review back on the row, showing the new value.
+            QVERIFY(r->LinhaAtual() == segunda && !Janelas::Carregada("frmAlterar"));
+            QCOMPARE(texto(r, e[0]), QString::fromUtf8(e[2]));
+        }
+        Clicar(r->Command1);  // the third: there the pair's link writes Ainf alone
+        editar(r, "Label34", alterarPara("35"));
+        antes[2].replace(QStringLiteral("|30.0|40.0|"), QStringLiteral("|35.0|40.0|"));
+        QCOMPARE(tabela(), antes);
+    }
+
+    void edicaoRecalculaResultados()
+    {
+        Teste::Sessao s;
+        Teste::Projeto(2, false, QStringLiteral("Bacia "));
+        Teste::Executar("UPDATE tblTessaura SET TR=10, TRD=25, QJmin=8, QJmax=12, Qalvo=10, Qinf=3, Qnat=2, PTD=5, "
+                        "PPI=4, IAsup=6, IAsub=3, Aapta1=100, Aapta2=150, IP=5, ARL1=0, ARL2=50, ICC=4, PUOF=5, "
+                        "Ades=75");
+        for (int j = 1; j <= 13; ++j)
+            MT::PesoPonderacao[static_cast<size_t>(j)] = j == 1 ? 28.0 : 6.0;
+        auto* calculo = s.Mostrar<frmCalculoIndices>();
+        QCOMPARE(celula(calculo, 2, 1), QStringLiteral("5,20"));
+        frmDadosUtilizados* r = dados(s);
+        Clicar(r->Command1);
+        editar(r, "Label5", alterarPara("30"));
+        // The results window loaded anew, recomputed (Io of the second from 0,4
+        // to 1) and in front; the review behind it on the edited alternative.
+        auto* novo = Janelas::Obter<frmCalculoIndices>();
+        QVERIFY(novo && novo != calculo && MT::CalculoCarregado);
+        QCOMPARE(celula(novo, 1, 1) + '|' + celula(novo, 2, 1), QStringLiteral("5,20|7,00"));
+        QCOMPARE(Janelas::Area()->activeSubWindow()->widget(), novo);
+        QCOMPARE(r->Label4->text() + '|' + texto(r, "Label5"), QStringLiteral("Bacia 2|30"));
+
+        // A write the database refuses: reported once, the editor stays, nothing else happens.
+        Teste::Executar("CREATE TRIGGER recusa BEFORE UPDATE ON tblTessaura BEGIN SELECT RAISE(ABORT, 'x'); END");
+        Mensagens::LimparHistorico();
+        const QStringList antes = tabela();
+        dados(s);
+        editar(r, "Label6", [](frmAlterar* d) {
+            alterarPara("50")(d);
+            QVERIFY(Janelas::Carregada("frmAlterar"));
+            Clicar(d->CommandButton2);
+        });
+        QCOMPARE(mensagem(), analise(Icone::Critico, "Não foi possível gravar os dados no banco de dados."));
+        QVERIFY(tabela() == antes && Janelas::Obter<frmCalculoIndices>() == novo);
+    }
+
+    // Per alternative the review first stores what the entry windows hold; per criterion it does not.
+    void upGravaAsJanelasDeEntrada()
+    {
+        for (const bool porAlternativa : {true, false}) {
+            Teste::Sessao s;
+            Teste::Projeto(2, porAlternativa, QStringLiteral("Bacia "));
+            auto* objetivo = s.Mostrar<frmObjetivo>();
+            Teste::Substituir(objetivo->Text1, QStringLiteral("15"));
+            frmDadosUtilizados* r = dados(s);
+            QCOMPARE(Teste::Campo("TR", 1).toString() + '|' + texto(r, "Label5") + '|' + objetivo->Text1->text() + '|'
+                         + Teste::TextosMostrados().join('/'),
+                     QString(porAlternativa ? "15|15|15|" : "| - |15|"));
+        }
+    }
+};
 
 QTEST_MAIN(TesteRevisao)
 #include "tst_revisao.moc"
