@@ -1,5 +1,4 @@
-// The alternatives window: the number of alternatives, naming them, the entry
-// order and the hand-over.
+// The alternatives window: the number of alternatives, naming them, the entry order, the hand-over.
 #include "Ambiente.h"
 
 #include "common/BarraStatus.h"
@@ -29,7 +28,6 @@ namespace {
 struct Projeto {
     Teste::Sessao sessao;
     frmInicio* f = nullptr;
-
     Projeto()
     {
         frmMain* principal = sessao.Principal();
@@ -50,15 +48,9 @@ struct Projeto {
     // Replaces the name and the notes of the alternative on show.
     void Nomear(const QString& nome, const QString& notas = QString())
     {
-        f->Text1->clear();
-        Teste::Digitar(f->Text1, nome);
+        Teste::Substituir(f->Text1, nome);
         f->Text2->clear();
         Teste::Digitar(f->Text2, notas);
-    }
-    void NomearTodas(const QStringList& nomes)
-    {
-        for (const QString& nome : nomes)
-            Nomear(nome), Proximo();
     }
     void Proximo() { QTest::mouseClick(f->Command6, Qt::LeftButton); }
     void Anterior() { QTest::mouseClick(f->Command5, Qt::LeftButton); }
@@ -104,32 +96,40 @@ private slots:
         Projeto p;
         QVERIFY(!p.f->Frame1->isVisible() && p.f->Option2->isChecked() && !p.PortaoAberto());
         p.Numero(recusado, true);
-        QCOMPARE(Teste::TextosMostrados(), QStringList{mensagem});
-        QCOMPARE(Teste::UltimaMensagem()->titulo, QStringLiteral("Análise tessaura"));
-        QVERIFY(p.f->Text3->text().isEmpty() && QApplication::focusWidget() == p.f->Text3);
-        QVERIFY(Teste::Linhas("tblTessaura") == 0 && MT::NumeroAlternativas == 0 && !MT::rsAlternativas);
-        QVERIFY(!p.f->Frame1->isVisible());
-
+        QCOMPARE(Teste::UltimaResumida(), Teste::Resumo("Análise tessaura", Mensagens::Icone::Informacao, mensagem));
+        QVERIFY(Teste::TextosMostrados().size() == 1 && p.f->Text3->text().isEmpty() && !p.f->Frame1->isVisible()
+                && QApplication::focusWidget() == p.f->Text3 && Teste::Linhas("tblTessaura") == 0
+                && MT::NumeroAlternativas == 0 && !MT::rsAlternativas);
         // Typed, the box takes digits only and beeps at anything else.
         p.Numero("x3,");
-        QCOMPARE(p.f->Text3->text(), QStringLiteral("3"));
-        QCOMPARE(Mensagens::Bipes(), 2);
-        QCOMPARE(Marcadores(), QStringLiteral("alt1 alt2 alt3"));
-        QCOMPARE(Teste::Coluna("SELECT count(*) FROM tblTessaura WHERE Nome IS NULL AND Anotacao IS NULL "
-                               "AND TR IS NULL AND PerMP IS NULL AND Eco IS NULL").first().toInt(), 3);
-        QCOMPARE(MT::rsAlternativas->Campo("Marcador").toString(), QStringLiteral("alt1"));
+        QCOMPARE(p.f->Text3->text() + ' ' + QString::number(Mensagens::Bipes()) + ' ' + Marcadores() + ' '
+                     + MT::rsAlternativas->Campo("Marcador").toString() + ' ' + Teste::Coluna("SELECT count(*) FROM "
+                     "tblTessaura WHERE coalesce(Nome, Anotacao, TR, PerMP, Eco) IS NULL").first().toString(),
+                 QStringLiteral("3 2 alt1 alt2 alt3 alt1 3"));
         QVERIFY(p.f->Frame1->isVisible() && QApplication::focusWidget() == p.f->Text1);
-
         p.Numero(recusado, true);
         QCOMPARE(Teste::TextosMostrados(), (QStringList{mensagem, mensagem}));
-        QCOMPARE(MT::NumeroAlternativas, short(3));
-        QCOMPARE(Marcadores(), QStringLiteral("alt1 alt2 alt3"));
+        QCOMPARE(QString::number(MT::NumeroAlternativas) + ' ' + Marcadores(), QStringLiteral("3 alt1 alt2 alt3"));
     }
 
+    // The hint over the covered "Avançar"; the help icon explains both entry orders in a dialog
+    // unloaded on closing. Names and notes stored at each move; the walk goes round; the gate.
     void percursoCircularEPortao()
     {
         Projeto p;
+        p.f->Portao->Label44_MouseMove();
+        QCOMPARE(p.f->Portao->Label42->text(), QStringLiteral("O botão 'Avançar' estará disponível quando todos os "
+                                                              "dados, referentes à todas alternativas estudadas, "
+                                                              "forem fornecidos."));
         p.Numero("3");
+        QString texto;
+        Teste::AoExibirModal([&](Dialogo* d) {
+            texto = d->windowTitle() + '|' + qobject_cast<frmTipoEntradaDados*>(d)->RichTextBox1->toPlainText();
+            QTest::mouseClick(qobject_cast<frmTipoEntradaDados*>(d)->Command1, Qt::LeftButton);
+        });
+        QTest::mouseClick(p.f->Image1, Qt::LeftButton);
+        QVERIFY(texto.startsWith("Análise Tessaura|") && texto.contains(p.f->Option1->text()));
+        QVERIFY(texto.contains(p.f->Option2->text()) && !Janelas::Carregada("frmTipoEntradaDados"));
         QTest::keyClicks(p.f->Text2, QString(160, 'x'));  // the notes hold 150 characters
         QCOMPARE(p.f->Text2->Texto(), QString(150, 'x'));
         p.Nomear("Bacia de detenção", "Área a montante");
@@ -144,17 +144,15 @@ private slots:
         QVERIFY(p.f->Text2->Texto().isEmpty() && Teste::Campo("Nome", 3).isNull());
         // Leaving an alternative whose boxes are empty writes empty texts, not Null.
         QTest::keyClick(p.f->Text1, Qt::Key_Return);
-        QCOMPARE(Teste::Campo("typeof(Nome) || Anotacao", 3).toString(), QStringLiteral("text"));
-        QCOMPARE(p.f->Text2->Texto(), QStringLiteral("Área a montante"));
-
+        QCOMPARE(Teste::Campo("typeof(Nome) || Anotacao", 3).toString() + '|' + p.f->Text2->Texto(),
+                 QStringLiteral("text|Área a montante"));
         // Round and round either way from alt1, everything in step.
         const QStringList nomes{"Bacia de detenção", "O'Neil", ""};
         const std::pair<bool, int> passos[] = {{false, 3}, {false, 2}, {false, 1}, {false, 3}, {true, 1}, {true, 2}};
         for (const auto& [adiante, n] : passos) {
             adiante ? p.Proximo() : p.Anterior();
-            QCOMPARE(p.Contador(), QStringLiteral("%1/3 Alternativa %1 de 3").arg(n));
-            QCOMPARE(MT::rsAlternativas->Campo("Marcador").toString(), QStringLiteral("alt%1").arg(n));
-            QCOMPARE(p.f->Text1->text(), nomes[n - 1]);
+            QCOMPARE(p.Contador() + ' ' + MT::rsAlternativas->Campo("Marcador").toString() + ' ' + p.f->Text1->text(),
+                     QStringLiteral("%1/3 Alternativa %1 de 3 alt%1 ").arg(n) + nomes[n - 1]);
             QVERIFY(QApplication::focusWidget() == p.f->Text1 && !p.PortaoAberto());  // alt3 has no name
         }
         // The gate opens at the move after the last name, not at the name; a name
@@ -162,33 +160,11 @@ private slots:
         p.Proximo();
         p.Nomear("C");
         QVERIFY(!p.PortaoAberto());
-        const std::pair<const char*, bool> depois[] = {{"C", true}, {"   ", true}, {"", false}};
-        for (const auto& [nome, aberto] : depois) {
+        for (const auto& [nome, aberto] : {std::pair{"C", true}, {"   ", true}, {"", false}}) {
             p.Nomear(nome);
             p.Anterior();
             QCOMPARE(p.PortaoAberto(), aberto);
         }
-    }
-
-    // What is typed after the last move is stored and judged by "Avançar" itself.
-    void avancarGuardaOUltimoDigitado()
-    {
-        Projeto p;
-        MT::ObjetivoCarregado = MT::ImpactoCarregado = MT::InsercaoCarregado = true;
-        p.Numero("3");
-        p.NomearTodas({"A", "B", "C"});
-        p.Proximo();
-        p.Nomear("", "depois do último movimento");
-        p.Avancar();
-        QCOMPARE(Teste::Campo("Nome || Anotacao", 2).toString(), QStringLiteral("depois do último movimento"));
-        QVERIFY(!p.PortaoAberto() && Janelas::Visivel(p.f) && !MT::ProjetoEmAndamento);
-        p.Nomear("B2");
-        p.Proximo();
-        p.Avancar();
-        QCOMPARE(Teste::Campo("Nome", 2).toString(), QStringLiteral("B2"));
-        QVERIFY(Teste::TextosMostrados().isEmpty() && Janelas::Carregada("frmInicio"));
-        QVERIFY(!MT::ObjetivoCarregado && !MT::ImpactoCarregado && !MT::InsercaoCarregado);
-        QCOMPARE(MT::rsAlternativas->Campo("Marcador").toString(), QStringLiteral("alt1"));
     }
 
     void segundoNumeroRemodelaAsLinhas()
@@ -197,15 +173,14 @@ private slots:
         p.Numero("3");
         p.Nomear("A", "nota A");
         p.Proximo();
-        p.NomearTodas({"B", "C"});  // gate open, on alt1
+        p.Nomear("B"), p.Proximo(), p.Nomear("C"), p.Proximo();  // gate open, on alt1
         // Back in the number box the naming hides until a number is accepted again.
         QTest::mouseClick(p.f->Text3, Qt::LeftButton);
         QVERIFY(!p.f->Frame1->isVisible() && p.f->Frame2->isVisible());
         p.f->Text3->clear();
         QTest::keyClicks(p.f->Text3, "5");
         QTest::keyClick(p.f->Text3, Qt::Key_Return);
-        QCOMPARE(Marcadores(), QStringLiteral("alt1 alt2 alt3 alt4 alt5"));
-        QCOMPARE(p.Contador(), QStringLiteral("1/5 Alternativa 1 de 5"));
+        QCOMPARE(Marcadores() + ' ' + p.Contador(), QStringLiteral("alt1 alt2 alt3 alt4 alt5 1/5 Alternativa 1 de 5"));
         QCOMPARE(p.f->Text1->text() + '|' + p.f->Text2->Texto(), QStringLiteral("A|nota A"));
         // The gate is judged again: alt4 and alt5 have no name.
         p.Avancar();
@@ -214,15 +189,25 @@ private slots:
             p.Anterior(), p.Nomear(nome);
         p.Anterior();  // alt3
         QVERIFY(p.PortaoAberto());
-        // Fewer alternatives: the rows beyond N go, the others keep their names,
-        // the one on show what its box holds.
+        // Fewer alternatives: the rows beyond N go, the one on show keeps what its box holds (rows at the end).
         p.Nomear("C2");
         p.Numero("4");
-        QCOMPARE(Teste::Coluna("SELECT Marcador || Nome FROM tblTessaura ORDER BY id"),
-                 (QList<QVariant>{"alt1A", "alt2B", "alt3C2", "alt4D"}));
         QCOMPARE(MT::NomePreenchido, (std::vector<short>{0, 1, 1, 1, 1}));
+        // What is typed after the last move is stored and judged by "Avançar" itself.
+        MT::ObjetivoCarregado = MT::ImpactoCarregado = MT::InsercaoCarregado = true;
+        p.Proximo();
+        p.Nomear("", "depois do último movimento");
         p.Avancar();
-        QVERIFY(!Janelas::Visivel(p.f) && Teste::TextosMostrados().isEmpty());
+        QCOMPARE(Teste::Campo("Nome || Anotacao", 2).toString(), QStringLiteral("depois do último movimento"));
+        QVERIFY(!p.PortaoAberto() && Janelas::Visivel(p.f) && !MT::ProjetoEmAndamento);
+        p.Nomear("B2");
+        p.Proximo();
+        p.Avancar();
+        QCOMPARE(Teste::Coluna("SELECT Marcador || Nome FROM tblTessaura ORDER BY id")
+                     << MT::rsAlternativas->Campo("Marcador"),
+                 (QList<QVariant>{"alt1A", "alt2B2", "alt3C2", "alt4D", "alt1"}));
+        QVERIFY(!Janelas::Visivel(p.f) && Janelas::Carregada("frmInicio") && Teste::TextosMostrados().isEmpty()
+                && !MT::ObjetivoCarregado && !MT::ImpactoCarregado && !MT::InsercaoCarregado);
     }
 
     void bancoInutilizavel()
@@ -230,46 +215,24 @@ private slots:
         enum Caso { Ausente, Danificado, Recusa };
         for (const Caso caso : {Ausente, Danificado, Recusa}) {
             Projeto p;
-            if (caso == Ausente) {
-                QVERIFY(QFile::remove(p.sessao.CaminhoBanco()));
-            } else if (caso == Danificado) {
-                Banco::DefinirCaminhoParaTestes(p.sessao.CaminhoBanco());  // closes the program's connection
-                QFile f(p.sessao.CaminhoBanco());
-                QVERIFY(f.open(QIODevice::WriteOnly) && f.write(QByteArray(4096, 'x')) == 4096);
-            } else {
-                QVERIFY(Teste::Executar("CREATE TRIGGER recusa BEFORE INSERT ON tblTessaura "
-                                        "BEGIN SELECT RAISE(ABORT, 'recusada'); END"));
-            }
+            QFile f(p.sessao.CaminhoBanco());
+            if (caso == Danificado)
+                Banco::DefinirCaminhoParaTestes(f.fileName());  // closes the program's connection
+            QVERIFY(caso == Ausente ? f.remove()
+                    : caso == Danificado ? f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
+                                               && f.write(QByteArray(4096, 'x')) == 4096
+                                         : Teste::Executar("CREATE TRIGGER recusa BEFORE INSERT ON tblTessaura "
+                                                           "BEGIN SELECT RAISE(ABORT, 'recusada'); END"));
             p.Numero("3");
-            QCOMPARE(Teste::TextosMostrados().size(), 1);
-            QCOMPARE(Teste::UltimaMensagem()->icone, Mensagens::Icone::Critico);
+            const Mensagens::Mensagem* m = Teste::UltimaMensagem();
             // A missing or damaged file is named; rows refused get the failed-write message.
-            QVERIFY(caso != Recusa ? Teste::UltimaMensagem()->texto.startsWith("Não foi possível abrir o banco de dados")
-                                         && Teste::UltimaMensagem()->texto.contains("mdbTessaura.mdb")
-                                   : Teste::UltimaMensagem()->texto == "Não foi possível gravar os dados no banco de dados.");
+            QVERIFY(Teste::TextosMostrados().size() == 1 && m->icone == Mensagens::Icone::Critico
+                    && (caso != Recusa ? m->texto.startsWith("Não foi possível abrir o banco de dados")
+                                             && m->texto.contains("mdbTessaura.mdb")
+                                       : m->texto == "Não foi possível gravar os dados no banco de dados."));
             QVERIFY(MT::NumeroAlternativas == 0 && !MT::rsAlternativas && !p.f->Frame1->isVisible());
             QCOMPARE(QFile::exists(p.sessao.CaminhoBanco()), caso != Ausente);  // never created anew
         }
-    }
-
-    // The hint over the covered "Avançar"; the help icon explains both entry
-    // orders in a dialog unloaded on closing.
-    void ajudaDasOrdens()
-    {
-        Projeto p;
-        p.f->Portao->Label44_MouseMove();
-        QCOMPARE(p.f->Portao->Label42->text(),
-                 QStringLiteral("O botão 'Avançar' estará disponível quando todos os dados, referentes "
-                                "à todas alternativas estudadas, forem fornecidos."));
-        p.Numero("3");
-        QString texto;
-        Teste::AoExibirModal([&](Dialogo* d) {
-            texto = d->windowTitle() + '|' + qobject_cast<frmTipoEntradaDados*>(d)->RichTextBox1->toPlainText();
-            QTest::mouseClick(qobject_cast<frmTipoEntradaDados*>(d)->Command1, Qt::LeftButton);
-        });
-        QTest::mouseClick(p.f->Image1, Qt::LeftButton);
-        QVERIFY(texto.startsWith("Análise Tessaura|") && texto.contains(p.f->Option1->text()));
-        QVERIFY(texto.contains(p.f->Option2->text()) && !Janelas::Carregada("frmTipoEntradaDados"));
     }
 };
 
