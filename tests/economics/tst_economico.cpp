@@ -24,14 +24,13 @@ namespace {
 
 const QString kTitulo = QStringLiteral("Análise Tessaura");
 
-// custos: "CI CO CM VU erro" stored beforehand, or empty.
+// custos: "CI CO CM VU erro" (and Eco) stored beforehand, or empty.
 struct Linha { QString nome; double PerPC, PerMP; QString custos; };
 
-// The alternatives as the evaluation leaves them, weighted by half the reference
-// weights (a weighting factor of 0.5).
+// The alternatives as the evaluation leaves them, weighted by half the reference weights.
 void projeto(const QList<Linha>& linhas)
 {
-    const char* nomes[5] = {"CustoImplantacao", "CustoOperacao", "CustoManutencao", "VidaUtil", "ErroEco"};
+    const char* nomes[6] = {"CustoImplantacao", "CustoOperacao", "CustoManutencao", "VidaUtil", "ErroEco", "Eco"};
     int i = 0;
     for (const Linha& l : linhas) {
         QVariantMap campos{{"Marcador", QStringLiteral("alt%1").arg(++i)}, {"Nome", l.nome},
@@ -57,32 +56,27 @@ QString juntar(int n, const std::function<QString(int)>& f)
 }
 QString itens(const QListWidget* l) { return juntar(l->count(), [l](int i) { return l->item(i)->text(); }); }
 // Row `l` of the results grid.
-QString grade(const QTableWidget* g, int l)
-{
-    return juntar(g->columnCount(), [&](int k) { return g->item(l, k)->text(); });
-}
+QString grade(QTableWidget* g, int l) { return juntar(g->columnCount(), [=](int k) { return g->item(l, k)->text(); }); }
 // A column of the alternatives' rows ("-" for Null).
 QString campo(const QString& nome)
 {
     const QList<QVariant> v = Teste::Coluna("SELECT " + nome + " FROM tblTessaura ORDER BY id");
     return juntar(v.size(), [&](int i) { return v[i].isNull() ? QStringLiteral("-") : v[i].toString(); });
 }
-// The five cost boxes, in the order "CI CO CM VU erro".
+// The name box, then the five cost boxes in the order "CI CO CM VU erro".
 QList<QLineEdit*> caixas(frmEconomico* e)
 {
-    return {e->txtCustoImplantacao, e->txtCustoOperacao, e->txtCustoManutencao, e->txtVidaUtil, e->txtErroEco};
+    return {e->txtAlternativa,    e->txtCustoImplantacao, e->txtCustoOperacao,
+            e->txtCustoManutencao, e->txtVidaUtil,        e->txtErroEco};
 }
 // Name and the five boxes of the alternative on show.
-QString mostrada(frmEconomico* e)
-{
-    return e->txtAlternativa->text() + '|' + juntar(5, [e](int i) { return caixas(e)[i]->text(); });
-}
+QString mostrada(frmEconomico* e) { return juntar(6, [e](int i) { return caixas(e)[i]->text(); }); }
 // Types "CI CO CM VU erro" into the five boxes ("-" leaves a box empty).
 void digitar(frmEconomico* e, const QString& valores)
 {
     const QStringList v = valores.split(' ');
     for (int i = 0; i < 5; ++i)
-        Teste::Substituir(caixas(e)[i], v[i] == "-" ? QString() : v[i]);
+        Teste::Substituir(caixas(e)[i + 1], v[i] == "-" ? QString() : v[i]);
 }
 
 void clicarItem(QListWidget* l, int i, bool duplo = false)
@@ -110,13 +104,7 @@ frmEconomico* escolher(frmAltEco* d, const QList<int>& linhas)
 bool dadosLigado() { return MT::BotaoBarra("dados")->isEnabled(); }
 bool emResultados(frmEconomico* e) { return e->cmdVoltar->text() == "OK" && e->flexECO->isVisible(); }
 
-QList<QScatterSeries*> bolhas(frmGrafico* g)
-{
-    QList<QScatterSeries*> r;
-    for (QAbstractSeries* s : g->OLE1->chart()->series())
-        r << qobject_cast<QScatterSeries*>(s);
-    return r;
-}
+QScatterSeries* bolha(frmGrafico* g, int i) { return static_cast<QScatterSeries*>(g->OLE1->chart()->series()[i]); }
 
 }  // namespace
 
@@ -138,8 +126,7 @@ void TesteEconomico::escolhaMarcaAsLinhas()
     Teste::Executar("UPDATE tblTessaura SET Eco = 1");  // an earlier choice
     frmAltEco* d = abrirEscolha(s);
     clicarItem(d->List2, 2);
-    Clicar(d->Command1);
-    Clicar(d->Command1);
+    Clicar(d->Command1), Clicar(d->Command1);  // added once
     QCOMPARE(itens(d->List2) + " > " + itens(d->List1), QStringLiteral("Canal|Bacia|Canal > Canal"));
     clicarItem(d->List2, 0, true);  // the other "Canal" is another alternative
     QCOMPARE(itens(d->List1), QStringLiteral("Canal|Canal"));
@@ -157,11 +144,10 @@ void TesteEconomico::escolhaMarcaAsLinhas()
     QVERIFY(!e && Janelas::Carregada("frmAltEco"));
 
     Teste::Executar("DROP TRIGGER travar");
-    Clicar(d->cmdOK);
-    e = Janelas::Obter<frmEconomico>();
-    QCOMPARE(campo("Eco"), QStringLiteral("0|0|1"));
+    e = escolher(d, {});
     QVERIFY(!Janelas::Carregada("frmAltEco") && e && Janelas::Visivel(e) && !dadosLigado());
-    QCOMPARE(mostrada(e) + e->txtTaxa->text() + e->txtTempoBase->text(), QStringLiteral("Canal|||||1030"));
+    QCOMPARE(campo("Eco") + ' ' + mostrada(e) + e->txtTaxa->text() + e->txtTempoBase->text(),
+             QStringLiteral("0|0|1 Canal|||||1030"));
 
     Teste::Executar(travar.arg(""));
     Mensagens::LimparHistorico();
@@ -181,8 +167,7 @@ void TesteEconomico::custosGuardadosAoPercorrer()
     QCOMPARE(campo("CustoImplantacao"), QStringLiteral("-|-|-|-"));  // stored only when leaving
     Clicar(e->cmdFor);
     QCOMPARE(mostrada(e), QStringLiteral("C|||||"));  // B is skipped
-    Clicar(e->cmdFor);
-    Clicar(e->cmdFor);  // past the last chosen: the first again
+    Clicar(e->cmdFor), Clicar(e->cmdFor);  // past the last chosen: the first again
     QCOMPARE(mostrada(e), QStringLiteral("A|1000|10,5|0|10|5"));
     Clicar(e->cmdBack);  // before the first: the last
     QCOMPARE(mostrada(e), QStringLiteral("D|0|0|0|0|0"));
@@ -195,13 +180,12 @@ void TesteEconomico::custosGuardadosAoPercorrer()
                  + " D|0|abc|0|0|0");
 
     // The useful life must divide the base time (30).
-    Mensagens::LimparHistorico();
     Teste::Substituir(e->txtVidaUtil, "7");
     QCOMPARE(Teste::UltimaResumida() + ' ' + e->txtVidaUtil->text(),
              Teste::Resumo("Aviso", Icone::Critico, "O tempo de base deve ser um múltiplo da vida util!") + " 0");
     Teste::Substituir(e->txtVidaUtil, "15");
     e->txtVidaUtil->clear();
-    QCOMPARE(Teste::TextosMostrados().size(), 1);
+    QCOMPARE(Teste::TextosMostrados().size(), 2);  // the one above and this rule's
 
     // Typed values are kept when the choice changes; one chosen alternative walks onto itself.
     Teste::Substituir(e->txtCustoOperacao, "3");
@@ -246,25 +230,21 @@ void TesteEconomico::analiseEGraficos()
         Clicar(e->cmdGraf);
         auto* g = Janelas::Obter<frmGrafico>();
         QVERIFY(g && Janelas::Visivel(g) && !dadosLigado());
-        QList<QScatterSeries*> b = bolhas(g);
-        QVERIFY(b.size() == 2 && b[0]->name() == "A" && b[1]->name() == "C");
-        QVERIFY(b[0]->points().isEmpty());  // its legend entry stays
+        QVERIFY(g->OLE1->chart()->series().size() == 2 && bolha(g, 0)->name() == "A" && bolha(g, 1)->name() == "C");
+        QVERIFY(bolha(g, 0)->points().isEmpty());  // its legend entry stays
         const double mediaCT = (341.5 + 483) / 2;
-        QCOMPARE(b[1]->points(), (QList<QPointF>{{mediaCT / 483, 0.125 / 0.25}}));
+        QCOMPARE(bolha(g, 1)->points(), (QList<QPointF>{{mediaCT / 483, 0.125 / 0.25}}));
         Clicar(g->cmdMP);
-        b = bolhas(g);
-        QCOMPARE(b[0]->points() + b[1]->points(),
+        QCOMPARE(bolha(g, 0)->points() + bolha(g, 1)->points(),
                  (QList<QPointF>{{mediaCT / 341.5, 5 / 4.0}, {mediaCT / 483, 3 / 4.0}}));
-        QVERIFY(b[1]->markerSize() > b[0]->markerSize());  // the larger estimate error
+        QVERIFY(bolha(g, 1)->markerSize() > bolha(g, 0)->markerSize());  // the larger estimate error
 
         // Each activation draws both charts anew from the sheet, a series per alternative, showing "GrafPC".
-        for (int i = 0; i < 2; ++i) {
-            Teste::MostrarOutraJanela();
-            Janelas::Mostrar(g);
-        }
+        for (int i = 0; i < 2; ++i)
+            Teste::MostrarOutraJanela(), Janelas::Mostrar(g);
         Planilha::Pasta* pasta = Planilha::xlBook();
         QVERIFY(pasta->Grafico("GrafPC")->Quantidade() == 2 && pasta->Grafico("GrafMP")->Quantidade() == 2);
-        QVERIFY(g->OLE1->SourceItem() == "!GrafPC" && bolhas(g).size() == 2);
+        QVERIFY(g->OLE1->SourceItem() == "!GrafPC" && g->OLE1->chart()->series().size() == 2);
         Clicar(g->cmdVoltar);
         QVERIFY(pasta->Grafico("GrafPC")->Quantidade() == 0 && !Janelas::Carregada("frmGrafico"));
         Clicar(e->cmdGraf);  // left open through the next run
@@ -279,8 +259,7 @@ void TesteEconomico::analiseEGraficos()
 
         // Closing the window takes the chart window and the workbook with it.
         QVERIFY(Janelas::Carregada("frmGrafico"));
-        Clicar(e->cmdVoltar);
-        Clicar(e->cmdVoltar);
+        Clicar(e->cmdVoltar), Clicar(e->cmdVoltar);
         QVERIFY(!Janelas::Carregada("frmEconomico") && !Janelas::Carregada("frmGrafico"));
         QVERIFY(!Planilha::ExcelAberto() && dadosLigado());
     }
@@ -310,8 +289,7 @@ void TesteEconomico::recusas()
     };
     for (const auto& c : casos) {
         Teste::Sessao s;
-        projeto({{"A", .5, 5, "100 1 1 10 0"}, {"B", .5, 5, "100 1 1 10 0"}});
-        Teste::Executar(QStringLiteral("UPDATE tblTessaura SET Eco = 1"));
+        projeto({{"A", .5, 5, "100 1 1 10 0 1"}, {"B", .5, 5, "100 1 1 10 0 1"}});
         if (*c.antes)
             Teste::Executar(QStringLiteral("UPDATE tblTessaura SET ") + QString::fromUtf8(c.antes));
         s.Principal()->mnuHelpAbout_Click();
