@@ -1,13 +1,11 @@
-// A project walked as a user walks it: a new project, three named alternatives,
-// a weighting handed on, the objective, impact and insertion data entered
-// through the windows, in the order per criterion and in the order per
-// alternative, up to the results window's grid and the indices stored; and
-// the window that comes back when the user leaves the one covering it.
+// A project walked as a user walks it: a new project, three named alternatives, a weighting handed on,
+// the objective, impact and insertion data entered through the windows, in the order per criterion and
+// in the order per alternative, up to the results window's grid and the indices stored; and the window
+// that comes back when the user leaves the one covering it.
 #include "Ambiente.h"
 
 #include "common/BarraStatus.h"
 #include "common/GradeFlex.h"
-#include "common/Janelas.h"
 #include "common/ModuloTessaura.h"
 #include "shell/frmMain.h"
 
@@ -53,7 +51,7 @@ const char* kGrade[3] = {"5,20 6,46 5,50 5,00 4,00 6,00 3,00 5,50 5,00 4,75 4,00
 
 bool visivel(const char* nome) { return Janelas::Visivel(Janelas::Obter(QString::fromLatin1(nome))); }
 template <class T = QWidget> T* controle(const char* j, const QString& nome) { return Teste::Controle<T>(j, nome); }
-void digitar(const char* j, const char* caixa, const QString& t) { Teste::Substituir(controle<QLineEdit>(j, caixa), t); }
+void digitar(const char* j, const char* c, const QString& t) { Teste::Substituir(controle<QLineEdit>(j, c), t); }
 void clicar(const char* j, const QString& nome) { Teste::Clicar(controle(j, nome)); }
 void opcao(const char* j, int numero) { clicar(j, QStringLiteral("Option%1").arg(numero)); }
 bool aberto(const char* j) { return controle(j, "CommandButton1")->isEnabled(); }
@@ -75,14 +73,10 @@ void preencherImpacto(const Alternativa& a)
 {
     const char* j = "frmImpacto";
     aba(j, 0);
-    if (!a.qjmin.isEmpty()) {
-        clicar(j, "Check1");
-        digitar(j, "Text1", a.qjmin);
-    }
-    if (!a.qjmax.isEmpty()) {
-        clicar(j, "Check2");
-        digitar(j, "Text2", a.qjmax);
-    }
+    if (!a.qjmin.isEmpty())
+        clicar(j, "Check1"), digitar(j, "Text1", a.qjmin);
+    if (!a.qjmax.isEmpty())
+        clicar(j, "Check2"), digitar(j, "Text2", a.qjmax);
     digitar(j, "Text3", a.qalvo);
     clicar(j, a.areas ? "Option1" : "Option2");
     digitar(j, "Text4", a.recarga1);
@@ -98,9 +92,7 @@ void preencherImpacto(const Alternativa& a)
 void preencherInsercao(const Alternativa& a)
 {
     const char* j = "frmInsercao";
-    auto item = [j](int i) {
-        QTest::mouseClick(controle(j, QStringLiteral("Label%1").arg(12 + i)), Qt::LeftButton);
-    };
+    auto item = [j](int i) { QTest::mouseClick(controle(j, QStringLiteral("Label%1").arg(12 + i)), Qt::LeftButton); };
     aba(j, 0);
     digitar(j, "Text1", a.aapta1);
     digitar(j, "Text2", a.aapta2);
@@ -109,21 +101,15 @@ void preencherInsercao(const Alternativa& a)
     item(0);
     digitar(j, "Text3", a.arl1);
     digitar(j, "Text4", a.arl2);
-    item(1);
-    opcao(j, QList<int>{1, 2, 10, 11, 12, 13, 14}[a.icc - 1]);
-    item(2);
-    opcao(j, 11 + a.puof);
-    item(3);
-    digitar(j, "Text5", a.ades);
+    item(1), opcao(j, QList<int>{1, 2, 10, 11, 12, 13, 14}[a.icc - 1]);
+    item(2), opcao(j, 11 + a.puof);
+    item(3), digitar(j, "Text5", a.ades);
 }
 
 // One window of the order per criterion: every alternative filled and left
 // with its "Próxima  >"; the gate opens when the last one is left complete,
 // and "Avançar" hands on.
-struct Etapa {
-    const char *janela, *proxima;
-    void (*preencher)(const Alternativa&);
-};
+struct Etapa { const char *janela, *proxima; void (*preencher)(const Alternativa&); };
 const Etapa kEtapas[] = {{"frmObjetivo", "Command2", preencherObjetivo},
                          {"frmImpacto", "Command2", preencherImpacto},
                          {"frmInsercao", "Command1", preencherInsercao}};
@@ -173,8 +159,7 @@ void verificarResultados()
     // The pair not chosen and the limit not ticked are Null.
     QCOMPARE(Teste::Coluna("SELECT quote(QJmin) || quote(QJmax) || quote(Qinf) || quote(Qnat) || quote(Ainf) "
                            "|| quote(Anat) FROM tblTessaura ORDER BY id"),
-             (QList<QVariant>{"8.012.03.02.0NULLNULL", "5.0NULLNULLNULL0.0500.0",
-                              "NULL16.05.08.0NULLNULL"}));
+             (QList<QVariant>{"8.012.03.02.0NULLNULL", "5.0NULLNULLNULL0.0500.0", "NULL16.05.08.0NULLNULL"}));
     auto* flex = controle<GradeFlex>("frmCalculoIndices", "Flex");
     for (int i = 0; i < 3; ++i) {
         QString linha = flex->Texto(i + 1, 0);
