@@ -406,9 +406,9 @@ private slots:
             QCoreApplication::processEvents();
             // Exactly one message, the right one, critical, titled; the state untouched.
             const QString mensagem = QString::fromUtf8(c.mensagem).replace("%1", s.CaminhoBanco());
-            QCOMPARE(caso + Teste::TextosMostrados().join(" / ") + " | " + Teste::UltimaResumida() + " | " + c.estado(),
-                     caso + mensagem + " | " + Teste::Resumo("Análise Tessaura", Mensagens::Icone::Critico, mensagem)
-                         + " | " + antes);
+            QCOMPARE(caso + c.estado() + " | " + Teste::TextosMostrados().join(" / ") + " | " + Teste::UltimaResumida(),
+                     caso + antes + " | " + mensagem + " | "
+                         + Teste::Resumo("Análise Tessaura", Mensagens::Icone::Critico, mensagem));
             Mensagens::LimparHistorico();
             c.agir();
             QString criticas;
