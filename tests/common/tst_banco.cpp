@@ -8,7 +8,6 @@
 #include "common/Numeros.h"
 #include "economics/frmAltEco.h"
 #include "economics/frmEconomico.h"
-#include "entry/CaixaNumerica.h"
 #include "entry/frmImpacto.h"
 #include "entry/frmInsercao.h"
 #include "entry/frmObjetivo.h"
@@ -27,9 +26,7 @@
 #include <QLocale>
 #include <QMainWindow>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTest>
-#include <functional>
 
 using namespace Banco;
 namespace MT = ModuloTessaura;
@@ -51,15 +48,67 @@ struct AcaoComBancoOcupado {
     Teste::Trava::Tipo trava = Teste::Trava::Tipo::Exclusiva;  // or only read: the commit fails
 };
 
-// The saved copies, one line per row: header rows first.
-QString copiasSalvas()
+// The given fields of every row in creation order, rows split by '|' (Null as -).
+QString linhas(const QString& campos, const QString& tabela = "tblTessaura")
 {
+    const QString linha = "ifnull(" + campos.split(' ').join(", '-') || ' ' || ifnull(") + ", '-')";
+    return Teste::Coluna("SELECT group_concat(l, '|') FROM (SELECT " + linha + " AS l FROM " + tabela + " ORDER BY id)")
+        .value(0).toString();
+}
+
+// The saved copies: header rows first.
+QString copiasSalvas() { return linhas("'H' Projeto", "tblSaveNome") + '|' + linhas("Projeto Nome TR", "tblSave"); }
+
+// The texts of named controls of a loaded window ("-" when it is not loaded).
+QString textos(const char* janela, const QString& nomes)
+{
+    Janela* j = Janelas::Obter(QString::fromLatin1(janela));
     QStringList r;
-    for (const QVariant& v : Teste::Coluna("SELECT 'H ' || Projeto FROM tblSaveNome ORDER BY id"))
-        r << v.toString();
-    for (const QVariant& v : Teste::Coluna("SELECT Projeto || ' ' || Nome || ' ' || ifnull(TR, '-') FROM tblSave ORDER BY id"))
-        r << v.toString();
-    return r.join('|');
+    for (const QString& nome : j ? nomes.split(' ') : QStringList()) {
+        QWidget* w = Teste::Controle(j->Widget(), nome);
+        r << w->property(qobject_cast<QComboBox*>(w)         ? "currentText"
+                         : qobject_cast<QPlainTextEdit*>(w) ? "plainText" : "text").toString();
+    }
+    return j ? r.join(',') : QStringLiteral("-");
+}
+
+// What a row checks: fields of every row, '#', the texts of a window's controls, " name" of each
+// of the given windows that is loaded.
+std::function<QString()> estado(const char* campos, const char* janela = nullptr, const char* controles = "",
+                                const char* janelas = "")
+{
+    return [=] {
+        QString r = linhas(campos) + '#' + (janela ? textos(janela, controles) : "");
+        for (const QString& j : QString(janelas).split(' ', Qt::SkipEmptyParts))
+            r += Janelas::Carregada(j) ? ' ' + j : QString();
+        return r;
+    };
+}
+
+// What the user does: a click on a window's control, a menu item or toolbar button of the
+// main window (enabled and chosen), a window shown after another one, as a user comes back to it.
+std::function<void()> clique(const char* janela, const char* controle)
+{
+    return [=] { Teste::Clicar(Teste::Controle(QString::fromLatin1(janela), QString::fromLatin1(controle))); };
+}
+std::function<void()> menu(const char* nome)
+{
+    return [=] {
+        QAction* a = Janelas::Principal()->findChild<QAction*>(QString::fromLatin1(nome));
+        a->setEnabled(true), a->trigger();
+    };
+}
+std::function<void()> reativar(const char* janela)
+{
+    return [=] { Teste::MostrarOutraJanela(), Janelas::Mostrar(Janelas::Carregar(QString::fromLatin1(janela))); };
+}
+void escolherAlternativas() { Janelas::ExibirModal(Janelas::Carregar("frmAltEco")); }
+void f5NoObjetivo() { QTest::keyClick(Teste::Controle("frmObjetivo", "Text1"), Qt::Key_F5); }
+// Boxes of a window typed into as a user would ("Text1=5 Text2=7").
+void escrever(const QString& janela, const char* caixas)
+{
+    for (const QString& c : QString::fromUtf8(caixas).split(' '))
+        Teste::Substituir(Teste::Controle<QLineEdit>(janela, c.section('=', 0, 0)), c.section('=', 1));
 }
 
 // Three alternatives, alt1 with TR 5, saved once as "Bacia"; then alt1 renamed.
@@ -73,29 +122,10 @@ void projetoSalvo(Teste::Sessao&)
     Teste::Executar("UPDATE tblTessaura SET Nome = 'Nova', TR = 6 WHERE Marcador = 'alt1'");
 }
 
-// ---- The review, the editor, the results, the economic analysis, the open
-// dialog and the weighting.
+// ---- The review, the editor, the results, the economic analysis, the open dialog, the weighting.
 
-// A menu item or toolbar button of the main window, enabled and chosen.
-void acionar(const char* nome)
-{
-    QAction* a = Janelas::Principal()->findChild<QAction*>(QString::fromLatin1(nome));
-    a->setEnabled(true);
-    a->trigger();
-}
-
-bool carregada(const char* janela) { return Janelas::Carregada(QString::fromLatin1(janela)); }
-
-// A field of every row in row order ("-" for Null), then what the windows show.
-QString linhas(const char* campo, const QString& janelas = {}, const char* tabela = "tblTessaura")
-{
-    return Teste::Coluna(QStringLiteral("SELECT group_concat(ifnull(%1, '-'), ' ') FROM %2").arg(campo, tabela))
-               .value(0).toString() + '|' + janelas;
-}
-
-// Two alternatives "Alt 1" and "Alt 2" the evaluation can run on (alt1's TR
-// 10, alt2's 25), both chosen for the economic analysis with their global
-// indices, and a weighting handed on.
+// Two alternatives "Alt 1" and "Alt 2" the evaluation can run on (alt1's TR 10, alt2's 25), both
+// chosen for the economic analysis with their global indices, and a weighting handed on.
 void alternativasCompletas(Teste::Sessao& s, bool porAlternativa = false)
 {
     s.Principal();
@@ -107,240 +137,86 @@ void alternativasCompletas(Teste::Sessao& s, bool porAlternativa = false)
     for (int k = 1; k <= 13; ++k)
         MT::PesoPonderacao[static_cast<size_t>(k)] = k < 4 ? 20 : 4;
 }
+void completas(Teste::Sessao& s) { alternativasCompletas(s); }
 
-// The objective window of the order per alternative, with alt1's TR typed.
-void objetivoDigitado(Teste::Sessao& s)
-{
-    alternativasCompletas(s, true);
-    Teste::Substituir(s.Mostrar<frmObjetivo>()->Text1, "15");
-}
-QString revisao()
-{
-    return linhas("TR", Janelas::Obter<frmObjetivo>()->Text1->text()
-                            + (carregada("frmDadosUtilizados") ? " revisão" : ""));
-}
-// The review open, and the alternative and TR it shows.
-void revisaoAberta(Teste::Sessao& s)
-{
-    alternativasCompletas(s);
-    acionar("dados");
-}
-QString revisaoMostrada()
-{
-    const frmDadosUtilizados* r = Janelas::Obter<frmDadosUtilizados>();
-    return r->Label4->text() + ' ' + r->Valores.value("Label5")->text();
-}
-
-// The one-datum editor opened from the review on alt1's TR, 40 typed.
+// The objective window on alt1 with 5 and 7 typed.
+void objetivoDigitado(Teste::Sessao& s) { s.Mostrar<frmObjetivo>(), escrever("frmObjetivo", "Text1=5 Text2=7"); }
+// The review open; the one-datum editor opened from it on alt1's TR, 40 typed.
+void revisaoAberta(Teste::Sessao& s) { alternativasCompletas(s), menu("dados")(); }
 void editorDigitado(Teste::Sessao& s)
 {
     revisaoAberta(s);
     QLabel* tr = Janelas::Obter<frmDadosUtilizados>()->Valores.value("Label5");
     QTest::mouseClick(tr, Qt::LeftButton, {}, tr->rect().center());
-    Teste::Substituir(Janelas::Obter<frmAlterar>()->Text1, "40");
+    escrever("frmAlterar", "Text1=40");
 }
-QString editor() { return linhas("TR", carregada("frmAlterar") ? Janelas::Obter<frmAlterar>()->Text1->text() : "-"); }
-
-QString indices() { return linhas("PerMP") + linhas("PerPC"); }
-// The results window coming to the front runs the evaluation.
-void resultados()
-{
-    Teste::MostrarOutraJanela();
-    Janelas::Mostrar(Janelas::Carregar("frmCalculoIndices"));
-}
-
 // The economic window on alt1 with a cost typed.
 void custoDigitado(Teste::Sessao& s)
 {
     alternativasCompletas(s);
     Teste::Executar("UPDATE tblTessaura SET CustoImplantacao=1, CustoOperacao=2, CustoManutencao=3, VidaUtil=10");
-    Teste::Substituir(s.Mostrar<frmEconomico>()->txtCustoImplantacao, "100");
+    s.Mostrar<frmEconomico>(), escrever("frmEconomico", "txtCustoImplantacao=100");
 }
-QString economico()
-{
-    const frmEconomico* e = Janelas::Obter<frmEconomico>();
-    return linhas("CustoImplantacao", e ? e->txtAlternativa->text() + ' ' + e->txtCustoImplantacao->text() : "-");
-}
-
-// The chooser with every alternative picked, and no choice stored yet.
-void escolhaFeita(Teste::Sessao& s)
-{
-    alternativasCompletas(s);
-    Teste::Executar("UPDATE tblTessaura SET Eco = NULL");
-    Janelas::ExibirModal(Janelas::Carregar("frmAltEco"));
-    Teste::Clicar(Janelas::Obter<frmAltEco>()->Command2);
-}
-QString escolha()
-{
-    return linhas("Eco", carregada("frmAltEco") ? "escolha" : carregada("frmEconomico") ? "econômica" : "");
-}
-
-QString dialogoAbrir()
-{
-    const frmAbrir* d = Janelas::Obter<frmAbrir>();
-    return d ? d->FlexAbrir->Texto(1, 0) : QStringLiteral("-");
-}
-
-// The weighting window with a weighting of the user's own stored ("Minha"),
-// and a new one typed ("Nova", all on the first coefficient).
+const auto economico = estado("CustoImplantacao", "frmEconomico", "txtAlternativa txtCustoImplantacao");
+const auto escolha = estado("Eco", nullptr, "", "frmAltEco frmEconomico");
+// The weighting window with a weighting of the user's own stored ("Minha"), and a new one
+// typed ("Nova", all on the first coefficient).
 void ponderacaoDigitada(Teste::Sessao& s)
 {
     Teste::Inserir("tblPonderacao", {{"Nome", "Minha"}, {"Aspecto", "Urbano"}});
-    frmPesoPond* j = s.Mostrar<frmPesoPond>();
-    Teste::Clicar(j->Command2);
-    for (int n = 1; n <= 13; ++n)
-        Teste::Substituir(j->Text[static_cast<size_t>(n)], n == 1 ? "100" : "0");
-    Teste::Substituir(j->TextBox1, "Nova");
-    Teste::Substituir(j->TextBox2, "Urbano");
-}
-// The deletion dialog opened on "Minha".
-void apagarAberto(Teste::Sessao& s)
-{
-    ponderacaoDigitada(s);
-    Teste::Clicar(Janelas::Obter<frmPesoPond>()->Command4);
-    Teste::Clicar(Janelas::Obter<frmPesoPond>()->Command1);
-    QComboBox* lista = Janelas::Obter<frmApagarPon>()->ComboBox1;
-    lista->setCurrentIndex(lista->findText("Minha"));
+    Teste::Clicar(s.Mostrar<frmPesoPond>()->Command2);
+    escrever("frmPesoPond", "Text1=100 Text2=0 Text3=0 Text4=0 Text5=0 Text6=0 Text7=0 Text8=0 Text9=0 Text10=0 "
+                            "Text11=0 Text12=0 Text13=0 TextBox1=Nova TextBox2=Urbano");
 }
 QString ponderacoes()
 {
-    const frmPesoPond* j = Janelas::Obter<frmPesoPond>();
-    return linhas("Nome", (j->NovaPonderacao() ? j->TextBox1->text() + ' ' + j->Text[1]->text() : "")
-                              + (carregada("frmApagarPon") ? "apagar" : ""),
-                  "tblPonderacao");
+    return linhas("Nome", "tblPonderacao") + '#'
+         + (Janelas::Obter<frmPesoPond>()->NovaPonderacao() ? textos("frmPesoPond", "TextBox1 Text1") : "")
+         + (Janelas::Carregada("frmApagarPon") ? " apagar" : "");
 }
 
-// ---- The alternatives window and the entry windows: walks, "OK", "&Novo",
-// "Avançar" and its hand-over, opening a window, data reuse.
-
-// One line per row: the marker and the given fields (Null as -).
-QString linhasEntrada(const QString& campos)
-{
-    QStringList r;
-    const QString sql = "SELECT Marcador || ' ' || ifnull(" + campos.split(' ').join(", '-') || ' ' || ifnull(")
-                      + ", '-') FROM tblTessaura ORDER BY id";
-    for (const QVariant& v : Teste::Coluna(sql))
-        r << v.toString();
-    return r.join('|');
-}
-
-// The texts of named controls of a loaded window ("-" when it is not loaded).
-QString textos(const char* janela, const QString& nomes)
-{
-    Janela* j = Janelas::Obter(QString::fromLatin1(janela));
-    if (!j)
-        return QStringLiteral("-");
-    QStringList r;
-    for (const QString& nome : nomes.split(' ')) {
-        QWidget* w = Teste::Controle(j->Widget(), nome);
-        if (auto* c = qobject_cast<QLineEdit*>(w))
-            r << c->text();
-        else if (auto* e = qobject_cast<QPlainTextEdit*>(w))
-            r << e->toPlainText();
-        else if (auto* l = qobject_cast<QComboBox*>(w))
-            r << l->currentText();
-        else
-            r << Teste::Controle<QLabel>(j->Widget(), nome)->text();
-    }
-    return r.join(',');
-}
-
-// " name" for each of the given windows that is loaded.
-QString carregadas(const QString& janelas)
-{
-    QString r;
-    for (const QString& j : janelas.split(' '))
-        r += Janelas::Carregada(j) ? ' ' + j : QString();
-    return r;
-}
-
-// The window shown again after another one, as a user comes back to it.
-std::function<void()> reativar(const char* janela)
-{
-    return [=] {
-        Teste::MostrarOutraJanela();
-        Janelas::Mostrar(Janelas::Carregar(QString::fromLatin1(janela)));
-    };
-}
-
-std::function<void()> clique(const char* janela, const char* controle)
-{
-    return [=] { Teste::Clicar(Teste::Controle(QString::fromLatin1(janela), QString::fromLatin1(controle))); };
-}
-
-void escrever(const char* janela, const char* caixa, const char* texto)
-{
-    Teste::Substituir(Teste::Controle<QLineEdit>(QString::fromLatin1(janela), QString::fromLatin1(caixa)),
-                      QString::fromUtf8(texto));
-}
+// ---- The alternatives window and the entry windows: walks, "OK", "&Novo", "Avançar" and its
+// hand-over, opening a window, data reuse.
 
 // The alternatives window after "OK" with 3, alt1's name and notes typed.
 void inicioNomeando(Teste::Sessao& s)
 {
     frmInicio* f = s.Mostrar<frmInicio>();
-    Teste::Digitar(f->Text3, "3");
-    Teste::Clicar(f->Command1);
-    Teste::Digitar(f->Text1, "Rio");
-    Teste::Digitar(f->Text2, "nota");
+    Teste::Digitar(f->Text3, "3"), Teste::Clicar(f->Command1);
+    Teste::Digitar(f->Text1, "Rio"), Teste::Digitar(f->Text2, "nota");
 }
-
-// Every alternative named by the walk (gate open, back on alt1), alt1 renamed since.
-void inicioNomeado(Teste::Sessao& s)
-{
-    inicioNomeando(s);
-    for (const char* nome : {"Mar", "Lago", "Rio2"}) {
-        clique("frmInicio", "Command6")();
-        escrever("frmInicio", "Text1", nome);
-    }
-}
-
-// Three alternatives per criterion, alt2 with TR 10 and TRD 20 stored; the
+// Three alternatives per criterion, alt2 with TR 10 and TRD 20 stored, alt3 with TR 30; the
 // objective window on alt1 with 5 and 7 typed.
-void objetivoComValores(Teste::Sessao& s)
+void objetivoPorCriterio(Teste::Sessao& s)
 {
     Teste::Projeto(3);
     Teste::Executar("UPDATE tblTessaura SET TR = 10, TRD = 20 WHERE Marcador = 'alt2'");
-    s.Mostrar<frmObjetivo>();
-    escrever("frmObjetivo", "Text1", "5");
-    escrever("frmObjetivo", "Text2", "7");
-}
-
-// The data-reuse dialog left open by F5 in the objective window's first box,
-// on alt2 (TR 10, TRD 20); alt3 has TR 30.
-void reaproveitamento(Teste::Sessao& s)
-{
-    objetivoComValores(s);
     Teste::Executar("UPDATE tblTessaura SET TR = 30 WHERE Marcador = 'alt3'");
-    QTest::keyClick(Teste::Controle("frmObjetivo", "Text1"), Qt::Key_F5);
+    objetivoDigitado(s);
 }
+// The data-reuse dialog left open by F5 in the objective window's first box, on alt2.
+void reaproveitamento(Teste::Sessao& s) { objetivoPorCriterio(s), f5NoObjetivo(); }
 
 const MapaImpacto::PaginaImpacto kImpactoCompleto{"1", {}, "2", "3", "4", true, false,
                                                    MapaImpacto::Recarga::Vazao, 4, 4, 4, 4};
-
-// The impact window per criterion with every alternative complete (gate
-// open, back on alt1) and alt1's target flow changed to 7 since.
+// The impact window per criterion with every alternative complete (gate open, back on alt1)
+// and alt1's target flow changed to 7 since.
 void impactoCompleto(Teste::Sessao& s)
 {
     Teste::Projeto(3);
     frmImpacto* f = s.Mostrar<frmImpacto>();
-    for (int i = 0; i < 3; ++i) {
-        f->MostrarPagina(kImpactoCompleto);
-        clique("frmImpacto", "Command2")();
-    }
-    escrever("frmImpacto", "Text3", "7");
+    for (int i = 0; i < 3; ++i)
+        f->MostrarPagina(kImpactoCompleto), clique("frmImpacto", "Command2")();
+    escrever("frmImpacto", "Text3=7");
 }
-
 // The insertion window per criterion on alt1 with two areas typed; alt2 has 10 stored.
 void insercaoDigitada(Teste::Sessao& s)
 {
     Teste::Projeto(3);
     Teste::Executar("UPDATE tblTessaura SET Aapta1 = 10 WHERE Marcador = 'alt2'");
-    s.Mostrar<frmInsercao>();
-    escrever("frmInsercao", "Text1", "5");
-    // Ades lies on the other tab.
-    Teste::Controle<QLineEdit>(QStringLiteral("frmInsercao"), QStringLiteral("Text5"))->setText("8");
+    s.Mostrar<frmInsercao>(), escrever("frmInsercao", "Text1=5");
+    Teste::Controle<QLineEdit>("frmInsercao", "Text5")->setText("8");  // Ades lies on the other tab
 }
-
 // Per alternative, the three windows of alt1 filled and the insertion gate open.
 void porAlternativaCompleta(Teste::Sessao& s)
 {
@@ -348,14 +224,12 @@ void porAlternativaCompleta(Teste::Sessao& s)
     Teste::Projeto(2, true);
     s.Mostrar<frmObjetivo>()->MostrarCaixas({"10", "25"});
     s.Mostrar<frmImpacto>()->MostrarPagina(kImpactoCompleto);
-    frmInsercao* f = s.Mostrar<frmInsercao>();
-    f->MostrarPagina({"1", "2", "3", "4", "5", 4, 4, 4});
-    Teste::PassarMouse(Teste::Controle(f, "Frame1"));
+    s.Mostrar<frmInsercao>()->MostrarPagina({"1", "2", "3", "4", "5", 4, 4, 4});
+    Teste::PassarMouse(Teste::Controle("frmInsercao", "Frame1"));
 }
-
 QString entradaPorAlternativa()
 {
-    return linhasEntrada("TR Aapta1") + '#' + (MT::Reentrada ? "R " : "") + textos("frmObjetivo", "Text1") + ' '
+    return estado("TR Aapta1", "frmObjetivo", "Text1")() + (MT::Reentrada ? " R " : " ")
          + textos("frmInsercao", "Text1") + ' ' + MT::rsAlternativas->Campo("Marcador").toString();
 }
 
@@ -374,8 +248,7 @@ private slots:
         QVERIFY(!Teste::Executar("INSERT INTO tblTessaura (Marcador, QJmax) VALUES ('alt1', 'abc')"));
         for (int i = 1; i <= 11; ++i) {
             rs->AddNew();
-            QVERIFY(rs->Definir("Marcador", QStringLiteral("alt%1").arg(i)));
-            QVERIFY(rs->Update());
+            QVERIFY(rs->Definir("Marcador", QStringLiteral("alt%1").arg(i)) && rs->Update());
         }
         RecordsetPtr outro = Recordset::Abrir(c, "tblTessaura");
         QStringList marcas;
@@ -384,19 +257,14 @@ private slots:
         QCOMPARE(marcas.join(' '), QStringLiteral("alt1 alt2 alt3 alt4 alt5 alt6 alt7 alt8 alt9 alt10 alt11"));
         QCOMPARE(NumeroDoMarcador("alt10"), 10);
         // A change through one recordset is seen by another at its next read.
-        outro->MoveFirst();
-        rs->MoveFirst();
-        rs->Edit();
-        rs->Definir("Nome", QStringLiteral("Bacia"));
-        rs->Update();
-        QCOMPARE(outro->Campo("Nome").toString(), QStringLiteral("Bacia"));
-        QVERIFY(outro->Campo("TR").isNull());
+        outro->MoveFirst(), rs->MoveFirst(), rs->Edit();
+        QVERIFY(rs->Definir("Nome", QStringLiteral("Bacia")) && rs->Update());
+        QVERIFY(outro->Campo("Nome").toString() == "Bacia" && outro->Campo("TR").isNull());
         // A row deleted on the way leaves the walk on the one after it.
         outro->MoveNext();
         QVERIFY(outro->Delete());
         outro->MoveNext();
-        QCOMPARE(outro->Campo("Marcador").toString(), QStringLiteral("alt3"));
-        QCOMPARE(outro->RecordCount(), 10);
+        QCOMPARE(outro->Campo("Marcador").toString() + ' ' + QString::number(outro->RecordCount()), "alt3 10");
     }
 
     // A text that does not convert by the locale is refused and leaves the
@@ -412,8 +280,7 @@ private slots:
             const QString campo = c.campo;
             QVERIFY(Teste::Inserir("tblTessaura", {{"Marcador", "alt1"}, {campo, 7}}));
             RecordsetPtr rs = Recordset::Abrir(Abrir(), "tblTessaura");
-            rs->MoveFirst();
-            rs->Edit();
+            rs->MoveFirst(), rs->Edit();
             QVERIFY2(rs->Definir(campo, c.texto) == (c.valor != 7), c.texto);
             QVERIFY(rs->Definir("Nome", "O'Brien") && rs->Update());
             QCOMPARE(rs->Campo(campo).toDouble(), c.valor);
@@ -438,93 +305,97 @@ private slots:
         }
     }
 
-    // Another program holds the file while the user acts: each action gets
-    // exactly one message that names the failure rightly, leaves rows and
-    // window as they were, and succeeds once the file is free.
+    // Another program holds the file while the user acts: each action gets exactly one message that
+    // names the failure rightly, leaves rows and window as they were, and succeeds once the file is free.
     void acoesComOBancoOcupado()
     {
+        const auto leitura = Teste::Trava::Tipo::Leitura;
         const AcaoComBancoOcupado casos[] = {
             {"salvar por cima de uma cópia", projetoSalvo, [] { Projetos::SalvarProjeto(); }, kSalvar,
              copiasSalvas, "H Bacia|Bacia Nova 6|Bacia Alt 2 -|Bacia Alt 3 -"},
-            // ---- The review, the editor, the results, the economic analysis, the open dialog, the weighting.
-            {"revisão: gravação das janelas de entrada", objetivoDigitado, [] { acionar("dados"); }, kGravar,
-             revisao, "15 25|15 revisão"},
-            {"revisão: >", revisaoAberta, [] { Teste::Clicar(Janelas::Obter<frmDadosUtilizados>()->Command1); },
-             kEmUso, revisaoMostrada, "Alt 2 25"},
-            {"editor: OK", editorDigitado, [] { Teste::Clicar(Janelas::Obter<frmAlterar>()->CommandButton1); },
-             kGravar, editor, "40 25|-"},
-            {"resultados: índices gravados", [](Teste::Sessao& s) { alternativasCompletas(s); }, resultados, kGravar,
-             indices},
-            {"resultados: índices lidos mas não gravados", [](Teste::Sessao& s) { alternativasCompletas(s); },
-             resultados, kGravar, indices, nullptr, Teste::Trava::Tipo::Leitura},
-            {"econômica: passo", custoDigitado, [] { Teste::Clicar(Janelas::Obter<frmEconomico>()->cmdFor); },
-             kGravar, economico, "100.0 1.0|Alt 2 1"},
-            {"econômica: Fazer análise", custoDigitado,
-             [] { Teste::Clicar(Janelas::Obter<frmEconomico>()->cmdAnalise); }, kGravar, economico},
-            {"econômica: abrir", [](Teste::Sessao& s) { alternativasCompletas(s); },
-             [] { Janelas::Mostrar(Janelas::Carregar("frmEconomico")); }, kEmUso, economico, "- -|Alt 1 "},
-            {"escolha: abrir", [](Teste::Sessao& s) { alternativasCompletas(s); },
-             [] { Janelas::ExibirModal(Janelas::Carregar("frmAltEco")); }, kEmUso, escolha, "1 1|escolha"},
-            {"escolha: OK", escolhaFeita, [] { Teste::Clicar(Janelas::Obter<frmAltEco>()->cmdOK); }, kGravar,
-             escolha, "1 1|econômica"},
-            {"abrir: lista dos projetos", [](Teste::Sessao& s) { s.Principal(), projetoSalvo(s); }, [] { acionar("mnuFileOpen"); }, kEmUso, dialogoAbrir,
+            // ---- The review, the editor, the results, the economic analysis, the open dialog, weighting.
+            {"revisão: gravação das janelas de entrada",
+             [](Teste::Sessao& s) { alternativasCompletas(s, true), objetivoDigitado(s); }, menu("dados"), kGravar,
+             estado("TR TRD", "frmObjetivo", "Text1 Text2", "frmDadosUtilizados"), "5 7|25 25#5,7 frmDadosUtilizados"},
+            {"revisão: >", revisaoAberta, clique("frmDadosUtilizados", "Command1"), kEmUso,
+             estado("TR", "frmDadosUtilizados", "Label4 Label5"), "10|25#Alt 2,25"},
+            {"editor: OK", editorDigitado, clique("frmAlterar", "CommandButton1"), kGravar,
+             estado("TR", "frmAlterar", "Text1"), "40|25#-"},
+            {"resultados: índices gravados", completas, reativar("frmCalculoIndices"), kGravar, estado("PerMP PerPC")},
+            {"resultados: índices lidos mas não gravados", completas, reativar("frmCalculoIndices"), kGravar,
+             estado("PerMP PerPC"), nullptr, leitura},
+            {"econômica: passo", custoDigitado, clique("frmEconomico", "cmdFor"), kGravar, economico,
+             "100.0|1.0#Alt 2,1"},
+            {"econômica: Fazer análise", custoDigitado, clique("frmEconomico", "cmdAnalise"), kGravar, economico},
+            {"econômica: abrir", completas, reativar("frmEconomico"), kEmUso, economico, "-|-#Alt 1,"},
+            {"escolha: abrir", completas, escolherAlternativas, kEmUso, escolha, "1|1# frmAltEco"},
+            // Every alternative picked in the chooser, and no choice stored yet.
+            {"escolha: OK", [](Teste::Sessao& s) {
+                 completas(s), Teste::Executar("UPDATE tblTessaura SET Eco = NULL");
+                 escolherAlternativas(), clique("frmAltEco", "Command2")();
+             }, clique("frmAltEco", "cmdOK"), kGravar, escolha, "1|1# frmEconomico"},
+            {"abrir: lista dos projetos", [](Teste::Sessao& s) { s.Principal(), projetoSalvo(s); }, menu("mnuFileOpen"),
+             kEmUso, [] { const frmAbrir* d = Janelas::Obter<frmAbrir>(); return d ? d->FlexAbrir->Texto(1, 0) : "-"; },
              "Bacia"},
-            {"ponderação: Salvar", ponderacaoDigitada, [] { Teste::Clicar(Janelas::Obter<frmPesoPond>()->Command3); },
-             kGravar, ponderacoes, "Referência Hidrológica Sanitária Ambiental Social Minha Nova|"},
-            {"ponderação: Apagar", apagarAberto, [] { Teste::Clicar(Janelas::Obter<frmApagarPon>()->CommandButton1); },
-             kGravar, ponderacoes, "Referência Hidrológica Sanitária Ambiental Social|"},
+            {"ponderação: Salvar", ponderacaoDigitada, clique("frmPesoPond", "Command3"), kGravar, ponderacoes,
+             "Referência|Hidrológica|Sanitária|Ambiental|Social|Minha|Nova#"},
+            {"ponderação: Apagar", [](Teste::Sessao& s) {  // the deletion dialog opened on "Minha"
+                 ponderacaoDigitada(s), clique("frmPesoPond", "Command4")(), clique("frmPesoPond", "Command1")();
+                 QComboBox* lista = Janelas::Obter<frmApagarPon>()->ComboBox1;
+                 lista->setCurrentIndex(lista->findText("Minha"));
+             }, clique("frmApagarPon", "CommandButton1"), kGravar, ponderacoes,
+             "Referência|Hidrológica|Sanitária|Ambiental|Social#"},
             // ---- The alternatives window and the entry windows.
             {"alternativas: Próximo", inicioNomeando, clique("frmInicio", "Command6"), kGravar,
-             [] { return linhasEntrada("Nome Anotacao") + '#' + textos("frmInicio", "Label3 Text1 Text2"); },
-             "alt1 Rio nota|alt2 - -|alt3 - -#2,,"},
-            {"alternativas: OK de novo", [](Teste::Sessao& s) { inicioNomeando(s); escrever("frmInicio", "Text3", "4"); },
-             clique("frmInicio", "Command1"), kGravar,
-             [] { return linhasEntrada("Nome") + '#' + textos("frmInicio", "Label5 Text1 Text2"); },
-             "alt1 Rio|alt2 -|alt3 -|alt4 -#4,Rio,nota"},
-            {"alternativas: Avançar", inicioNomeado, clique("frmInicio", "CommandButton1"), kGravar,
-             [] { return linhasEntrada("Nome") + '#' + textos("frmInicio", "Text1") + carregadas("frmPesoPond"); },
-             "alt1 Rio2|alt2 Mar|alt3 Lago#Rio2 frmPesoPond"},
-            {"&Novo", [](Teste::Sessao& s) { Teste::Projeto(3), s.Principal(); },
-             [] { Janelas::Principal()->findChild<QAction*>("mnuFileNew")->trigger(); }, kGravar,
-             [] { return QString::number(Teste::Linhas("tblTessaura")) + carregadas("frmInicio"); }, "0 frmInicio"},
-            {"objetivo: Próxima", objetivoComValores, clique("frmObjetivo", "Command2"), kGravar,
-             [] { return linhasEntrada("TR TRD") + '#' + textos("frmObjetivo", "Label20 Text1 Text2"); },
-             "alt1 5 7|alt2 10 20|alt3 - -#2,10,20"},
-            {"objetivo aberto", [](Teste::Sessao& s) { Teste::Projeto(3), s.Principal(), Janelas::Carregar("frmObjetivo"); },
-             reativar("frmObjetivo"), kEmUso, [] { return textos("frmObjetivo", "Label20 Label18 Label15"); },
-             "1,3,Alternativa 1"},
-            {"impacto reativado", [](Teste::Sessao& s) { Teste::Projeto(3), s.Mostrar<frmImpacto>(), Teste::MostrarOutraJanela(); },
+             estado("Nome Anotacao", "frmInicio", "Label3 Text1 Text2"), "Rio nota|- -|- -#2,,"},
+            {"alternativas: OK de novo", [](Teste::Sessao& s) { inicioNomeando(s), escrever("frmInicio", "Text3=4"); },
+             clique("frmInicio", "Command1"), kGravar, estado("Nome", "frmInicio", "Label5 Text1 Text2"),
+             "Rio|-|-|-#4,Rio,nota"},
+            // Every alternative named by the walk (gate open, back on alt1), alt1 renamed since.
+            {"alternativas: Avançar", [](Teste::Sessao& s) {
+                 inicioNomeando(s);
+                 for (const char* nome : {"Text1=Mar", "Text1=Lago", "Text1=Rio2"})
+                     clique("frmInicio", "Command6")(), escrever("frmInicio", nome);
+             }, clique("frmInicio", "CommandButton1"), kGravar,
+             estado("Nome", "frmInicio", "Text1", "frmPesoPond"), "Rio2|Mar|Lago#Rio2 frmPesoPond"},
+            {"&Novo", [](Teste::Sessao& s) { Teste::Projeto(3), s.Principal(); }, menu("mnuFileNew"), kGravar,
+             estado("Marcador", nullptr, "", "frmInicio"), "# frmInicio"},
+            {"objetivo: Próxima", objetivoPorCriterio, clique("frmObjetivo", "Command2"), kGravar,
+             estado("TR TRD", "frmObjetivo", "Label20 Text1 Text2"), "5 7|10 20|30 -#2,10,20"},
+            {"objetivo aberto",
+             [](Teste::Sessao& s) { Teste::Projeto(3), s.Principal(), Janelas::Carregar("frmObjetivo"); },
+             reativar("frmObjetivo"), kEmUso, estado("TR", "frmObjetivo", "Label20 Label18 Label15"),
+             "-|-|-#1,3,Alternativa 1"},
+            {"impacto reativado",
+             [](Teste::Sessao& s) { Teste::Projeto(3), s.Mostrar<frmImpacto>(), Teste::MostrarOutraJanela(); },
              reativar("frmImpacto"), kEmUso,
              [] { return textos("frmImpacto", "Label35") + ' ' + MT::sbStatusBar()->Painel(2)->text(); },
              "Alternativa 1 1 de 3"},
             {"objetivo: F5", [](Teste::Sessao& s) {
-                 objetivoComValores(s);
+                 objetivoPorCriterio(s);
                  Teste::AoExibirModal([](Dialogo* d) { Teste::Clicar(Teste::Controle(d, "CommandButton1")); });
-             },
-             [] { QTest::keyClick(Teste::Controle("frmObjetivo", "Text1"), Qt::Key_F5); }, kEmUso,
-             [] { return textos("frmObjetivo", "Text1"); }, "10"},
+             }, f5NoObjetivo, kEmUso, estado("TR", "frmObjetivo", "Text1"), "-|10|30#10"},
             {"reaproveitamento: outra alternativa", reaproveitamento,
              [] { Teste::Controle<QComboBox>("frmPOP", "Combo1")->setCurrentIndex(1); }, kEmUso,
-             [] { return textos("frmPOP", "Combo1 lblValor Text2"); }, "Alternativa 3,30,3"},
-            {"reaproveitamento: critério inteiro", [](Teste::Sessao& s) { reaproveitamento(s), clique("frmPOP", "OptionButton1")(); },
-             clique("frmPOP", "CommandButton1"), kEmUso,
-             [] { return textos("frmObjetivo", "Text1 Text2") + carregadas("frmPOP"); }, "10,20"},
+             estado("TR", "frmPOP", "Combo1 lblValor Text2"), "-|10|30#Alternativa 3,30,3"},
+            {"reaproveitamento: critério inteiro",
+             [](Teste::Sessao& s) { reaproveitamento(s), clique("frmPOP", "OptionButton1")(); },
+             clique("frmPOP", "CommandButton1"), kEmUso, estado("TR TRD", "frmObjetivo", "Text1 Text2", "frmPOP"),
+             "- -|10 20|30 -#10,20"},
             {"impacto: Avançar", impactoCompleto, clique("frmImpacto", "CommandButton1"), kGravar,
-             [] { return linhasEntrada("Qalvo") + '#' + textos("frmImpacto", "Text3") + carregadas("frmInsercao"); },
-             "alt1 7.0|alt2 2.0|alt3 2.0#7 frmInsercao"},
+             estado("Qalvo", "frmImpacto", "Text3", "frmInsercao"), "7.0|2.0|2.0#7 frmInsercao"},
             {"inserção: Próxima", insercaoDigitada, clique("frmInsercao", "Command1"), kGravar,
-             [] { return linhasEntrada("Aapta1 Ades") + '#' + textos("frmInsercao", "Label38 Text1 Text5 Text6"); },
-             "alt1 5.0 8.0|alt2 10.0 -|alt3 - -#Alternativa 2,10,,8"},
+             estado("Aapta1 Ades", "frmInsercao", "Label38 Text1 Text5 Text6"),
+             "5.0 8.0|10.0 -|- -#Alternativa 2,10,,8"},
             {"inserção: Avançar por alternativa", porAlternativaCompleta, clique("frmInsercao", "CommandButton1"),
-             kGravar, entradaPorAlternativa, "alt1 10 1.0|alt2 - -#R  - alt2"},
+             kGravar, entradaPorAlternativa, "10 1.0|- -# R - alt2"},
             {"inserção: Avançar por alternativa, escrita recusada", porAlternativaCompleta,
-             clique("frmInsercao", "CommandButton1"), kGravar, entradaPorAlternativa, "alt1 10 1.0|alt2 - -#R  - alt2",
-             Teste::Trava::Tipo::Leitura},
+             clique("frmInsercao", "CommandButton1"), kGravar, entradaPorAlternativa, "10 1.0|- -# R - alt2", leitura},
         };
         for (const AcaoComBancoOcupado& c : casos) {
             Teste::Sessao s;
             c.preparar(s);
-            const QString antes = c.estado();
+            const QString antes = c.estado(), caso = c.caso + QString(": ");
             Mensagens::LimparHistorico();
             {
                 Teste::Trava trava(s.CaminhoBanco(), c.trava);
@@ -533,22 +404,19 @@ private slots:
             }
             // Back in the event loop, as between two user actions.
             QCoreApplication::processEvents();
-            // Exactly one message, the right one, critical, titled.
-            QString mensagem = QString::fromUtf8(c.mensagem);
-            if (mensagem.contains("%1"))
-                mensagem = mensagem.arg(s.CaminhoBanco());
-            QCOMPARE(c.caso + QString(": ") + Teste::TextosMostrados().join(" / ") + " | " + Teste::UltimaResumida(),
-                     c.caso + QString(": ") + mensagem + " | "
+            // Exactly one message, the right one, critical, titled; the state untouched.
+            const QString mensagem = QString::fromUtf8(c.mensagem).replace("%1", s.CaminhoBanco());
+            QCOMPARE(caso + c.estado() + " | " + Teste::TextosMostrados().join(" / ") + " | " + Teste::UltimaResumida(),
+                     caso + antes + " | " + mensagem + " | "
                          + Teste::Resumo("Análise Tessaura", Mensagens::Icone::Critico, mensagem));
-            QCOMPARE(c.caso + QString(": ") + c.estado(), c.caso + QString(": ") + antes);
             Mensagens::LimparHistorico();
             c.agir();
+            QString criticas;
             for (const Mensagens::Mensagem& m : Mensagens::Historico())
-                QVERIFY2(m.icone != Mensagens::Icone::Critico, qPrintable(m.texto));
-            if (c.depois)
-                QCOMPARE(c.caso + QString(": ") + c.estado(), c.caso + QString(": ") + QString::fromUtf8(c.depois));
-            else
-                QVERIFY2(c.estado() != antes, c.caso);
+                criticas += m.icone == Mensagens::Icone::Critico ? m.texto + " / " : QString();
+            const QString depois = c.estado();
+            QCOMPARE(caso + criticas + depois, caso + (c.depois ? QString::fromUtf8(c.depois) : depois));
+            QVERIFY2(depois != antes, c.caso);
         }
     }
 
@@ -557,11 +425,11 @@ private slots:
     // it could not.
     void salvamentoComTravaQueTermina()
     {
-        const struct { const char* caso; Teste::Trava::Tipo tipo; int ms; const char* copia; } casos[] = {
-            {"escrita liberada", Teste::Trava::Tipo::Exclusiva, 300, "H Bacia|Bacia Nova 6|Bacia Alt 2 -|Bacia Alt 3 -"},
-            {"leitura liberada", Teste::Trava::Tipo::Leitura, 300, "H Bacia|Bacia Nova 6|Bacia Alt 2 -|Bacia Alt 3 -"},
-            {"leitura que não termina", Teste::Trava::Tipo::Leitura, -1, "H Bacia|Bacia Alt 1 5|Bacia Alt 2 -|Bacia Alt 3 -"},
-        };
+        using Tipo = Teste::Trava::Tipo;
+        const struct { const char* caso; Tipo tipo; int ms; const char* copia; } casos[] = {
+            {"escrita liberada", Tipo::Exclusiva, 300, "H Bacia|Bacia Nova 6|Bacia Alt 2 -|Bacia Alt 3 -"},
+            {"leitura liberada", Tipo::Leitura, 300, "H Bacia|Bacia Nova 6|Bacia Alt 2 -|Bacia Alt 3 -"},
+            {"leitura que não termina", Tipo::Leitura, -1, "H Bacia|Bacia Alt 1 5|Bacia Alt 2 -|Bacia Alt 3 -"}};
         for (const auto& c : casos) {
             Teste::Sessao s;
             projetoSalvo(s);
@@ -571,9 +439,8 @@ private slots:
                 Teste::Trava trava(s.CaminhoBanco(), c.tipo, c.ms);
                 Projetos::SalvarProjeto();
             }
-            QCOMPARE(copiasSalvas(), QString::fromUtf8(c.copia));
-            QCOMPARE(Teste::TextosMostrados(),
-                     QStringList{QString::fromUtf8(c.ms < 0 ? kSalvar : "O projeto foi salvo!")});
+            QCOMPARE(copiasSalvas() + " / " + Teste::TextosMostrados().join(" / "),
+                     QString::fromUtf8(c.copia) + " / " + (c.ms < 0 ? kSalvar : "O projeto foi salvo!"));
         }
     }
 
@@ -581,23 +448,20 @@ private slots:
     {
         QLocale::setDefault(QLocale("pt_BR"));
         // Small numbers are written out, as they can be typed back.
-        const std::pair<double, const char*> casos[] = {{1234567.25, "1234567,25"},
-                                                        {0.1 + 0.2, "0,3"},
-                                                        {0.00005, "0,00005"},
-                                                        {-1.25e-7, "-0,000000125"},
+        const std::pair<double, const char*> casos[] = {{1234567.25, "1234567,25"}, {0.1 + 0.2, "0,3"},
+                                                        {0.00005, "0,00005"}, {-1.25e-7, "-0,000000125"},
                                                         {1.0 / 3.0 / 10000, "0,0000333333333333333"}};
         for (const auto& [numero, texto] : casos)
             QCOMPARE(Numeros::Formatar(numero), QString(texto));
         QCOMPARE(Numeros::FormatarDuasCasas(3), QStringLiteral("3,00"));
         QVERIFY(Numeros::ArredondarInteiro(2.5) == 2.0 && Numeros::ArredondarInteiro(3.5) == 4.0);
-        bool ok = true;
-        Numeros::Ler("1.5", &ok);
-        QVERIFY(!ok);
-        QVERIFY(Numeros::Ler(" 1,5 ", &ok) == 1.5 && ok);
+        bool recusado = true, lido = false, recusadoEmIngles = true;
+        Numeros::Ler("1.5", &recusado);
+        QVERIFY(!recusado && Numeros::Ler(" 1,5 ", &lido) == 1.5 && lido);
         QLocale::setDefault(QLocale("en_US"));
         QCOMPARE(Numeros::Formatar(0.00005), QStringLiteral("0.00005"));
-        Numeros::Ler("1,5", &ok);
-        QVERIFY(!ok);
+        Numeros::Ler("1,5", &recusadoEmIngles);
+        QVERIFY(!recusadoEmIngles);
     }
 };
 

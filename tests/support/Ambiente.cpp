@@ -3,7 +3,6 @@
 #include "common/Banco.h"
 #include "common/Espera.h"
 #include "common/Fontes.h"
-#include "common/Janelas.h"
 #include "common/ModuloTessaura.h"
 #include "shell/frmMain.h"
 
@@ -15,10 +14,10 @@
 #include <QMouseEvent>
 #include <QSqlQuery>
 #include <QTest>
-#include <QSqlDatabase>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <deque>
 #include <future>
 #include <mutex>
 #include <thread>
@@ -36,19 +35,15 @@ void ResponderMensagens(Mensagens::Resposta padraoSimNao)
     g_padrao = padraoSimNao;
     g_fila.clear();
     Mensagens::DefinirRespondedor([](const Mensagens::Mensagem& m) {
-        if (!g_fila.empty()) {
-            Mensagens::Resposta r = g_fila.front();
-            g_fila.pop_front();
-            return r;
-        }
-        return m.botoes == Mensagens::Botoes::OK ? Mensagens::Resposta::OK : g_padrao;
+        if (g_fila.empty())
+            return m.botoes == Mensagens::Botoes::OK ? Mensagens::Resposta::OK : g_padrao;
+        const Mensagens::Resposta r = g_fila.front();
+        g_fila.pop_front();
+        return r;
     });
 }
 
-void EnfileirarResposta(Mensagens::Resposta r)
-{
-    g_fila.push_back(r);
-}
+void EnfileirarResposta(Mensagens::Resposta r) { g_fila.push_back(r); }
 
 QStringList TextosMostrados()
 {
@@ -67,10 +62,7 @@ const Mensagens::Mensagem* UltimaMensagem()
 void AoExibirModal(std::function<void(Dialogo*)> f)
 {
     g_modal = std::move(f);
-    Janelas::DefinirManipuladorModal([](Dialogo* d) {
-        if (g_modal)
-            g_modal(d);
-    });
+    Janelas::DefinirManipuladorModal([](Dialogo* d) { g_modal ? g_modal(d) : void(); });
 }
 
 Sessao::Sessao(const QString& locale)
@@ -106,10 +98,8 @@ Sessao::~Sessao()
 
 frmMain* Sessao::Principal()
 {
-    if (!m_principal) {
-        m_principal = new frmMain();
-        m_principal->show();
-    }
+    if (!m_principal)
+        (m_principal = new frmMain())->show();
     return m_principal;
 }
 
@@ -150,8 +140,8 @@ void Clicar(QWidget* w)
 void Projeto(int n, bool porAlternativa, const QString& prefixo)
 {
     for (int i = 1; i <= n; ++i)
-        Executar(QStringLiteral("INSERT INTO tblTessaura (Marcador, Nome) VALUES (?, ?)"),
-                 {QStringLiteral("alt%1").arg(i), prefixo + QString::number(i)});
+        Inserir(QStringLiteral("tblTessaura"),
+                {{"Marcador", QStringLiteral("alt%1").arg(i)}, {"Nome", prefixo + QString::number(i)}});
     ModuloTessaura::NumeroAlternativas = static_cast<short>(n);
     ModuloTessaura::EntradaPorAlternativa = porAlternativa;
     ModuloTessaura::dbAlternativas = Banco::AbrirSilencioso();
@@ -170,9 +160,8 @@ public:
 
 void MostrarOutraJanela()
 {
-    static const bool registrada = Janelas::RegistrarFabrica(
-        QStringLiteral("frmOutraJanela"), [] { return new frmOutraJanela(); });
-    Q_UNUSED(registrada);
+    [[maybe_unused]] static const bool registrada =
+        Janelas::RegistrarFabrica(QStringLiteral("frmOutraJanela"), [] { return new frmOutraJanela(); });
     Janelas::Mostrar(Janelas::Carregar(QStringLiteral("frmOutraJanela")));
 }
 
@@ -229,21 +218,18 @@ Trava::Trava(const QString& arquivo, Tipo tipo, int ms) : m_estado(std::make_sha
         {
             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nome);
             db.setDatabaseName(caminho);
-            bool ok = db.open();
+            const bool aberta = db.open();
             QSqlQuery q(db);
-            if (tipo != Tipo::Leitura) {
-                ok = ok && q.exec(QString::fromLatin1(tipo == Tipo::Exclusiva ? "BEGIN EXCLUSIVE" : "BEGIN IMMEDIATE"));
-            } else {
-                ok = ok && q.exec(QStringLiteral("BEGIN")) && q.exec(QStringLiteral("SELECT count(*) FROM tblTessaura"))
-                     && q.next();
-            }
-            p.set_value(ok);
+            const char* inicio = tipo == Tipo::Exclusiva ? "BEGIN EXCLUSIVE"
+                                 : tipo == Tipo::Escrita ? "BEGIN IMMEDIATE" : "BEGIN";
+            const QString ler = QStringLiteral("SELECT count(*) FROM tblTessaura");
+            p.set_value(aberta && q.exec(QString::fromLatin1(inicio))
+                        && (tipo != Tipo::Leitura || (q.exec(ler) && q.next())));
             {
                 std::unique_lock<std::mutex> l(estado->m);
-                if (ms >= 0)
-                    estado->cv.wait_for(l, std::chrono::milliseconds(ms), [&] { return estado->liberar; });
-                else
-                    estado->cv.wait(l, [&] { return estado->liberar; });
+                const auto liberada = [&] { return estado->liberar; };
+                ms >= 0 ? void(estado->cv.wait_for(l, std::chrono::milliseconds(ms), liberada))
+                        : estado->cv.wait(l, liberada);
             }
             q.finish();
             q.exec(QStringLiteral("COMMIT"));
@@ -255,10 +241,7 @@ Trava::Trava(const QString& arquivo, Tipo tipo, int ms) : m_estado(std::make_sha
     m_tomada = tomada.get();
 }
 
-Trava::~Trava()
-{
-    Liberar();
-}
+Trava::~Trava() { Liberar(); }
 
 void Trava::Liberar()
 {
@@ -289,8 +272,7 @@ QVariant Campo(const QString& campo, int alternativa)
 
 int Linhas(const QString& tabela)
 {
-    const QList<QVariant> r = Coluna(QStringLiteral("SELECT count(*) FROM ") + tabela);
-    return r.isEmpty() ? -1 : r.first().toInt();
+    return Coluna(QStringLiteral("SELECT count(*) FROM ") + tabela).value(0, -1).toInt();
 }
 
 bool Executar(const QString& sql, const QVariantList& valores)
@@ -303,13 +285,8 @@ bool Executar(const QString& sql, const QVariantList& valores)
 
 bool Inserir(const QString& tabela, const QVariantMap& campos)
 {
-    QStringList colunas, marcas;
-    for (auto it = campos.begin(); it != campos.end(); ++it) {
-        colunas << it.key();
-        marcas << QStringLiteral("?");
-    }
-    return Executar(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                        .arg(tabela, colunas.join(','), marcas.join(',')),
+    const QString sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)");
+    return Executar(sql.arg(tabela, campos.keys().join(','), QStringList(campos.size(), "?").join(',')),
                     campos.values());
 }
 

@@ -9,15 +9,13 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <QVariantMap>
-#include <deque>
 #include <functional>
 #include <memory>
 
+class Dialogo;
 class frmMain;
 class QComboBox;
 class QLineEdit;
-class QWidget;
-class Dialogo;
 
 namespace Teste {
 
@@ -38,25 +36,21 @@ template <class T = QWidget> T* Controle(const QString& janela, const QString& n
     return Controle<T>(j ? j->Widget() : nullptr, nome);
 }
 
-// Message boxes answered from a queue (OK for OK boxes, and the given default
-// for yes/no boxes when the queue is empty).
+// Message boxes answered from a queue (when it is empty: OK, or the given default for yes/no).
 void ResponderMensagens(Mensagens::Resposta padraoSimNao = Mensagens::Resposta::Sim);
 void EnfileirarResposta(Mensagens::Resposta r);
 // Messages shown since the last Limpar (texts only, and the full records).
 QStringList TextosMostrados();
 const Mensagens::Mensagem* UltimaMensagem();
-// "title [icon] text" of the last message shown (empty when none) and of a
-// message expected: one comparison that prints both when they differ.
+// "title [icon] text" of the last message shown (empty when none) and of one expected.
 QString UltimaResumida();
 QString Resumo(const QString& titulo, Mensagens::Icone icone, const QString& texto);
 
-// Modal dialogs are handed to this function instead of a modal loop; when none
-// is set they stay shown, for the test to drive after the call returns.
+// Modal dialogs are handed to f instead of a modal loop; with none they stay shown.
 void AoExibirModal(std::function<void(Dialogo*)> f);
 
-// A full reset: every window unloaded, module state back to its start, a fresh
-// copy of the pristine database in a temporary folder, messages cleared, waits
-// instant, locale pt_BR unless given.
+// A full reset: every window unloaded, module state reset, a fresh copy of the pristine
+// database in a temporary folder, messages cleared, waits instant, locale pt_BR unless given.
 class Sessao {
 public:
     explicit Sessao(const QString& locale = QStringLiteral("pt_BR"));
@@ -71,56 +65,48 @@ public:
         return j;
     }
     QString CaminhoBanco() const { return m_caminho; }
-
 private:
     QTemporaryDir m_dir;
     QString m_caminho;
     QPointer<frmMain> m_principal;  // the program may close it itself (Exit)
 };
 
-// The project as the alternatives window hands it on: n rows alt1..altn named
-// prefixo followed by the number, NumeroAlternativas, the entry order and the
-// shared recordset on the first row.
+// The project as the alternatives window hands it on: rows alt1..altn named prefixo + number,
+// NumeroAlternativas, the entry order and the shared recordset on the first row.
 void Projeto(int n, bool porAlternativa = false,
              const QString& prefixo = QStringLiteral("Alternativa "));
 
-// Shows another child window of the main window (whose activation writes
-// "9 de 9" into the status-bar counter, as an entry window would), so that a
-// test can leave a window and come back to it.
+// Shows another child window (its activation writes "9 de 9" into the status-bar counter, as
+// an entry window would), so that a test can leave a window and come back to it.
 void MostrarOutraJanela();
 
 // The texts of a list's entries.
 QStringList Itens(const QComboBox* lista);
 
-// Types a text into a widget key by key, accented letters included (which
-// QTest::keyClicks does not take).
+// Types a text key by key, accented letters included (which QTest::keyClicks does not take).
 void Digitar(QWidget* w, const QString& texto);
 // Replaces a box's text as a user would: select all, delete, type.
 void Substituir(QLineEdit* caixa, const QString& texto);
 // A click near the left edge: on a button, or on an option's or check box's indicator.
 void Clicar(QWidget* w);
-// The pointer moving over a widget with no button held, by default near its
-// bottom-left corner (a frame's own background, clear of its controls).
+// The pointer moving over a widget with no button held, by default near its bottom-left
+// corner (a frame's own background, clear of its controls).
 void PassarMouse(QWidget* w, QPoint pos = QPoint(-1, -1));
 // The pointer arriving over a widget.
 void Apontar(QWidget* w);
 
-// Another program holding the database file (the program's by default): a
-// connection of its own, in a thread of its own, holds it from construction
-// until Liberar or destruction, or for ms milliseconds. Exclusiva takes the
-// file whole (BEGIN EXCLUSIVE: the program can neither read nor write);
-// Escrita is a write in progress (BEGIN IMMEDIATE: the program reads but
-// cannot write); Leitura is a read in progress (the program writes, but cannot
-// commit).
+// Another program holding the database file (the program's by default): a connection in a
+// thread of its own holds it from construction until Liberar or destruction, or for ms
+// milliseconds. Exclusiva: BEGIN EXCLUSIVE (the program can neither read nor write);
+// Escrita: BEGIN IMMEDIATE (it reads but cannot write); Leitura: a read in progress (it
+// writes, but cannot commit).
 class Trava {
 public:
     enum class Tipo { Exclusiva, Escrita, Leitura };
     explicit Trava(const QString& caminho = QString(), Tipo tipo = Tipo::Exclusiva, int ms = -1);
     ~Trava();
     void Liberar();
-    // The lock could be taken.
-    bool Tomada() const { return m_tomada; }
-
+    bool Tomada() const { return m_tomada; }  // the lock could be taken
 private:
     struct Estado;
     std::shared_ptr<Estado> m_estado;
