@@ -11,6 +11,7 @@
 #include <QSqlRecord>
 #include <QEvent>
 #include <QSqlDriver>
+#include <QWidget>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
@@ -21,35 +22,44 @@ namespace Banco {
 namespace {
 QString g_caminhoTeste;
 const char* const kNomeConexao = "tessaura";
-// How long the first statement of an action waits for a file held by another
-// program.
+// How long a user command waits for a file held by another program.
 const int kEsperaPadraoMs = 2000;
 int kEsperaMs = kEsperaPadraoMs;
-// While the file is known to be held (a wait ran out and no statement has
-// succeeded since), each action waits only briefly, so that typing in a box
-// whose every change reads the table does not freeze the program.
-bool g_arquivoRetido = false;
-int esperaDeUmaAcao()
-{
-    return g_arquivoRetido ? std::max(1, kEsperaMs / 10) : kEsperaMs;
-}
 
-// The user action under way: its kind, its first failure, whether that was
-// reported and whether its one wait for the file was spent.
+// The user action under way: its identity, its kind, its first failure,
+// whether that was reported and whether its one wait for the file was spent.
+// A reaction (what a box's change runs while the user types) waits only
+// briefly and tells nobody of its failure.
 struct EstadoAcao {
-    int profundidade = 0;
+    quint64 serie = 0;
     TipoAcao tipo = TipoAcao::Leitura;
     Falha falha = Falha::Nenhuma;
     bool avisada = false;
     bool esperaGasta = false;
-    bool fimAgendado = false;
     bool escreveu = false;
+    bool reacao = false;
+    // Held by a scope (an Acao, an input of the user, a continuation) or,
+    // outside any scope, until control returns to the event loop.
+    bool aberta = false;
+    // The top-level window of the user's input the action runs for.
+    const QObject* janela = nullptr;
 };
 EstadoAcao g_acao;
+int g_profundidade = 0;
+quint64 g_series = 0;
+bool g_fimAgendado = false;
 // Cached rows are valid while their generation is the current one.
 quint64 g_geracao = 1;
 bool g_cacheAgendado = false;
 int g_transacoes = 0;
+// The busy timeout the connection has now (-1: not set since it was opened).
+int g_esperaDefinida = -1;
+int g_esperaDaUltimaFalha = -1;
+// Tests: the statement that fails as if the file were held (0: none), how
+// many were run since it was armed, and whether it was reached.
+int g_falharNo = 0;
+int g_comandosContados = 0;
+bool g_falhaProvocada = false;
 
 QSqlDatabase conexaoAberta()
 {
@@ -57,38 +67,73 @@ QSqlDatabase conexaoAberta()
                                                 : QSqlDatabase();
 }
 
-void definirEspera(int ms)
+// The wait the next statement gets: none once the action has had its wait,
+// a fifth of a second in a reaction, the whole wait otherwise.
+int esperaDevida()
 {
-    QSqlDatabase db = conexaoAberta();
-    if (db.isOpen())
-        QSqlQuery(db).exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(ms));
+    if (g_acao.esperaGasta)
+        return 0;
+    return g_acao.reacao ? std::max(1, kEsperaMs / 10) : kEsperaMs;
 }
 
-// The action is over: the next one starts with no failure and may wait again.
-void encerrarAcao()
+void aplicarEspera()
 {
-    g_acao.tipo = TipoAcao::Leitura;
-    g_acao.falha = Falha::Nenhuma;
-    g_acao.avisada = false;
-    g_acao.escreveu = false;
-    if (g_acao.esperaGasta) {
-        g_acao.esperaGasta = false;
-        definirEspera(esperaDeUmaAcao());
+    const int ms = esperaDevida();
+    if (ms == g_esperaDefinida)
+        return;
+    QSqlDatabase db = conexaoAberta();
+    if (db.isOpen() && QSqlQuery(db).exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(ms)))
+        g_esperaDefinida = ms;
+}
+
+// A new action: no failure yet, and the whole wait.
+void iniciarAcao(bool reacao = false)
+{
+    g_acao = EstadoAcao();
+    g_acao.serie = ++g_series;
+    g_acao.reacao = reacao;
+    g_acao.aberta = true;
+    aplicarEspera();
+}
+
+// Outside any scope, what happens before control returns to the event loop
+// counts as one action.
+void agendarFimImplicito()
+{
+    if (g_fimAgendado || !QCoreApplication::instance())
+        return;
+    g_fimAgendado = true;
+    QTimer::singleShot(0, [] {
+        g_fimAgendado = false;
+        if (g_profundidade == 0)
+            g_acao.aberta = false;
+    });
+}
+
+// A statement run outside any scope after the last action ended starts an
+// action of its own.
+void garantirAcao()
+{
+    if (g_profundidade == 0 && !g_acao.aberta) {
+        iniciarAcao();
+        agendarFimImplicito();
     }
 }
 
-// Outside any explicit action, what happens before control returns to the
-// event loop counts as one action.
-void agendarFimImplicito()
+// Entering and leaving a scope of the action under way; an inner action of
+// its own (a reaction, a command in a dialog) keeps the outer one to give
+// it back afterwards.
+void entrar()
 {
-    if (g_acao.fimAgendado || !QCoreApplication::instance())
-        return;
-    g_acao.fimAgendado = true;
-    QTimer::singleShot(0, [] {
-        g_acao.fimAgendado = false;
-        if (g_acao.profundidade == 0)
-            encerrarAcao();
-    });
+    if (g_profundidade++ == 0 && !g_acao.aberta)
+        iniciarAcao();
+    g_acao.aberta = true;
+}
+
+void sair()
+{
+    if (--g_profundidade == 0)
+        g_acao.aberta = false;
 }
 
 bool ocupado(const QSqlError& erro)
@@ -104,26 +149,15 @@ bool ocupado(const QSqlError& erro)
 
 void registrarFalha(Falha f)
 {
+    garantirAcao();
     if (g_acao.falha == Falha::Nenhuma)
         g_acao.falha = f;
     if (f == Falha::Ocupado && !g_acao.esperaGasta) {
         // The action has had its wait: the rest of it fails at once.
+        g_esperaDaUltimaFalha = g_esperaDefinida;
         g_acao.esperaGasta = true;
-        g_arquivoRetido = true;
-        definirEspera(0);
+        aplicarEspera();
     }
-    if (g_acao.profundidade == 0)
-        agendarFimImplicito();
-}
-
-// A statement went through: the file is free again.
-void registrarSucesso()
-{
-    if (!g_arquivoRetido)
-        return;
-    g_arquivoRetido = false;
-    if (!g_acao.esperaGasta)
-        definirEspera(kEsperaMs);
 }
 
 // A file that is no database, is damaged or cannot be opened.
@@ -137,6 +171,17 @@ bool inutilizavel(const QSqlError& erro)
 void registrarErro(const QSqlError& erro)
 {
     registrarFalha(ocupado(erro) ? Falha::Ocupado : inutilizavel(erro) ? Falha::Inutilizavel : Falha::Comando);
+}
+
+// Tests: true when this statement is the one armed to fail. Statements of a
+// reaction are no part of the action and are not counted.
+bool falhaProvocadaAgora()
+{
+    if (g_falharNo <= 0 || g_acao.reacao || ++g_comandosContados != g_falharNo)
+        return false;
+    g_falhaProvocada = true;
+    registrarFalha(Falha::Ocupado);
+    return true;
 }
 
 void avancarGeracao()
@@ -163,40 +208,9 @@ bool escreve(const QString& sql)
 }
 }  // namespace
 
-// A click or a key is a new user action, whatever handler it reaches.
-class InicioDeAcao : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        switch (e->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::KeyPress:
-        case QEvent::Shortcut:
-            if (g_acao.profundidade == 0)
-                encerrarAcao();
-            break;
-        default:
-            break;
-        }
-        return false;
-    }
-};
-
-static void vigiarAcoes()
-{
-    static bool instalado = false;
-    if (instalado || !QCoreApplication::instance())
-        return;
-    instalado = true;
-    QCoreApplication::instance()->installEventFilter(new InicioDeAcao(QCoreApplication::instance()));
-}
-
 Acao::Acao(TipoAcao tipo)
 {
-    if (g_acao.profundidade++ == 0)
-        encerrarAcao();
+    entrar();
     // An inner action that writes makes the whole one a writing action.
     if (static_cast<int>(tipo) > static_cast<int>(g_acao.tipo))
         g_acao.tipo = tipo;
@@ -204,8 +218,89 @@ Acao::Acao(TipoAcao tipo)
 
 Acao::~Acao()
 {
-    if (--g_acao.profundidade == 0)
-        encerrarAcao();
+    sair();
+}
+
+struct AcaoGuardada {
+    EstadoAcao acao;
+};
+
+AcaoPropria::AcaoPropria(bool reacao) : m_externa(new AcaoGuardada{g_acao})
+{
+    ++g_profundidade;
+    iniciarAcao(reacao);
+}
+
+AcaoPropria::~AcaoPropria()
+{
+    g_acao = m_externa->acao;
+    delete m_externa;
+    sair();
+    aplicarEspera();
+}
+
+Reacao::Reacao() : AcaoPropria(true) {}
+
+quint64 AcaoAtual()
+{
+    return g_acao.serie;
+}
+
+Continuacao::Continuacao(quint64 acao)
+{
+    // The action that left this step behind is taken up again, unless
+    // another one has begun since.
+    if (g_profundidade == 0)
+        g_acao.aberta = acao == g_acao.serie;
+    entrar();
+}
+
+Continuacao::~Continuacao()
+{
+    sair();
+}
+
+static bool ehComando(QEvent::Type tipo)
+{
+    return tipo == QEvent::MouseButtonPress || tipo == QEvent::MouseButtonDblClick || tipo == QEvent::KeyPress
+           || tipo == QEvent::Shortcut;
+}
+
+bool EntradaDoUsuario::Trata(QEvent::Type tipo)
+{
+    return ehComando(tipo) || tipo == QEvent::MouseButtonRelease || tipo == QEvent::KeyRelease;
+}
+
+EntradaDoUsuario::EntradaDoUsuario(QObject* alvo, QEvent::Type tipo)
+{
+    auto* w = qobject_cast<QWidget*>(alvo);
+    const QObject* janela = w ? w->window() : nullptr;
+    // Answering a message box is part of the action that showed it.
+    const bool caixa = janela && janela->inherits("QMessageBox");
+    if (g_profundidade > 0) {
+        // A command in a dialog opened by the action under way is an action
+        // of its own; the outer one goes on when it ends.
+        if (!caixa && ehComando(tipo) && janela && g_acao.janela && janela != g_acao.janela)
+            m_propria = std::make_unique<AcaoPropria>(false);
+        else
+            ++g_profundidade;
+    } else {
+        // A press, a key or a shortcut is a new command with the whole wait;
+        // the release that ends a click belongs to the press's.
+        if (ehComando(tipo) && !caixa)
+            iniciarAcao();
+        else
+            g_acao.aberta = true;
+        entrar();
+    }
+    if (!caixa && janela && (m_propria || !g_acao.janela))
+        g_acao.janela = janela;
+}
+
+EntradaDoUsuario::~EntradaDoUsuario()
+{
+    if (!m_propria)
+        sair();
 }
 
 Falha FalhaAtual()
@@ -216,8 +311,34 @@ Falha FalhaAtual()
 void DefinirEsperaParaTestes(int ms)
 {
     kEsperaMs = ms < 0 ? kEsperaPadraoMs : ms;
-    if (!g_acao.esperaGasta)
-        definirEspera(esperaDeUmaAcao());
+    aplicarEspera();
+}
+
+int EsperaDeComando()
+{
+    return kEsperaMs;
+}
+
+int EsperaDeReacao()
+{
+    return std::max(1, kEsperaMs / 10);
+}
+
+int EsperaDaUltimaFalha()
+{
+    return g_esperaDaUltimaFalha;
+}
+
+void FalharComandoParaTestes(int k)
+{
+    g_falharNo = k;
+    g_comandosContados = 0;
+    g_falhaProvocada = false;
+}
+
+bool FalhaProvocada()
+{
+    return g_falhaProvocada;
 }
 
 void Invalidar()
@@ -229,7 +350,7 @@ bool AvisarFalha()
 {
     if (g_acao.falha == Falha::Nenhuma)
         return false;
-    if (g_acao.avisada)
+    if (g_acao.avisada || g_acao.reacao)
         return true;
     g_acao.avisada = true;
     const QString titulo = QStringLiteral("Análise Tessaura");
@@ -261,6 +382,18 @@ bool FalhaDeGravacao()
 }
 
 namespace {
+// Before a statement runs: the action it belongs to, and (in tests) the
+// statement armed to fail, which then does not run.
+bool antesDe(const QString& sql)
+{
+    garantirAcao();
+    if (!falhaProvocadaAgora())
+        return true;
+    if (escreve(sql))
+        g_acao.escreveu = true;
+    return false;
+}
+
 // What every statement run through the layer leaves behind: a write makes the
 // cached rows stale, a failure is recorded for the action.
 bool depoisDe(bool ok, const QString& sql, const QSqlError& erro)
@@ -269,9 +402,7 @@ bool depoisDe(bool ok, const QString& sql, const QSqlError& erro)
         g_acao.escreveu = true;
         avancarGeracao();
     }
-    if (ok)
-        registrarSucesso();
-    else
+    if (!ok)
         registrarErro(erro);
     return ok;
 }
@@ -279,12 +410,16 @@ bool depoisDe(bool ok, const QString& sql, const QSqlError& erro)
 
 bool Executar(QSqlQuery& consulta)
 {
+    if (!antesDe(consulta.lastQuery()))
+        return false;
     const bool ok = consulta.exec();
     return depoisDe(ok, consulta.lastQuery(), consulta.lastError());
 }
 
 bool Executar(QSqlQuery& consulta, const QString& sql)
 {
+    if (!antesDe(sql))
+        return false;
     const bool ok = consulta.exec(sql);
     return depoisDe(ok, sql, consulta.lastError());
 }
@@ -318,9 +453,10 @@ void DefinirCaminhoParaTestes(const QString& caminho)
 {
     g_caminhoTeste = caminho;
     g_transacoes = 0;
-    g_acao.esperaGasta = false;
-    g_arquivoRetido = false;
-    encerrarAcao();
+    g_profundidade = 0;
+    g_acao = EstadoAcao();
+    g_esperaDefinida = -1;
+    FalharComandoParaTestes(0);
     avancarGeracao();
     if (QSqlDatabase::contains(kNomeConexao)) {
         {
@@ -356,15 +492,15 @@ ConexaoPtr AbrirSilencioso()
         db.setDatabaseName(caminho);
     }
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kEsperaMs));
-    vigiarAcoes();
     if (!db.isOpen()) {
         if (!db.open()) {
             registrarFalha(Falha::Inutilizavel);
             return nullptr;
         }
-        if (g_acao.esperaGasta)
-            definirEspera(0);
+        g_esperaDefinida = -1;
     }
+    garantirAcao();
+    aplicarEspera();
     QSqlQuery q(db);
     if (!Executar(q, QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='table' AND name IN "
                                     "('tblTessaura','tblPonderacao','tblSave','tblSaveNome')")))

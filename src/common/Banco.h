@@ -11,11 +11,12 @@
 //
 // Another program may hold the file for a while. A statement that fails is a
 // failure its caller sees (false, nullptr, Falhou()), never a Null that looks
-// like data. The first statement that finds the file held waits for it about
-// two seconds; after that the rest of the same user action fails at once, so
-// no action freezes the program for longer, and until a statement goes
-// through again each later action waits only a fifth of a second. The
-// action's one message comes from AvisarFalha.
+// like data. Each user command waits for a held file once, about two
+// seconds, whatever failed before; after that the rest of the same command
+// fails at once, so no command freezes the program for longer. What a box's
+// change runs while the user types waits a fifth of a second at most. The
+// command's one message comes from AvisarFalha.
+#include <QEvent>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
@@ -50,15 +51,70 @@ enum class TipoAcao { Leitura, Gravacao, Salvamento };
 // Why the first failing statement of the action failed.
 enum class Falha { Nenhuma, Ocupado, Inutilizavel, Comando };
 
-// One user action, from a handler's start to its end. Actions nest: the
-// outermost decides the kind. While it lasts, a file held by another program
-// is waited for once; when it ends, the next action may wait again.
+// One user action, from a handler's start to its end. Actions nest: an
+// inner one is part of the outer, and one that writes makes the whole action
+// a writing one. Outside any action (a test calling a handler, say), what
+// runs before control returns to the event loop is one action.
 class Acao {
 public:
     explicit Acao(TipoAcao tipo = TipoAcao::Leitura);
     ~Acao();
     Acao(const Acao&) = delete;
     Acao& operator=(const Acao&) = delete;
+};
+
+struct AcaoGuardada;
+// An action of its own inside another: it starts with no failure and the
+// whole wait, and the outer action goes on as it was when it ends.
+class AcaoPropria {
+public:
+    explicit AcaoPropria(bool reacao = false);
+    ~AcaoPropria();
+    AcaoPropria(const AcaoPropria&) = delete;
+    AcaoPropria& operator=(const AcaoPropria&) = delete;
+
+private:
+    AcaoGuardada* m_externa;
+};
+
+// What a box's change (or the pointer's movement) runs, while the user types
+// or by a command: its reads wait a fifth of the whole wait at most and its
+// failure is told to nobody. The caller asks HouveFalha() and then leaves
+// what it would have judged (a gate, a status) as it was.
+class Reacao : public AcaoPropria {
+public:
+    Reacao();
+};
+
+// The dispatch of one input of the user. A press, a double click, a key or a
+// shortcut begins a new command, with the whole wait for a held file; the
+// release that ends a click belongs to it. Everything the command runs, to
+// its end, is one action. A command in a dialog that the action under way
+// opened is an action of its own; answering a message box is not. The
+// application object wraps every such event in one.
+class EntradaDoUsuario {
+public:
+    static bool Trata(QEvent::Type tipo);
+    EntradaDoUsuario(QObject* alvo, QEvent::Type tipo);
+    ~EntradaDoUsuario();
+    EntradaDoUsuario(const EntradaDoUsuario&) = delete;
+    EntradaDoUsuario& operator=(const EntradaDoUsuario&) = delete;
+
+private:
+    std::unique_ptr<AcaoPropria> m_propria;
+};
+
+// The action under way, for a step it leaves until its handler is done (a
+// window brought back to the front): that step runs in a Continuacao of it
+// and shows no second message. When another action has begun meanwhile, the
+// step is an action of its own.
+quint64 AcaoAtual();
+class Continuacao {
+public:
+    explicit Continuacao(quint64 acao);
+    ~Continuacao();
+    Continuacao(const Continuacao&) = delete;
+    Continuacao& operator=(const Continuacao&) = delete;
 };
 
 // The first failure since the current action began (Nenhuma when none).
@@ -73,9 +129,19 @@ bool AvisarFalha();
 // Reports a row write of the current action that failed (a refused value
 // included): the action becomes a writing one and its message is shown, once.
 bool FalhaDeGravacao();
+// The wait of a command and of a reaction for a held file (milliseconds),
+// and the wait the last statement that found the file held was given.
+int EsperaDeComando();
+int EsperaDeReacao();
+int EsperaDaUltimaFalha();
 // Tests may shorten the wait for a held file (milliseconds; negative = the
 // program's own).
 void DefinirEsperaParaTestes(int ms);
+// Tests: the k-th statement run from now (reactions' not counted) fails as if
+// the file were held, without running; 0 turns this off. FalhaProvocada tells
+// whether that statement was reached.
+void FalharComandoParaTestes(int k);
+bool FalhaProvocada();
 // Forgets cached rows: the next field read goes to the file again.
 void Invalidar();
 

@@ -1,5 +1,7 @@
 #include "common/Janelas.h"
 
+#include "common/Banco.h"
+
 #include <QApplication>
 #include <QGuiApplication>
 #include <QHash>
@@ -259,7 +261,17 @@ void Janelas::AgendarRetorno()
     if (e.retornoPendente || !e.area)
         return;
     e.retornoPendente = true;
-    QMetaObject::invokeMethod(e.area, [] { TrazerAFrente(); }, Qt::QueuedConnection);
+    // The window that comes back is part of the action that closed or hid
+    // the one before it: a failure there was told once, and its activation
+    // tells nothing again.
+    const quint64 acao = Banco::AcaoAtual();
+    QMetaObject::invokeMethod(
+        e.area,
+        [acao] {
+            Banco::Continuacao continuacao(acao);
+            TrazerAFrente();
+        },
+        Qt::QueuedConnection);
 }
 
 void Janelas::TrazerAFrente()

@@ -465,5 +465,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TesteBanco)
+TESTE_MAIN(TesteBanco)
 #include "tst_banco.moc"

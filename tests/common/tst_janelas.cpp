@@ -178,5 +178,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TesteJanelas)
+TESTE_MAIN(TesteJanelas)
 #include "tst_janelas.moc"

@@ -165,5 +165,5 @@ void TesteCalculoEconomico::fatorBolhasESeries()
     QVERIFY(g->Quantidade() == 0 && p.Grafico(QStringLiteral("GrafPC"))->Quantidade() == 0);
 }
 
-QTEST_MAIN(TesteCalculoEconomico)
+TESTE_MAIN(TesteCalculoEconomico)
 #include "tst_calculo_economico.moc"

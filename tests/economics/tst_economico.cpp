@@ -306,5 +306,5 @@ void TesteEconomico::recusas()
     }
 }
 
-QTEST_MAIN(TesteEconomico)
+TESTE_MAIN(TesteEconomico)
 #include "tst_economico.moc"

@@ -235,5 +235,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TesteAproveitamento)
+TESTE_MAIN(TesteAproveitamento)
 #include "tst_aproveitamento.moc"

@@ -94,5 +94,5 @@ void TesteEntradaDecimal::filtro()
     QCOMPARE(Mensagens::Bipes(), bipes);
 }
 
-QTEST_MAIN(TesteEntradaDecimal)
+TESTE_MAIN(TesteEntradaDecimal)
 #include "tst_entrada_decimal.moc"

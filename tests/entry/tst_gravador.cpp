@@ -216,5 +216,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TesteGravador)
+TESTE_MAIN(TesteGravador)
 #include "tst_gravador.moc"

@@ -171,5 +171,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TesteImpacto)
+TESTE_MAIN(TesteImpacto)
 #include "tst_impacto.moc"

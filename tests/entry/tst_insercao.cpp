@@ -301,5 +301,5 @@ void TesteInsercao::porAlternativa()
     QVERIFY(visivel("frmCalculoIndices") && Teste::TextosMostrados().isEmpty());
 }
 
-QTEST_MAIN(TesteInsercao)
+TESTE_MAIN(TesteInsercao)
 #include "tst_insercao.moc"

@@ -356,5 +356,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TesteJanelasEntrada)
+TESTE_MAIN(TesteJanelasEntrada)
 #include "tst_janelas_entrada.moc"

@@ -118,5 +118,5 @@ void TesteMapaImpacto::itensCompletos()
     QCOMPARE(QStringLiteral("%1 %2 %3 %4").arg(i.vazoes).arg(i.recarga).arg(niveis).arg(i.Completo()), itens);
 }
 
-QTEST_MAIN(TesteMapaImpacto)
+TESTE_MAIN(TesteMapaImpacto)
 #include "tst_mapa_impacto.moc"

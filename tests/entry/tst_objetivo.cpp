@@ -118,5 +118,5 @@ void TesteObjetivo::criterioInteiroPorAlternativa()
     QCOMPARE(Teste::TextosMostrados().size(), 1);
 }
 
-QTEST_MAIN(TesteObjetivo)
+TESTE_MAIN(TesteObjetivo)
 #include "tst_objetivo.moc"

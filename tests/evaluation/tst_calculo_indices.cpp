@@ -261,5 +261,5 @@ void TesteCalculoIndices::tabelasPequenasEFalhas()
             Teste::UltimaMensagem()->texto.contains("mdbTessaura.mdb"));
 }
 
-QTEST_MAIN(TesteCalculoIndices)
+TESTE_MAIN(TesteCalculoIndices)
 #include "tst_calculo_indices.moc"

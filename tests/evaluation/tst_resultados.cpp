@@ -306,5 +306,5 @@ void TesteResultados::dialogoDeSeries()
     QCOMPARE(linhas(), QString("1011"));
 }
 
-QTEST_MAIN(TesteResultados)
+TESTE_MAIN(TesteResultados)
 #include "tst_resultados.moc"

@@ -241,5 +241,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TesteProjetos)
+TESTE_MAIN(TesteProjetos)
 #include "tst_projetos.moc"

@@ -133,5 +133,5 @@ void TesteCorrecao::correcaoSobreviveAsJanelasDeEntrada()
     }
 }
 
-QTEST_MAIN(TesteCorrecao)
+TESTE_MAIN(TesteCorrecao)
 #include "tst_correcao.moc"

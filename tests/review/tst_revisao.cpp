@@ -366,5 +366,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TesteRevisao)
+TESTE_MAIN(TesteRevisao)
 #include "tst_revisao.moc"

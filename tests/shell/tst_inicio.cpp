@@ -236,5 +236,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TesteInicio)
+TESTE_MAIN(TesteInicio)
 #include "tst_inicio.moc"

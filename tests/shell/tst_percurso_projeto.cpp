@@ -301,5 +301,5 @@ void TestePercursoProjeto::retornos()
     }
 }
 
-QTEST_MAIN(TestePercursoProjeto)
+TESTE_MAIN(TestePercursoProjeto)
 #include "tst_percurso_projeto.moc"

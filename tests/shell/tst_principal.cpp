@@ -123,5 +123,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestePrincipal)
+TESTE_MAIN(TestePrincipal)
 #include "tst_principal.moc"

@@ -93,6 +93,8 @@ Sessao::~Sessao()
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ModuloTessaura::Reiniciar();
+    if (QSqlDatabase::contains(QStringLiteral("teste")))
+        QSqlDatabase::database(QStringLiteral("teste"), false).close();
     Banco::DefinirCaminhoParaTestes(QString());
 }
 
@@ -188,14 +190,27 @@ QStringList Itens(const QComboBox* lista)
     return t;
 }
 
+// What a test sets up or reads runs beside the database layer, never through
+// it: it is no statement of the program's and no part of its actions. It goes
+// through the program's connection when that is open (so that it sees what a
+// transaction of the program's holds), through one of its own otherwise.
 static QSqlQuery consulta(const QString& sql, const QVariantList& valores, bool* ok)
 {
-    Banco::ConexaoPtr c = Banco::AbrirSilencioso();
-    QSqlQuery q(c ? c->db() : QSqlDatabase());
+    QSqlDatabase db = QSqlDatabase::database(QStringLiteral("tessaura"), false);
+    const QString nome = QStringLiteral("teste");
+    if (!db.isOpen() || db.databaseName() != Banco::Caminho())
+        db = QSqlDatabase::contains(nome) ? QSqlDatabase::database(nome, false)
+                                          : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nome);
+    if (db.databaseName() != Banco::Caminho() || !db.isOpen()) {
+        db.close();
+        db.setDatabaseName(Banco::Caminho());
+        db.open();
+    }
+    QSqlQuery q(db);
     q.prepare(sql);
     for (const QVariant& v : valores)
         q.addBindValue(v);
-    *ok = c && q.exec();
+    *ok = q.exec();
     return q;
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 // What every test needs: its own fresh database, instant waits, message boxes
 // answered without a modal loop and a record of what they said.
+#include "common/Aplicacao.h"
 #include "common/Janelas.h"
 #include "common/Mensagens.h"
 
 #include <QPoint>
 #include <QPointer>
+#include <QTest>
 #include <QString>
 #include <QTemporaryDir>
 #include <QVariantMap>
@@ -125,3 +127,15 @@ bool Executar(const QString& sql, const QVariantList& valores = {});
 bool Inserir(const QString& tabela, const QVariantMap& campos);
 
 }  // namespace Teste
+
+// A test program's main, as QTEST_MAIN's, with the program's own application
+// object: a click or a key of a test is one user action, as the user's is.
+#define TESTE_MAIN(Classe)                                 \
+    int main(int argc, char** argv)                        \
+    {                                                      \
+        Aplicacao app(argc, argv);                         \
+        app.setAttribute(Qt::AA_Use96Dpi, true);           \
+        Classe tc;                                         \
+        QTEST_SET_MAIN_SOURCE_PATH                         \
+        return QTest::qExec(&tc, argc, argv);              \
+    }

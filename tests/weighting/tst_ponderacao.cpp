@@ -316,5 +316,5 @@ void TestePonderacao::salvarDescartarEApagar()
     QVERIFY(!j->NovaPonderacao() && !avancar(j));
 }
 
-QTEST_MAIN(TestePonderacao)
+TESTE_MAIN(TestePonderacao)
 #include "tst_ponderacao.moc"
