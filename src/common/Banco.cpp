@@ -341,6 +341,12 @@ bool FalhaProvocada()
     return g_falhaProvocada;
 }
 
+void GravacaoConcluida()
+{
+    g_acao.tipo = TipoAcao::Leitura;
+    g_acao.escreveu = false;
+}
+
 void Invalidar()
 {
     avancarGeracao();

@@ -134,6 +134,11 @@ bool FalhaDeGravacao();
 int EsperaDeComando();
 int EsperaDeReacao();
 int EsperaDaUltimaFalha();
+// The action's write went through, and the action goes on (it has said it
+// is done, or closes the window that asked for it): a statement that fails
+// after this is a read's, and gets the file-in-use message, never one that
+// says the write failed.
+void GravacaoConcluida();
 // Tests may shorten the wait for a held file (milliseconds; negative = the
 // program's own).
 void DefinirEsperaParaTestes(int ms);

@@ -350,10 +350,12 @@ void frmEconomico::cmdBack_Click()
     Mover(false);
 }
 
-bool frmEconomico::VerificaECO()
+bool frmEconomico::VerificaECO(bool* lida)
 {
     Banco::RecordsetPtr rs = MT::dbEco ? Banco::Recordset::Abrir(MT::dbEco, QStringLiteral("tblTessaura"))
                                        : nullptr;
+    if (lida)
+        *lida = rs != nullptr;
     if (!rs)
         return false;
     // The alternative on show counts with what its boxes would store.
@@ -361,6 +363,11 @@ bool frmEconomico::VerificaECO()
     const QLineEdit* caixas[4] = {txtCustoImplantacao, txtCustoOperacao, txtCustoManutencao, txtVidaUtil};
     int faltando = 0;
     for (rs->MoveFirst(); !rs->EOF_(); rs->MoveNext()) {
+        if (!rs->Ler()) {
+            if (lida)
+                *lida = false;
+            return false;
+        }
         if (!escolhida(*rs))
             continue;
         bool falta = false;
@@ -382,7 +389,13 @@ bool frmEconomico::VerificaECO()
 
 void frmEconomico::VerII()
 {
-    cmdAnalise->setEnabled(VerificaECO() && !txtTempoBase->text().isEmpty() && !txtTaxa->text().isEmpty());
+    // Judged again at every change of a cost box: a table that cannot be read
+    // now leaves the button as it was, for the next change or command.
+    Banco::Reacao reacao;
+    bool lida = false;
+    const bool completas = VerificaECO(&lida);
+    if (lida)
+        cmdAnalise->setEnabled(completas && !txtTempoBase->text().isEmpty() && !txtTaxa->text().isEmpty());
 }
 
 void frmEconomico::txtVidaUtil_Change()

@@ -26,7 +26,9 @@ public:
     void cmdNumAlt_Click();   // "Alterar nº de alternativas"
     void cmdVoltar_Click();   // "Voltar" / "OK"
     void txtVidaUtil_Change();
-    bool VerificaECO();
+    // Every chosen alternative has its costs and useful life (the one on show
+    // as its boxes hold them); lida false when the table could not be read.
+    bool VerificaECO(bool* lida = nullptr);
     void VerII();
 
     QLabel* Label1;
