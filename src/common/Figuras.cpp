@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -251,6 +252,22 @@ const QPixmap& Marcador()
 {
     static const QPixmap p = seta(Qt::NoPen, Qt::black);
     return p;
+}
+
+QPixmap Desbotada(const QPixmap& p)
+{
+    QImage im = p.toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < im.height(); ++y) {
+        auto* linha = reinterpret_cast<QRgb*>(im.scanLine(y));
+        for (int x = 0; x < im.width(); ++x) {
+            // Black comes out a light grey; every line shows through the bar.
+            const int cinza = 255 - (255 - qGray(linha[x])) * 2 / 5;
+            linha[x] = qRgba(cinza, cinza, cinza, qAlpha(linha[x]) * 3 / 5);
+        }
+    }
+    QPixmap r = QPixmap::fromImage(im);
+    r.setDevicePixelRatio(p.devicePixelRatio());
+    return r;
 }
 
 QPixmap Unidade(const QString& chave)

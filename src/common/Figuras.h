@@ -17,6 +17,9 @@ const QPixmap& NovoProjeto();    // toolbar: a new project
 const QPixmap& Ok();             // status mark: datum given, a grey tick
 const QPixmap& Falta();          // status mark: datum missing, a grey cross
 const QPixmap& Marcador();       // black arrow pointing right: the chosen item of a menu
+// A picture faded for a switched-off button: in grey, much lighter and half
+// see-through, so that it reads as off at a glance.
+QPixmap Desbotada(const QPixmap& p);
 // A unit written as a small picture: "m2" m², "m3" m³/s, "ano" Ano; empty for
 // other keys.
 QPixmap Unidade(const QString& chave);

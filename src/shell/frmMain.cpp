@@ -68,12 +68,13 @@ frmMain::frmMain()
     m_toolbar->setObjectName(QStringLiteral("tbToolBar"));
     m_toolbar->setMovable(false);
     m_toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    botao("new", QStringLiteral("Novo projeto"), QStyle::SP_FileIcon)->setIcon(QIcon(Figuras::NovoProjeto()));
-    botao("salvar", QStringLiteral("Salvar projeto"), QStyle::SP_DialogSaveButton);
-    botao("abrir", QStringLiteral("Abrir projeto"), QStyle::SP_DialogOpenButton);
+    QStyle* estilo = style();
+    botao("new", QStringLiteral("Novo projeto"), QIcon(Figuras::NovoProjeto()));
+    botao("salvar", QStringLiteral("Salvar projeto"), estilo->standardIcon(QStyle::SP_DialogSaveButton));
+    botao("abrir", QStringLiteral("Abrir projeto"), estilo->standardIcon(QStyle::SP_DialogOpenButton));
     m_toolbar->addSeparator();
-    botao("sair", QStringLiteral("Sair"), QStyle::SP_DialogCloseButton);
-    botao("dados", QStringLiteral("Dados utilizados"), QStyle::SP_FileDialogDetailedView);
+    botao("sair", QStringLiteral("Sair"), estilo->standardIcon(QStyle::SP_DialogCloseButton));
+    botao("dados", QStringLiteral("Dados utilizados"), estilo->standardIcon(QStyle::SP_FileDialogDetailedView));
     connect(m_toolbar, &QToolBar::actionTriggered, this, &frmMain::tbToolBar_ButtonClick);
 
     m_barra = new BarraStatus(this);
@@ -104,10 +105,14 @@ QAction* frmMain::item(QMenu* menu, const char* nome, const QString& texto, bool
     return a;
 }
 
-QAction* frmMain::botao(const char* chave, const QString& dica, int icone)
+QAction* frmMain::botao(const char* chave, const QString& dica, const QIcon& icone)
 {
-    QAction* a = m_toolbar->addAction(style()->standardIcon(static_cast<QStyle::StandardPixmap>(icone)),
-                                      QString());
+    // The picture at the bar's size, and its faded copy for the switched-off
+    // button: the style's own disabled look is hard to tell from the normal one.
+    const QPixmap normal = icone.pixmap(m_toolbar->iconSize(), devicePixelRatioF());
+    QIcon duplo(normal);
+    duplo.addPixmap(Figuras::Desbotada(normal), QIcon::Disabled);
+    QAction* a = m_toolbar->addAction(duplo, QString());
     a->setObjectName(QString::fromLatin1(chave));
     a->setToolTip(dica);
     return a;

@@ -3,6 +3,7 @@
 
 class BarraStatus;
 class QAction;
+class QIcon;
 class QMdiArea;
 class QToolBar;
 
@@ -34,7 +35,7 @@ private:
     void MDIForm_Load();
     void MDIForm_Unload();
     QAction* item(QMenu* menu, const char* nome, const QString& texto, bool ligado);
-    QAction* botao(const char* chave, const QString& dica, int icone);
+    QAction* botao(const char* chave, const QString& dica, const QIcon& icone);
 
     QMdiArea* m_area;
     BarraStatus* m_barra;

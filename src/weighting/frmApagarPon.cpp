@@ -1,5 +1,6 @@
 #include "weighting/frmApagarPon.h"
 
+#include "common/Listas.h"
 #include "common/Mensagens.h"
 #include "common/ModuloTessaura.h"
 #include "common/Twips.h"
@@ -30,7 +31,7 @@ frmApagarPon::frmApagarPon() : Dialogo(nullptr)
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->setEditable(false);
-    ComboBox1->setMaxVisibleItems(10);
+    Listas::LimitarLinhas(ComboBox1, 10);
     Twips::Posicionar(ComboBox1, 1320, 960, 3015, 345);
 
     Text1 = new QLineEdit(QStringLiteral("Text1"), this);

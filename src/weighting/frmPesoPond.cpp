@@ -2,6 +2,7 @@
 
 #include "common/BarraStatus.h"
 #include "common/Figuras.h"
+#include "common/Listas.h"
 #include "common/Mensagens.h"
 #include "common/ModuloTessaura.h"
 #include "common/Numeros.h"
@@ -180,7 +181,7 @@ void frmPesoPond::montarRodape()
         auto* c = new QComboBox(this);
         c->setObjectName(QString::fromLatin1(nome));
         c->setEditable(false);
-        c->setMaxVisibleItems(linhas);
+        Listas::LimitarLinhas(c, linhas);
         Twips::Posicionar(c, l, t, 2700, 330);
         return c;
     };

@@ -354,6 +354,23 @@ private slots:
         QCOMPARE(j.piscando(0).left(1), QStringLiteral("1"));  // hidden with the gate
         QCOMPARE(j.status(), QString(*j.d.status ? "Faltam alguns dados #800000" : ""));
     }
+
+    // The lamp blinks between two different pictures, the lit bulb and the unlit one.
+    void lampadaAlternaDuasFiguras()
+    {
+        Teste::Sessao s;
+        s.Principal()->resize(1024, 768);
+        QVERIFY(QTest::qWaitForWindowExposed(s.Principal()));
+        Entrada j(s, 0, 1);
+        j.apontar(j.d.imitacao);  // the lamp lit over the covered "Avançar"
+        QList<QImage> vistas;
+        for (int tique = 0; tique < 3; ++tique) {
+            vistas << Controle<QLabel>(j.w, j.d.lampada)->pixmap().toImage();
+            j.w->findChild<PortaoAvancar*>()->Timer1_Timer();
+        }
+        QVERIFY(!vistas[0].isNull() && vistas[0] != vistas[1]);
+        QCOMPARE(vistas[2], vistas[0]);
+    }
 };
 
 TESTE_MAIN(TesteJanelasEntrada)

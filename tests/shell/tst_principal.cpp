@@ -15,6 +15,7 @@
 #include <QMdiArea>
 #include <QSettings>
 #include <QTest>
+#include <QToolBar>
 
 namespace MT = ModuloTessaura;
 
@@ -120,6 +121,30 @@ private slots:
                                   : (QList<int>{g.x() * 15, g.y() * 15, g.width() * 15, g.height() * 15}));
             QVERIFY(estado != Qt::WindowNoState || gravado[2] >= 700 * 15);  // frame included
         }
+    }
+
+    // A switched-off toolbar button reads as off: its picture stands out far
+    // less from the bar than when it is on.
+    void botaoDesligadoDesbotado()
+    {
+        Teste::Sessao s;
+        QAction* dados = Acao(s.Principal(), "dados");
+        QWidget* botao = Teste::Controle<QToolBar>(s.Principal(), "tbToolBar")->widgetForAction(dados);
+        // Mean distance in grey of the button's pixels from its corner (the bar).
+        auto contraste = [botao] {
+            const QImage im = botao->grab().toImage();
+            const int fundo = qGray(im.pixel(1, 1));
+            double soma = 0;
+            for (int y = 0; y < im.height(); ++y)
+                for (int x = 0; x < im.width(); ++x)
+                    soma += std::abs(qGray(im.pixel(x, y)) - fundo);
+            return soma / (im.width() * im.height());
+        };
+        QVERIFY(!dados->isEnabled());
+        const double desligado = contraste();
+        dados->setEnabled(true);
+        const double ligado = contraste();
+        QVERIFY2(desligado < 0.4 * ligado, qPrintable(QStringLiteral("%1 / %2").arg(desligado).arg(ligado)));
     }
 };
 

@@ -5,6 +5,7 @@
 #include "common/ModuloTessaura.h"
 #include "weighting/frmPesoPond.h"
 
+#include <QAbstractItemView>
 #include <QTest>
 #include <QTextEdit>
 
@@ -86,6 +87,7 @@ private slots:
     void somaDigitada();
     void linhasGuardadasEscolhaEEntrega();
     void salvarDescartarEApagar();
+    void listasAbremComSuasLinhas();
 };
 
 void TestePonderacao::somaDigitada_data()
@@ -314,6 +316,29 @@ void TestePonderacao::salvarDescartarEApagar()
     clicar(j->Command2);
     clicar(j->Command4);  // "Sim"
     QVERIFY(!j->NovaPonderacao() && !avancar(j));
+}
+
+// Opened, the name list shows 6 rows and the aspect list 4, the rest a scroll away.
+void TestePonderacao::listasAbremComSuasLinhas()
+{
+    Teste::Sessao s;
+    for (const char* nome : {"Caso 1", "Caso 2", "Caso 3"})
+        inserir(nome, "Geral");
+    frmPesoPond* j = s.Mostrar<frmPesoPond>();
+    for (const auto& [lista, linhas] : {std::pair{j->ComboBox1, 6}, std::pair{j->ComboBox2, 4}}) {
+        QVERIFY(lista->count() == 8 && !lista->isEditable());
+        clicar(lista);
+        QAbstractItemView* v = lista->view();
+        QVERIFY(v->isVisible());
+        int inteiras = 0;  // rows wholly in sight, top to bottom
+        for (int i = 0; i < lista->count(); ++i) {
+            const QRect r = v->visualRect(v->model()->index(i, 0));
+            inteiras += r.top() >= 0 && r.bottom() < v->viewport()->height();
+        }
+        QCOMPARE(inteiras, linhas);
+        QCOMPARE(v->indexAt(QPoint(2, v->viewport()->height() - 2)).row(), linhas - 1);
+        lista->hidePopup();
+    }
 }
 
 TESTE_MAIN(TestePonderacao)
