@@ -101,6 +101,7 @@ void frmApagarPon::CommandButton1_Click()
     // a deletion that fails is told once and the dialog stays open.
     Banco::Acao acao(Banco::TipoAcao::Gravacao);
     const qint64 id = ComboBox1->currentData().toLongLong();
+    qint64 apagada = 0;
     if (id != 0) {
         if (!rsPonderacao && !abrirTabela())
             return;
@@ -120,14 +121,14 @@ void frmApagarPon::CommandButton1_Click()
                 Banco::FalhaDeGravacao();
                 return;
             }
+            // Deleted: what fails from here on is the weighting window's refresh.
+            Banco::GravacaoConcluida();
+            apagada = id;
         }
     }
     Janelas::Descarregar(this);
-    if (auto* janela = Janelas::Obter<frmPesoPond>()) {
-        janela->ComboBox1->clear();
-        janela->ComboBox2->clear();
-        janela->FocarText16();
-    }
+    if (auto* janela = Janelas::Obter<frmPesoPond>())
+        janela->PonderacaoApagada(apagada);
 }
 
 void frmApagarPon::CommandButton2_Click()

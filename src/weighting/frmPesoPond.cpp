@@ -16,7 +16,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
-#include <QSignalBlocker>
 #include <vector>
 
 REGISTRAR_JANELA(frmPesoPond)
@@ -324,31 +323,79 @@ bool frmPesoPond::preencherListas()
     }
     ComboBox1->clear();
     ComboBox2->clear();
-    m_idMostrado = 0;
     for (const Item& i : itens) {
         ComboBox1->addItem(i.nome, i.id);
         ComboBox2->addItem(i.aspecto, i.id);
     }
+    // The weighting shown stays shown while it is in the table.
+    if (ComboBox1->findData(m_idMostrado) >= 0)
+        mostrarSelecao();
+    else
+        mostrarNenhuma();
     return true;
 }
 
 void frmPesoPond::mostrarPrimeira()
 {
-    if (!preencherListas())
-        return;
-    if (ComboBox1->count() > 0) {
+    if (preencherListas() && ComboBox1->count() > 0)
         selecionarNome(0);
-        ComboBox2->setCurrentIndex(0);
-        ComboBox2_Click();
-    } else {
-        recalcular();
-    }
 }
 
 void frmPesoPond::selecionarNome(int indice)
 {
     ComboBox1->setCurrentIndex(indice);
     ComboBox1_Click();
+}
+
+void frmPesoPond::mostrar(qint64 id, const QString& aspecto, const QVariantList& valores)
+{
+    m_idMostrado = id;
+    m_aspectoMostrado = aspecto;
+    m_totalMostrado = Ponderacao::SomaDosValores(valores);
+    mostrarSelecao();
+    // The total is the stored values', formed once, after the boxes.
+    m_preenchendo = true;
+    for (int n = 1; n <= Ponderacao::NumeroIndicadores; ++n)
+        Text[static_cast<size_t>(n)]->setText(Numeros::TextoDoCampo(valores.value(n - 1)));
+    m_preenchendo = false;
+    recalcular();
+}
+
+void frmPesoPond::mostrarNenhuma()
+{
+    m_idMostrado = 0;
+    m_aspectoMostrado.clear();
+    m_totalMostrado.reset();
+    mostrarSelecao();
+    m_preenchendo = true;
+    for (int n = 1; n <= Ponderacao::NumeroIndicadores; ++n)
+        Text[static_cast<size_t>(n)]->setText(QStringLiteral("0"));
+    m_preenchendo = false;
+    recalcular();
+}
+
+void frmPesoPond::mostrarSelecao()
+{
+    const bool mostrada = m_idMostrado != 0;
+    ComboBox1->setCurrentIndex(mostrada ? ComboBox1->findData(m_idMostrado) : -1);
+    ComboBox2->setCurrentIndex(
+        mostrada ? ComboBox2->findText(m_aspectoMostrado, Qt::MatchExactly | Qt::MatchCaseSensitive) : -1);
+}
+
+void frmPesoPond::PonderacaoApagada(qint64 id)
+{
+    if (id != 0) {
+        const int nome = ComboBox1->findData(id), aspecto = ComboBox2->findData(id);
+        if (nome >= 0)
+            ComboBox1->removeItem(nome);
+        if (aspecto >= 0)
+            ComboBox2->removeItem(aspecto);
+        if (id == m_idMostrado && !m_novaPonderacao)
+            mostrarNenhuma();
+        else
+            mostrarSelecao();
+    }
+    FocarText16();
 }
 
 // ---------------------------------------------------------------------------
@@ -359,27 +406,21 @@ void frmPesoPond::ComboBox1_Click()
     if (m_novaPonderacao)
         return;
     const qint64 id = ComboBox1->currentData().toLongLong();
-    if (rsPonderacao && id != 0 && rsPonderacao->IrParaId(id) && !rsPonderacao->Ler()) {
-        // A weighting that cannot be read: the one on show stays, with its name.
-        Banco::AvisarFalha();
-        const QSignalBlocker bloqueio(ComboBox1);
-        ComboBox1->setCurrentIndex(ComboBox1->findData(m_idMostrado));
+    if (!rsPonderacao || id == 0 || !rsPonderacao->IrParaId(id)) {
+        mostrarNenhuma();
         return;
     }
-    m_idMostrado = 0;
-    if (rsPonderacao && id != 0 && rsPonderacao->IrParaId(id)) {
-        m_idMostrado = id;
-        const QString aspecto = Numeros::TextoDoCampo(rsPonderacao->Campo(QStringLiteral("Aspecto")));
-        const int i = ComboBox2->findText(aspecto, Qt::MatchExactly | Qt::MatchCaseSensitive);
-        if (i >= 0)
-            ComboBox2->setCurrentIndex(i);
-        // The total follows the stored row, so it is formed once, after the boxes.
-        m_preenchendo = true;
-        for (int n = 1; n <= Ponderacao::NumeroIndicadores; ++n)
-            Text[static_cast<size_t>(n)]->setText(Numeros::TextoDoCampo(rsPonderacao->Campo(campo(n))));
-        m_preenchendo = false;
+    if (!rsPonderacao->Ler()) {
+        // A weighting that cannot be read: the one on show stays whole, its
+        // name and aspect with its coefficients.
+        Banco::AvisarFalha();
+        mostrarSelecao();
+        return;
     }
-    recalcular();
+    QVariantList valores;
+    for (int n = 1; n <= Ponderacao::NumeroIndicadores; ++n)
+        valores << rsPonderacao->Campo(campo(n));
+    mostrar(id, Numeros::TextoDoCampo(rsPonderacao->Campo(QStringLiteral("Aspecto"))), valores);
 }
 
 void frmPesoPond::ComboBox2_Click()
@@ -410,15 +451,8 @@ QStringList frmPesoPond::textosDosCoeficientes() const
 
 void frmPesoPond::recalcular()
 {
-    Ponderacao::Total total;
-    if (m_novaPonderacao) {
-        total = Ponderacao::SomaDosTextos(textosDosCoeficientes());
-    } else if (m_idMostrado != 0 && rsPonderacao && rsPonderacao->IrParaId(m_idMostrado)) {
-        QVariantList valores;
-        for (int n = 1; n <= Ponderacao::NumeroIndicadores; ++n)
-            valores << rsPonderacao->Campo(campo(n));
-        total = Ponderacao::SomaDosValores(valores);
-    }
+    const Ponderacao::Total total =
+        m_novaPonderacao ? Ponderacao::SomaDosTextos(textosDosCoeficientes()) : m_totalMostrado;
     Label27->setText(Ponderacao::TextoDoTotal(total));
     Label27_Change();
 }
@@ -554,12 +588,16 @@ void frmPesoPond::Command2_Click()
 void frmPesoPond::sairDoModoNovo()
 {
     m_novaPonderacao = false;
+    // The focus goes to the name list before the boxes and buttons it may be on
+    // are hidden: passed on along the tab order it would reach Text16, whose
+    // refresh the caller does itself.
+    ComboBox1->show();
+    ComboBox2->show();
+    ComboBox1->setFocus(Qt::OtherFocusReason);
     TextBox1->hide();
     TextBox2->hide();
     Twips::Posicionar(TextBox1, 10800, 5760, 2700, 315);
     Twips::Posicionar(TextBox2, 10800, 6105, 2700, 315);
-    ComboBox1->show();
-    ComboBox2->show();
     Command3->hide();
     Command4->hide();
     Command2->setEnabled(true);
@@ -571,6 +609,8 @@ void frmPesoPond::sairDoModoNovo()
 void frmPesoPond::Command3_Click()
 {
     using Mensagens::Icone;
+    if (!m_novaPonderacao)
+        return;
     if (!Ponderacao::SomaCem(Ponderacao::SomaDosTextos(textosDosCoeficientes()))) {
         Mensagens::Mostrar(QStringLiteral("A soma dos coeficientes de ponderação deve ser igual a 100%"),
                            Icone::Informacao, Mensagens::Botoes::OK, kTitulo);
@@ -610,11 +650,16 @@ void frmPesoPond::Command3_Click()
         }
     }
 
+    // The boxes' texts as the table stores them: the same values are then shown.
+    QVariantList valores;
+    for (int n = 1; n <= Ponderacao::NumeroIndicadores; ++n)
+        valores << Numeros::Ler(Text[static_cast<size_t>(n)]->text(), nullptr);
+    const QString aspecto = TextBox2->text();
     rsPonderacao->AddNew();
     bool gravou = rsPonderacao->Definir(QStringLiteral("Nome"), nome)
-                  && rsPonderacao->Definir(QStringLiteral("aspecto"), TextBox2->text());
+                  && rsPonderacao->Definir(QStringLiteral("aspecto"), aspecto);
     for (int n = 1; gravou && n <= Ponderacao::NumeroIndicadores; ++n)
-        gravou = rsPonderacao->Definir(campo(n), Text[static_cast<size_t>(n)]->text());
+        gravou = rsPonderacao->Definir(campo(n), valores[n - 1]);
     gravou = gravou && rsPonderacao->Update();
     if (!gravou) {
         if (rsPonderacao->EmEdicao())
@@ -622,17 +667,23 @@ void frmPesoPond::Command3_Click()
         Banco::FalhaDeGravacao();
         return;
     }
+    // Stored: from here on a failure is the lists' refresh, and the new
+    // weighting is shown all the same.
+    Banco::GravacaoConcluida();
     rsPonderacao->MoveLast();
     const qint64 novo = rsPonderacao->Id();
 
     sairDoModoNovo();
-    abrirTabela();
-    preencherListas();
-    const int indice = ComboBox1->findData(novo);
-    if (indice >= 0)
-        selecionarNome(indice);
+    // When the table cannot be read anew (told once), the new weighting joins
+    // the lists as they were.
+    if (!(abrirTabela() && preencherListas()) && ComboBox1->findData(novo) < 0) {
+        ComboBox1->addItem(nome, novo);
+        ComboBox2->addItem(aspecto, novo);
+    }
+    if (ComboBox1->findData(novo) >= 0)
+        mostrar(novo, aspecto, valores);
     else
-        recalcular();
+        mostrarNenhuma();
     mostrarStatus();
 }
 
@@ -646,7 +697,9 @@ void frmPesoPond::Command4_Click()
         Command3->setFocus();
         return;
     }
+    // The typed weighting goes; the first stored one takes its place.
     sairDoModoNovo();
+    mostrarNenhuma();
     mostrarPrimeira();
 }
 

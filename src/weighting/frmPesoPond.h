@@ -48,9 +48,12 @@ public:
     void Form_MouseMove();
     void Timer1_Timer();
 
-    // Gives Text16 the focus, so that the window refreshes itself (used after a
-    // deletion, with both lists emptied first).
+    // Gives Text16 the focus, so that the window refreshes itself.
     void FocarText16();
+    // The weighting of that row was deleted (0: none was): it leaves both
+    // lists, and the window refreshes itself. When the table cannot be read,
+    // the weighting shown stays, unless it was the one deleted.
+    void PonderacaoApagada(qint64 id);
 
     bool NovaPonderacao() const { return m_novaPonderacao; }
     // Row of the stored weighting shown (0 when none is shown).
@@ -87,6 +90,12 @@ private:
     // Lists refilled from rsPonderacao, the first weighting shown.
     void mostrarPrimeira();
     void selecionarNome(int indice);
+    // One stored weighting shown whole (name, aspect, coefficients and the
+    // total of its stored values), or none at all.
+    void mostrar(qint64 id, const QString& aspecto, const QVariantList& valores);
+    void mostrarNenhuma();
+    // The lists on the weighting shown (no entry chosen when none is).
+    void mostrarSelecao();
     void sairDoModoNovo();
     void mostrarStatus();
     void recalcular();
@@ -98,6 +107,8 @@ private:
     bool m_preenchendo = false;
     bool m_refrescou = false;
     qint64 m_idMostrado = 0;
+    QString m_aspectoMostrado;
+    Ponderacao::Total m_totalMostrado;
     // The slide, in twips.
     int m_esquerdaDica = 4350;
     int m_esquerdaMascara = 3960;

@@ -57,8 +57,7 @@ struct AcaoComBancoOcupado {
 // Cases the sweep of failing statements does not run yet.
 const QStringList kAindaNaoVarridas = {
     "alternativas: Avançar", "alternativas: OK de novo", "editor: OK", "escolha: OK", "impacto: Avançar",
-    "inserção: Avançar por alternativa", "inserção: Avançar por alternativa, escrita recusada", "objetivo: F5",
-    "ponderação: Apagar", "ponderação: Salvar"};
+    "inserção: Avançar por alternativa", "inserção: Avançar por alternativa, escrita recusada", "objetivo: F5"};
 
 // The given fields of every row in creation order, rows split by '|' (Null as -).
 QString linhas(const QString& campos, const QString& tabela = "tblTessaura")
@@ -176,19 +175,30 @@ void custoDigitado(Teste::Sessao& s)
 }
 const auto economico = estado("CustoImplantacao", "frmEconomico", "txtAlternativa txtCustoImplantacao");
 const auto escolha = estado("Eco", nullptr, "", "frmAltEco frmEconomico");
-// The weighting window with a weighting of the user's own stored ("Minha"), and a new one
-// typed ("Nova", all on the first coefficient).
+// The weighting window with a weighting of the user's own stored ("Minha", half on each of the first two
+// coefficients), and a new one typed ("Nova", all on the first coefficient).
 void ponderacaoDigitada(Teste::Sessao& s)
 {
-    Teste::Inserir("tblPonderacao", {{"Nome", "Minha"}, {"Aspecto", "Urbano"}});
+    QVariantMap minha{{"Nome", "Minha"}, {"Aspecto", "Urbano"}};
+    for (int n = 1; n <= 13; ++n)
+        minha.insert(QStringLiteral("c%1").arg(n), n <= 2 ? 50 : 0);
+    Teste::Inserir("tblPonderacao", minha);
     Teste::Clicar(s.Mostrar<frmPesoPond>()->Command2);
     escrever("frmPesoPond", "Text1=100 Text2=0 Text3=0 Text4=0 Text5=0 Text6=0 Text7=0 Text8=0 Text9=0 Text10=0 "
                             "Text11=0 Text12=0 Text13=0 TextBox1=Nova TextBox2=Urbano");
 }
+// The names stored '#' the weighting being typed (name, first coefficient), or the one shown: name, aspect,
+// the thirteen coefficients and whether "Avançar" is enabled; " apagar" while the deletion dialog is open.
 QString ponderacoes()
 {
+    const frmPesoPond* j = Janelas::Obter<frmPesoPond>();
+    QStringList coeficientes;
+    for (int n = 1; n <= 13; ++n)
+        coeficientes << j->Text[n]->text();
     return linhas("Nome", "tblPonderacao") + '#'
-         + (Janelas::Obter<frmPesoPond>()->NovaPonderacao() ? textos("frmPesoPond", "TextBox1 Text1") : "")
+         + (j->NovaPonderacao() ? textos("frmPesoPond", "TextBox1 Text1")
+                                : textos("frmPesoPond", "ComboBox1 ComboBox2") + ',' + coeficientes.join(' ')
+                                      + (j->CommandButton1->isEnabled() ? " avançar" : ""))
          + (Janelas::Carregada("frmApagarPon") ? " apagar" : "");
 }
 
@@ -313,14 +323,27 @@ const std::vector<AcaoComBancoOcupado>& acoes()
         {"abrir: lista dos projetos", [](Teste::Sessao& s) { s.Principal(), projetoSalvo(s); }, menu("mnuFileOpen"),
          kEmUso, [] { const frmAbrir* d = Janelas::Obter<frmAbrir>(); return d ? d->FlexAbrir->Texto(1, 0) : "-"; },
          "Bacia"},
+        // Once stored, the new weighting is shown whole even when the lists cannot be read anew.
         {"ponderação: Salvar", ponderacaoDigitada, clique("frmPesoPond", "Command3"), kGravar, ponderacoes,
-         "Referência|Hidrológica|Sanitária|Ambiental|Social|Minha|Nova#"},
-        {"ponderação: Apagar", [](Teste::Sessao& s) {  // the deletion dialog opened on "Minha"
-             ponderacaoDigitada(s), clique("frmPesoPond", "Command4")(), clique("frmPesoPond", "Command1")();
+         "Referência|Hidrológica|Sanitária|Ambiental|Social|Minha|Nova#Nova,Urbano,100 0 0 0 0 0 0 0 0 0 0 0 0 "
+         "avançar", {}, nullptr, "Nova,Urbano,100 0 0 0 0 0 0 0 0 0 0 0 0 avançar", kEmUso},
+        // "Minha" shown, and the deletion dialog opened on it.
+        {"ponderação: Apagar", [](Teste::Sessao& s) {
+             ponderacaoDigitada(s), clique("frmPesoPond", "Command4")();
+             QComboBox* nomes = Janelas::Obter<frmPesoPond>()->ComboBox1;
+             QTest::keyClick(nomes, Qt::Key_End), clique("frmPesoPond", "Command1")();
              QComboBox* lista = Janelas::Obter<frmApagarPon>()->ComboBox1;
              lista->setCurrentIndex(lista->findText("Minha"));
          }, clique("frmApagarPon", "CommandButton1"), kGravar, ponderacoes,
-         "Referência|Hidrológica|Sanitária|Ambiental|Social#", {}, "Tem certeza que deseja apagar essa ponderação?"},
+         "Referência|Hidrológica|Sanitária|Ambiental|Social#Referência,Geral,10 14,1 4,9 8,1 7,8 10,9 7,7 9,4 5,9 6,1 "
+         "5,1 4,2 5,6 avançar", {}, "Tem certeza que deseja apagar essa ponderação?",
+         // Deleted, but the table not read anew: no weighting shown.
+         ",,0 0 0 0 0 0 0 0 0 0 0 0 0", kEmUso},
+        // The next name chosen from the keyboard: shown whole, or not at all.
+        {"ponderação: escolher", [](Teste::Sessao& s) { s.Mostrar<frmPesoPond>(); },
+         [] { QTest::keyClick(Janelas::Obter<frmPesoPond>()->ComboBox1, Qt::Key_Down); }, kEmUso, ponderacoes,
+         "Referência|Hidrológica|Sanitária|Ambiental|Social#Hidrológica,Hidrológico,15 20 15 6 6 6 6 5 5 4 4 4 4 "
+         "avançar"},
         // ---- The alternatives window and the entry windows.
         {"alternativas: Próximo", inicioNomeando, clique("frmInicio", "Command6"), kGravar,
          estado("Nome Anotacao", "frmInicio", "Label3 Text1 Text2"), "Rio nota|- -|- -#2,,"},
