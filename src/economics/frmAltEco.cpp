@@ -191,7 +191,20 @@ void frmAltEco::cmdOK_Click()
         return;
     }
 
-    Janelas::Descarregar(this);
+    // The economic window is loaded anew before the chooser goes. When it
+    // cannot read its rows it has told so and does not open; the chooser
+    // stays as it was, over its own rows, and OK does it all again.
+    const Banco::ConexaoPtr db = MT::dbEco;
+    const Banco::RecordsetPtr rs = MT::rsEco;
     Janelas::Descarregar(QStringLiteral("frmEconomico"));
-    Janelas::Mostrar(Janelas::Carregar(QStringLiteral("frmEconomico")));
+    Janela* economico = Janelas::Carregar(QStringLiteral("frmEconomico"));
+    if (Banco::HouveFalha()) {
+        if (economico)
+            Janelas::Descarregar(economico);
+        MT::dbEco = db;
+        MT::rsEco = rs;
+        return;
+    }
+    Janelas::Descarregar(this);
+    Janelas::Mostrar(economico);
 }

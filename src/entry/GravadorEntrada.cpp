@@ -149,7 +149,9 @@ bool GravarJanelasCarregadas()
 void TomarCampoAlterado(qint64 linha, const QString& campo)
 {
     for (const Linha& l : LinhasDasJanelasCarregadas()) {
-        if (l.rs->Id() != linha)
+        // A row that cannot be read now leaves the window showing what it
+        // showed, never an empty box for a value that only could not be read.
+        if (l.rs->Id() != linha || !l.rs->Ler())
             continue;
         if (l.objetivo) {
             MapaObjetivo::Textos t = l.objetivo->Caixas();

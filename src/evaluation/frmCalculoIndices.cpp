@@ -562,43 +562,41 @@ void frmCalculoIndices::aposExecucao()
 
 void frmCalculoIndices::Flex_Click(int linha, int coluna)
 {
-    Frame3->show();
-    Flex->DefinirNegrito(m_linhaClicada, 0, false);
-    Flex->DefinirNegrito(0, m_colunaClicada, false);
-
     // Outside the cells: no alternative and no indicator.
     const bool naCelula = linha >= 0 && coluna >= 0 && linha < Flex->Linhas() && coluna < Flex->Colunas();
     if (!naCelula)
         linha = coluna = 0;
-    else {
+
+    // The notes of the alternative's own row; the header row and a click
+    // outside the cells name none. Notes that cannot be read are never shown
+    // as none: the click is told once and the window stays as it was.
+    QString anotacao;
+    if (linha >= 1 && linha <= static_cast<int>(m_resultado.linhas.size()) && m_db) {
+        const qint64 id = m_resultado.linhas[static_cast<size_t>(linha - 1)].id;
+        Banco::RecordsetPtr rs = Banco::Recordset::AbrirPorId(m_db, QStringLiteral("tblTessaura"), id);
+        if (!rs || (rs->TemLinhaAtual() && !rs->Ler())) {
+            Banco::AvisarFalha();
+            return;
+        }
+        if (rs->TemLinhaAtual())
+            anotacao = rs->Campo(QStringLiteral("Anotacao")).toString();
+    }
+
+    Frame3->show();
+    Flex->DefinirNegrito(m_linhaClicada, 0, false);
+    Flex->DefinirNegrito(0, m_colunaClicada, false);
+    if (naCelula) {
         Flex->DefinirNegrito(linha, 0, true);
         Flex->DefinirNegrito(0, coluna, true);
     }
-
     if (naCelula && coluna >= 1 && coluna <= kColunaPC) {
         const QString codigo = coluna == kColunaMP   ? QStringLiteral("M")
                                : coluna == kColunaPC ? QStringLiteral("PC")
                                                      : Indicadores::Codigos()[static_cast<size_t>(coluna - 1)];
         RichTextBox1->setPlainText(TextosIndicadores::DescricaoIndicador(codigo));
     }
-
-    // The notes of the alternative's own row; the header row and a click
-    // outside the cells name none. Notes that cannot be read are not shown as
-    // none: the box keeps what it shows.
-    QString anotacao;
-    bool lida = true;
-    if (linha >= 1 && linha <= static_cast<int>(m_resultado.linhas.size()) && m_db) {
-        const qint64 id = m_resultado.linhas[static_cast<size_t>(linha - 1)].id;
-        Banco::RecordsetPtr rs = Banco::Recordset::AbrirPorId(m_db, QStringLiteral("tblTessaura"), id);
-        lida = rs && (!rs->TemLinhaAtual() || rs->Ler());
-        if (lida && rs->TemLinhaAtual())
-            anotacao = rs->Campo(QStringLiteral("Anotacao")).toString();
-    }
-    if (!lida)
-        Banco::AvisarFalha();
-    else
-        RichTextBox2->setPlainText(anotacao.isEmpty() ? QStringLiteral("Não há anotações para esta alternativa")
-                                                      : anotacao);
+    RichTextBox2->setPlainText(anotacao.isEmpty() ? QStringLiteral("Não há anotações para esta alternativa")
+                                                  : anotacao);
 
     m_linhaClicada = linha;
     m_colunaClicada = coluna;

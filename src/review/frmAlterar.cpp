@@ -183,6 +183,9 @@ void frmAlterar::CommandButton1_Click()
         Banco::FalhaDeGravacao();
         return;
     }
+    // The datum is in the file: what fails from here on (the review reading
+    // the alternative back, say) is a read, told as the file in use.
+    Banco::GravacaoConcluida();
     // An entry window still loaded on this alternative would write its older
     // value back at the next save: it takes the new one.
     GravadorEntrada::TomarCampoAlterado(m_rs->Id(), campo);
@@ -197,6 +200,9 @@ void frmAlterar::CommandButton1_Click()
         Janelas::Mostrar(Janelas::Carregar(calculo));
     }
     Janelas::Descarregar(this);
+    // A read after the write that failed and was not told yet (an entry
+    // window's row, say) is told now, once.
+    Banco::AvisarFalha();
 }
 
 void frmAlterar::CommandButton2_Click()
@@ -207,9 +213,11 @@ void frmAlterar::CommandButton2_Click()
 void frmAlterar::Form_Unload()
 {
     // The review walks forward until it shows the edited alternative again,
-    // at most once round all alternatives.
+    // at most once round all alternatives. A row it cannot read ends the walk
+    // where the review stands, showing what it showed; an editor that could
+    // not open leaves the review as it was.
     auto* revisao = Janelas::Obter<frmDadosUtilizados>();
-    if (!revisao)
+    if (!revisao || Banco::HouveFalha())
         return;
     auto chegou = [this, revisao] {
         return Linha > 0 ? revisao->LinhaAtual() == Linha : revisao->Label4->text() == Label6->text();
@@ -219,7 +227,7 @@ void frmAlterar::Form_Unload()
     do {
         revisao->Command1->click();
         ++prensas;
-    } while (prensas < limite && !chegou());
+    } while (prensas < limite && !chegou() && !Banco::HouveFalha());
 }
 
 namespace ModuloTessaura {

@@ -11,6 +11,7 @@
 #include "entry/frmImpacto.h"
 #include "entry/frmInsercao.h"
 #include "entry/frmObjetivo.h"
+#include "evaluation/frmCalculoIndices.h"
 #include "projects/Projetos.h"
 #include "projects/frmAbrir.h"
 #include "review/frmAlterar.h"
@@ -25,8 +26,11 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <algorithm>
 
 using namespace Banco;
 namespace MT = ModuloTessaura;
@@ -36,6 +40,9 @@ namespace {
 const char* const kGravar = "Não foi possível gravar os dados no banco de dados.";
 const char* const kSalvar = "Não foi possível salvar o projeto.";
 const char* const kEmUso = "O banco de dados \"%1\" está em uso por outro programa. Feche-o e tente novamente.";
+// The editor's write went through and it said so; the walk back of the review could not read.
+const char* const kAlteradoEmUso = "O dado foi alterado! / O banco de dados \"%1\" está em uso por outro programa. "
+                                   "Feche-o e tente novamente.";
 
 // One user action while another program holds the database file.
 struct AcaoComBancoOcupado {
@@ -56,7 +63,7 @@ struct AcaoComBancoOcupado {
 
 // Cases the sweep of failing statements does not run yet.
 const QStringList kAindaNaoVarridas = {
-    "alternativas: Avançar", "alternativas: OK de novo", "editor: OK", "escolha: OK", "impacto: Avançar",
+    "alternativas: Avançar", "alternativas: OK de novo", "impacto: Avançar",
     "inserção: Avançar por alternativa", "inserção: Avançar por alternativa, escrita recusada", "objetivo: F5"};
 
 // The given fields of every row in creation order, rows split by '|' (Null as -).
@@ -94,6 +101,13 @@ std::function<QString()> estado(const char* campos, const char* janela = nullptr
             r += Janelas::Carregada(j) ? ' ' + j : QString();
         return r;
     };
+}
+
+// The child window in front.
+QString frente()
+{
+    const QMdiSubWindow* sub = Janelas::Area() ? Janelas::Area()->activeSubWindow() : nullptr;
+    return sub && sub->widget() ? sub->widget()->objectName() : QStringLiteral("-");
 }
 
 // What the user does: a click on a window's control, a menu item or toolbar button of the
@@ -306,7 +320,7 @@ const std::vector<AcaoComBancoOcupado>& acoes()
         {"revisão: >", revisaoAberta, clique("frmDadosUtilizados", "Command1"), kEmUso,
          estado("TR", "frmDadosUtilizados", "Label4 Label5"), "10|25#Alt 2,25"},
         {"editor: OK", editorDigitado, clique("frmAlterar", "CommandButton1"), kGravar,
-         estado("TR", "frmAlterar", "Text1"), "40|25#-"},
+         estado("TR", "frmAlterar", "Text1"), "40|25#-", {}, nullptr, "-", kAlteradoEmUso},
         {"resultados: índices gravados", completas, reativar("frmCalculoIndices"), kGravar, estado("PerMP PerPC")},
         {"resultados: índices lidos mas não gravados", completas, reativar("frmCalculoIndices"), kGravar,
          estado("PerMP PerPC"), nullptr, {leitura}},
@@ -323,6 +337,13 @@ const std::vector<AcaoComBancoOcupado>& acoes()
         {"abrir: lista dos projetos", [](Teste::Sessao& s) { s.Principal(), projetoSalvo(s); }, menu("mnuFileOpen"),
          kEmUso, [] { const frmAbrir* d = Janelas::Obter<frmAbrir>(); return d ? d->FlexAbrir->Texto(1, 0) : "-"; },
          "Bacia"},
+        // The results window in front, computed; the economic window opened over it from the menu.
+        {"econômica: abrir sobre os resultados",
+         [](Teste::Sessao& s) { completas(s), s.Mostrar<frmCalculoIndices>(); }, menu("mnuHelpAbout"), kEmUso,
+         [] { return estado("PerMP PerPC", nullptr, "", "frmEconomico")() + ' ' + frente(); },
+         "5.54 54.0|5.74 38.0# frmEconomico frmEconomico"},
+        {"editor: abrir", revisaoAberta, clique("frmDadosUtilizados", "Label5"), kEmUso,
+         estado("TR", "frmDadosUtilizados", "Label4 Label5", "frmAlterar"), "10|25#Alt 1,10 frmAlterar"},
         // Once stored, the new weighting is shown whole even when the lists cannot be read anew.
         {"ponderação: Salvar", ponderacaoDigitada, clique("frmPesoPond", "Command3"), kGravar, ponderacoes,
          "Referência|Hidrológica|Sanitária|Ambiental|Social|Minha|Nova#Nova,Urbano,100 0 0 0 0 0 0 0 0 0 0 0 0 "
@@ -578,6 +599,37 @@ private slots:
             }
             QCOMPARE(copiasSalvas() + " / " + Teste::TextosMostrados().join(" / "),
                      QString::fromUtf8(c.copia) + " / " + (c.ms < 0 ? kSalvar : "O projeto foi salvo!"));
+        }
+    }
+
+    // A retry while the other program still holds the file, which lets go about a second into the wait: with
+    // the program's own wait the retry goes through, however the try before it failed.
+    void novaTentativaComTravaQueTermina()
+    {
+        const struct { const char *caso, *mensagens; } casos[] = {
+            {"salvar por cima de uma cópia", "O projeto foi salvo! / "}, {"inserção: Avançar por alternativa", ""}};
+        for (const auto& t : casos) {
+            const auto& c = *std::find_if(acoes().begin(), acoes().end(), [&](const AcaoComBancoOcupado& a) {
+                return QString::fromUtf8(a.caso) == QString::fromUtf8(t.caso);
+            });
+            const QString caso = QString::fromUtf8(t.caso) + ": ";
+            Teste::Sessao s;
+            c.preparar(s);
+            {  // a hold that outlasts the (test's short) wait
+                Teste::Trava trava(s.CaminhoBanco());
+                c.agir();
+                QCoreApplication::processEvents();
+            }
+            QCOMPARE(caso + criticas(), caso + mensagemDe(c, s) + " / ");
+            Mensagens::LimparHistorico();
+            Banco::DefinirEsperaParaTestes(-1);
+            {
+                Teste::Trava trava(s.CaminhoBanco(), Teste::Trava::Tipo::Exclusiva, 1000);
+                c.agir();
+                QCoreApplication::processEvents();
+            }
+            Banco::DefinirEsperaParaTestes(300);
+            QCOMPARE(caso + semPerguntas() + c.estado(), caso + t.mensagens + c.depois);
         }
     }
 

@@ -3,6 +3,7 @@
 // grid and the workbook, the charts, every refusal and every failed write.
 #include "Ambiente.h"
 
+#include "common/Banco.h"
 #include "common/ModuloTessaura.h"
 #include "economics/frmAltEco.h"
 #include "economics/frmEconomico.h"
@@ -115,6 +116,7 @@ private slots:
     void custosGuardadosAoPercorrer();
     void analiseEGraficos();
     void recusas();
+    void digitarComOBancoOcupado();
 };
 
 // The chooser tells rows apart by identity, not by name; a choice that cannot
@@ -303,6 +305,36 @@ void TesteEconomico::recusas()
         Clicar(e->cmdAnalise);
         QCOMPARE(Teste::UltimaResumida(), Teste::Resumo(kTitulo, Icone::Exclamacao, c.aviso));
         QVERIFY2(Teste::TextosMostrados().size() == 1 && !emResultados(e) && !Planilha::ExcelAberto(), c.antes);
+    }
+}
+
+// A digit typed into a cost box while another program holds the file: the read that judges "Fazer análise"
+// waits a reaction's wait, tells nothing and leaves the button as it was, open or closed; once the file is
+// free the next change judges it again.
+void TesteEconomico::digitarComOBancoOcupado()
+{
+    for (const bool aberto : {true, false}) {
+        Teste::Sessao s;
+        projeto({{"A", .5, 5, "100 1 1 10 0 1"}, {"B", .5, 5, "100 1 1 10 0 1"}});
+        if (!aberto)  // A's maintenance cost missing, on show
+            Teste::Executar("UPDATE tblTessaura SET CustoManutencao = NULL WHERE Nome = 'A'");
+        s.Principal()->mnuHelpAbout_Click();
+        frmEconomico* e = Janelas::Obter<frmEconomico>();
+        QLineEdit* cm = e->txtCustoManutencao;
+        cm->setFocus();
+        cm->end(false);
+        QCOMPARE(e->cmdAnalise->isEnabled(), aberto);
+        Mensagens::LimparHistorico();
+        {
+            Teste::Trava trava(s.CaminhoBanco());
+            QTest::keyClick(cm, Qt::Key_7);
+        }
+        QCOMPARE(cm->text() + ' ' + Teste::TextosMostrados().join('/'), QString(aberto ? "17 " : "7 "));
+        QVERIFY2(e->cmdAnalise->isEnabled() == aberto && Banco::EsperaDaUltimaFalha() == Banco::EsperaDeReacao()
+                     && Banco::EsperaDeReacao() < Banco::EsperaDeComando(), aberto ? "aberto" : "fechado");
+        // The file free: emptying the box closes the button, a digit in the empty box opens it.
+        aberto ? Teste::Substituir(cm, QString()) : QTest::keyClick(cm, Qt::Key_8);
+        QVERIFY(e->cmdAnalise->isEnabled() != aberto && Teste::TextosMostrados().isEmpty());
     }
 }
 

@@ -206,6 +206,23 @@ void TesteResultados::paginasAjudaEAnotacoes()
     QVERIFY(caixa(w, "RichTextBox1") == kAjuda[0] && g->Negrito(2, 0) && g->Negrito(0, 0) && !g->Negrito(0, 1));
     QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, QPoint(5, g->viewport()->height() - 3));
     QVERIFY(caixa(w, "RichTextBox2") == semNotas && !g->Negrito(2, 0) && !g->Negrito(0, 0));
+
+    // Another row clicked while another program holds the file: its notes, which cannot be read, are not
+    // shown as none; the notes, help and headers stay as they were, with the file-in-use message. Once the
+    // file is free the same click shows that row's.
+    clicarCelula(w, 1, 1);
+    Mensagens::LimparHistorico();
+    {
+        Teste::Trava trava(s.CaminhoBanco());
+        clicarCelula(w, 4, 2);
+    }
+    const QString emUso =
+        "O banco de dados \"" + s.CaminhoBanco() + "\" está em uso por outro programa. Feche-o e tente novamente.";
+    QCOMPARE(textos() + '|' + Teste::TextosMostrados().join('/'), kAjuda[0] + '|' + notas[0] + '|' + emUso);
+    QVERIFY(Teste::UltimaResumida() == Teste::Resumo("Análise Tessaura", Mensagens::Icone::Critico, emUso)
+            && g->Negrito(1, 0) && g->Negrito(0, 1) && !g->Negrito(4, 0) && !g->Negrito(0, 2));
+    clicarCelula(w, 4, 2);
+    QVERIFY(textos() == kAjuda[1] + '|' + semNotas && g->Negrito(4, 0) && !g->Negrito(1, 0));
 }
 
 void TesteResultados::graficoDaJanela()

@@ -1,6 +1,7 @@
 // Saved projects: saving through the dialog (first, replacing, cancelled, failed) and opening with a password.
 #include "Ambiente.h"
 
+#include "common/Banco.h"
 #include "common/CaixaTexto.h"
 #include "common/ModuloTessaura.h"
 #include "entry/frmImpacto.h"
@@ -13,6 +14,8 @@
 
 #include <QAction>
 #include <QDate>
+#include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 namespace MT = ModuloTessaura;
@@ -193,6 +196,22 @@ private slots:
         QCOMPARE(Teste::UltimaResumida(),
                  Teste::Resumo("Análise Tessaura", Icone::Critico, "Não foi possível salvar o projeto."));
         QVERIFY(Teste::TextosMostrados().size() == 1 && loja() == salvo);
+        // A database file damaged (garbage over it), then gone: the one message naming the file, not the
+        // failed save's; the file is neither repaired nor created anew.
+        for (const bool danificado : {true, false}) {
+            QFile f(s.CaminhoBanco());
+            Banco::DefinirCaminhoParaTestes(f.fileName());  // closes the program's connection
+            QVERIFY(danificado ? f.open(QIODevice::WriteOnly) && f.write(QByteArray(4096, 'x')) == 4096 && f.flush()
+                               : f.remove());
+            f.close();
+            salvar(s);
+            const QString inutilizavel =
+                "Não foi possível abrir o banco de dados \"" + s.CaminhoBanco()
+                + "\". Verifique se o arquivo existe, se pode ser gravado e se não está danificado.";
+            QCOMPARE(Teste::TextosMostrados().join(" / "), inutilizavel);
+            QVERIFY(Teste::UltimaMensagem()->icone == Icone::Critico && QFile::exists(s.CaminhoBanco()) == danificado
+                    && (!danificado || QFileInfo(f).size() == 4096));
+        }
     }
 
     // A project saved with a password and details is listed with them; the password typed at the prompt

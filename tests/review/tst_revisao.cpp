@@ -3,6 +3,7 @@
 // the editor's write of exactly one field of exactly one row, reloading an open evaluation.
 #include "Ambiente.h"
 
+#include "common/Banco.h"
 #include "common/ModuloTessaura.h"
 #include "entry/frmObjetivo.h"
 #include "entry/CaixaNumerica.h"
@@ -312,6 +313,26 @@ private slots:
         editar(r, "Label34", alterarPara("35"));
         antes[2].replace(QStringLiteral("|30.0|40.0|"), QStringLiteral("|35.0|40.0|"));
         QCOMPARE(tabela(), antes);
+
+        // The datum written, the review cannot read the row it walks to (the file taken meanwhile): the
+        // editor's word stands, the failure is told as the file in use, and the review shows what it showed.
+        auto vistos = [r] {
+            QStringList t{r->Label4->text()};
+            for (const QString& nome : r->Valores.keys())
+                t << nome + '=' + texto(r, nome);
+            return t.join(' ');
+        };
+        const QString mostrados = vistos();
+        Mensagens::LimparHistorico();
+        editar(r, "Label66", [](frmAlterar* d) {
+            Banco::FalharComandoParaTestes(2);  // the first read after the write
+            alterarPara("7")(d);
+        });
+        Banco::FalharComandoParaTestes(0);
+        QCOMPARE(Teste::TextosMostrados().join(" / "),
+                 "O dado foi alterado! / O banco de dados \"" + s.CaminhoBanco()
+                     + "\" está em uso por outro programa. Feche-o e tente novamente.");
+        QVERIFY(vistos() == mostrados && !Janelas::Carregada("frmAlterar") && Teste::Campo("Ades", 3).toDouble() == 7);
     }
 
     void edicaoRecalculaResultados()
@@ -362,6 +383,20 @@ private slots:
             QCOMPARE(Teste::Campo("TR", 1).toString() + '|' + texto(r, "Label5") + '|' + objetivo->Text1->text() + '|'
                          + Teste::TextosMostrados().join('/'),
                      QString(porAlternativa ? "15|15|15|" : "| - |15|"));
+            if (!porAlternativa)
+                continue;
+            // The datum changed, the objective window's row cannot be read back: the window keeps its box
+            // (never emptied for a value that only could not be read), the review stops where it is, and
+            // the failure is told after the editor's word.
+            editar(r, "Label5", [](frmAlterar* d) {
+                Banco::FalharComandoParaTestes(2);  // the first read after the write
+                alterarPara("30")(d);
+            });
+            Banco::FalharComandoParaTestes(0);
+            QCOMPARE(Teste::Campo("TR", 1).toString() + '|' + texto(r, "Label5") + '|' + objetivo->Text1->text() + '|'
+                         + Teste::TextosMostrados().join('/'),
+                     "30|15|15|O dado foi alterado!/O banco de dados \"" + s.CaminhoBanco()
+                         + "\" está em uso por outro programa. Feche-o e tente novamente.");
         }
     }
 };
