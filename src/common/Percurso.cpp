@@ -40,6 +40,12 @@ bool Gravar(Banco::Recordset* rs, const std::function<void(Banco::Recordset&)>& 
 bool Passo(Banco::Recordset* rs, Direcao d, const Etapas& e)
 {
     Banco::Acao acao(Banco::TipoAcao::Gravacao);
+    // The row left is read before it is judged: when it cannot be read the
+    // step stops there, with nothing stored, emptied or moved.
+    if (rs && rs->TemLinhaAtual() && !rs->Ler()) {
+        Banco::FalhaDeGravacao();
+        return false;
+    }
     if (e.avaliar)
         e.avaliar();
     if (!Gravar(rs, e.gravar))

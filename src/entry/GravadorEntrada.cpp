@@ -10,6 +10,8 @@
 #include "entry/frmInsercao.h"
 #include "entry/frmObjetivo.h"
 
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace MT = ModuloTessaura;
@@ -135,6 +137,29 @@ bool GravarEAvancarAlternativa()
     if (l.insercao)
         l.insercao->Esvaziar();
     return true;
+}
+
+std::function<void()> GuardarPaginas()
+{
+    std::optional<MapaObjetivo::Textos> objetivo;
+    std::optional<MapaImpacto::PaginaImpacto> impacto;
+    std::optional<std::pair<MapaInsercao::PaginaInsercao, QString>> insercao;
+    if (auto* o = Janelas::Obter<frmObjetivo>())
+        objetivo = o->Caixas();
+    if (auto* i = Janelas::Obter<frmImpacto>())
+        impacto = i->Pagina();
+    if (auto* i = Janelas::Obter<frmInsercao>())
+        insercao = std::make_pair(i->Pagina(), i->Maximo());
+    return [=] {
+        if (auto* o = objetivo ? Janelas::Carregar<frmObjetivo>() : nullptr)
+            o->MostrarCaixas(*objetivo);
+        if (auto* i = impacto ? Janelas::Carregar<frmImpacto>() : nullptr)
+            i->MostrarPagina(*impacto);
+        if (auto* i = insercao ? Janelas::Carregar<frmInsercao>() : nullptr) {
+            i->MostrarPagina(insercao->first);
+            i->MostrarMaximo(insercao->second);
+        }
+    };
 }
 
 bool GravarJanelasCarregadas()

@@ -4,6 +4,7 @@
 // the windows' maps, in its three framings. None of them shows a message: each
 // tells its caller whether the row was written, and the caller reports.
 #include <QString>
+#include <functional>
 
 namespace GravadorEntrada {
 
@@ -12,6 +13,11 @@ namespace GravadorEntrada {
 // (both recharge options deselected). False when the row could not be
 // written: then nothing is moved or emptied.
 bool GravarEAvancarAlternativa();
+
+// The three entry windows as they are now (pages and running maximum), and
+// what puts them back so: a window unloaded meanwhile is loaded again, hidden,
+// with its page. For a hand-over to the next alternative that is taken back.
+std::function<void()> GuardarPaginas();
 
 // Before a save: writes each loaded entry window (in the order per criterion
 // into the row that window shows, otherwise into the current row of

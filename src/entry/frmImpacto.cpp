@@ -4,6 +4,7 @@
 #include "common/Escala.h"
 #include "common/Figuras.h"
 #include "common/ModuloTessaura.h"
+#include "common/Passagem.h"
 #include "common/PortaoAvancar.h"
 #include "entry/CaixaNumerica.h"
 #include "entry/DesenhoEntrada.h"
@@ -498,11 +499,7 @@ void frmImpacto::CommandButton1_Click()
         if (Banco::AvisarFalha() || !m_portao->Aberto())
             return;
     }
-    Janela* insercao = Janelas::Carregar(QStringLiteral("frmInsercao"));
-    if (!insercao)
-        return;
-    Janelas::Ocultar(this);
-    Janelas::Mostrar(insercao);
+    Passagem(this).Para(QStringLiteral("frmInsercao"));
 }
 
 // ---------------------------------------------------------------- controls' reactions

@@ -4,6 +4,7 @@
 #include "common/Figuras.h"
 #include "common/Mensagens.h"
 #include "common/ModuloTessaura.h"
+#include "common/Passagem.h"
 #include "common/PortaoAvancar.h"
 #include "entry/CaixaNumerica.h"
 #include "entry/DesenhoEntrada.h"
@@ -409,6 +410,16 @@ void frmInsercao::AtualizarMaximo()
     maximo->setText(MapaInsercao::MaximoCorrente(maximo->text(), m_caixas[5]->text()));
 }
 
+QString frmInsercao::Maximo() const
+{
+    return m_caixas[6]->text();
+}
+
+void frmInsercao::MostrarMaximo(const QString& maximo)
+{
+    m_caixas[6]->setText(maximo);
+}
+
 void frmInsercao::PreencherDe(Banco::Recordset& origem)
 {
     Esvaziar();
@@ -484,26 +495,17 @@ void frmInsercao::Command2_Click()
 
 // ---------------------------------------------------------------- "Avançar"
 
-void frmInsercao::MostrarResultados()
-{
-    Janela* calculo = Janelas::Carregar(QStringLiteral("frmCalculoIndices"));
-    if (!calculo)
-        return;
-    Janelas::Ocultar(this);
-    Janelas::Mostrar(calculo);
-}
-
 bool frmInsercao::CriteriosAnterioresCompletos()
 {
     auto* objetivo = Janelas::Obter<frmObjetivo>();
     auto* impacto = Janelas::Obter<frmImpacto>();
-    Janela* incompleta = nullptr;
+    QString incompleta;
     QString criterio;
     if (!objetivo || !MapaObjetivo::Completo(objetivo->Caixas())) {
-        incompleta = objetivo;
+        incompleta = objetivo ? QStringLiteral("frmObjetivo") : QString();
         criterio = QStringLiteral("Objetivo");
     } else if (!impacto || !MapaImpacto::Avaliar(impacto->Pagina()).Completo()) {
-        incompleta = impacto;
+        incompleta = impacto ? QStringLiteral("frmImpacto") : QString();
         criterio = QStringLiteral("Impactos da obra");
     } else {
         return true;
@@ -511,19 +513,17 @@ bool frmInsercao::CriteriosAnterioresCompletos()
     Mensagens::Mostrar(MsgCriterioIncompleto.arg(criterio), Mensagens::Icone::Exclamacao,
                        Mensagens::Botoes::OK, TituloAnalise);
     // The window that lacks data is shown again; its "Avançar" comes back here.
-    if (incompleta) {
-        Janelas::Ocultar(this);
-        Janelas::Mostrar(incompleta);
-    }
+    if (!incompleta.isEmpty())
+        Passagem(this).Para(incompleta);
     return false;
 }
 
-void frmInsercao::AvancarAlternativa()
+void frmInsercao::AvancarAlternativa(Passagem& passagem)
 {
     Banco::Recordset* rs = MT::rsAlternativas.get();
     if (!rs || !rs->TemLinhaAtual()) {
         // The entry has already finished: nothing left to store.
-        MostrarResultados();
+        passagem.Para(QStringLiteral("frmCalculoIndices"));
         return;
     }
     VerificaDadosAlternativa();
@@ -538,22 +538,22 @@ void frmInsercao::AvancarAlternativa()
     }
     const bool ultima =
         Banco::NumeroDoMarcador(rs->Campo(QStringLiteral("Marcador")).toString()) == MT::NumeroAlternativas;
-    const bool reentradaAntes = MT::Reentrada;
-    MT::Reentrada = !ultima;
+    // The three windows are emptied, and two of them unloaded, on the way to
+    // the next alternative: a hand-over taken back puts them back as they are.
+    passagem.AoDesfazer(GravadorEntrada::GuardarPaginas());
     if (!GravadorEntrada::GravarEAvancarAlternativa()) {
-        MT::Reentrada = reentradaAntes;
         Banco::FalhaDeGravacao();
         return;
     }
+    MT::Reentrada = !ultima;
     if (ultima) {
-        MostrarResultados();
+        passagem.Para(QStringLiteral("frmCalculoIndices"));
         return;
     }
     Janelas::Descarregar(QStringLiteral("frmImpacto"));
     Janelas::Descarregar(QStringLiteral("frmObjetivo"));
-    if (Janela* objetivo = Janelas::Carregar(QStringLiteral("frmObjetivo")))
-        Janelas::Mostrar(objetivo);
-    Janelas::Descarregar(this);
+    if (passagem.Para(QStringLiteral("frmObjetivo")))
+        Janelas::Descarregar(this);
 }
 
 void frmInsercao::CommandButton1_Click()
@@ -561,8 +561,9 @@ void frmInsercao::CommandButton1_Click()
     if (!m_portao->Aberto())
         return;
     Banco::Acao acao(Banco::TipoAcao::Gravacao);
+    Passagem passagem(this);
     if (MT::EntradaPorAlternativa) {
-        AvancarAlternativa();
+        AvancarAlternativa(passagem);
         return;
     }
     if (MT::rsInsercao) {
@@ -570,12 +571,17 @@ void frmInsercao::CommandButton1_Click()
         // judged again from it; a store or a read that fails hands nothing on.
         if (!Percurso::Gravar(MT::rsInsercao.get(), [this](Banco::Recordset& rs) { GravarPagina(rs); }))
             return;
-        AtualizarMaximo();
         AvaliarAlternativa();
-        if (Banco::AvisarFalha() || !m_portao->Aberto())
+        if (Banco::AvisarFalha())
+            return;
+        // The largest area follows the page stored, unless the hand-over is taken back.
+        const QString maximo = Maximo();
+        passagem.AoDesfazer([this, maximo] { MostrarMaximo(maximo); });
+        AtualizarMaximo();
+        if (!m_portao->Aberto())
             return;
     }
-    MostrarResultados();
+    passagem.Para(QStringLiteral("frmCalculoIndices"));
 }
 
 // ---------------------------------------------------------------- tabs, sub-menu, cues

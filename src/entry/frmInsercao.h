@@ -16,6 +16,7 @@ class CaixaAjuda;
 class CaixaNumerica;
 class GrupoAvaliacao;
 class IconeAjuda;
+class Passagem;
 class PortaoAvancar;
 class QGroupBox;
 class QLabel;
@@ -40,6 +41,9 @@ public:
     // The running maximum beside the expropriation box: Text6 takes Text5's
     // number when it is larger.
     void AtualizarMaximo();
+    // The running maximum as shown, and put back as it was.
+    QString Maximo() const;
+    void MostrarMaximo(const QString& maximo);
     void PreencherDe(Banco::Recordset& origem) override;
 
     bool TodosCompletos() const { return m_todosCompletos; }
@@ -81,8 +85,7 @@ private:
     void AvaliarAlternativa();  // order per criterion: status, statuses, gate
     void VerificaDadosAlternativa();
     bool CriteriosAnterioresCompletos();
-    void AvancarAlternativa();
-    void MostrarResultados();
+    void AvancarAlternativa(Passagem& passagem);
 
     // Controls that the handlers read or write.
     QLabel *Label37 = nullptr, *Label38 = nullptr, *Label53 = nullptr;

@@ -2,6 +2,7 @@
 
 #include "common/Mensagens.h"
 #include "common/ModuloTessaura.h"
+#include "common/Passagem.h"
 #include "common/PortaoAvancar.h"
 #include "common/Twips.h"
 #include "entry/CaixaNumerica.h"
@@ -355,13 +356,8 @@ void frmObjetivo::CommandButton1_Click()
         if (Banco::AvisarFalha())
             return;
     }
-    if (!Portao->Aberto())
-        return;
-    Janela* impacto = Janelas::Carregar(QStringLiteral("frmImpacto"));
-    if (!impacto)
-        return;
-    Janelas::Ocultar(this);
-    Janelas::Mostrar(impacto);
+    if (Portao->Aberto())
+        Passagem(this).Para(QStringLiteral("frmImpacto"));
 }
 
 void frmObjetivo::Text1_Change()

@@ -179,6 +179,8 @@ void frmPOP::PrepararPOP(const QString& titulo, const QString& simbolo,
         const QSignalBlocker bloqueio(Combo1);
         Combo1->clear();
         m_indiceLido = -1;
+        m_valorLido.clear();
+        lblValor->setText(SemDado);
         // Each entry carries its row: equal names still reach their own rows.
         // A list that cannot be read whole stays empty, with the action's one
         // message; no entry stands for a row that was not read.
@@ -244,6 +246,7 @@ void frmPOP::Combo1_Click()
         }
     }
     m_indiceLido = i;
+    m_valorLido.clear();
     Text2->clear();
     lblValor->setText(SemDado);
     // A name too long for the closed list can still be read in full.
@@ -254,16 +257,19 @@ void frmPOP::Combo1_Click()
     const QString valor = Numeros::TextoDoCampo(rs->Campo(campo));
     Text2->setText(rs->Campo(QStringLiteral("Marcador")).toString().mid(3));
     lblValor->setText(valor.isEmpty() ? SemDado : valor);
+    m_valorLido = valor;
 }
 
 void frmPOP::CommandButton1_Click()
 {
+    // Only a value read from the chosen row goes into the box; without one
+    // (none given, or a row that could not be read) the box keeps its text.
     if (OptionButton2->isChecked()) {
-        if (lblValor->text() == SemDado) {
+        if (m_valorLido.isEmpty()) {
             CommandButton2_Click();
             return;
         }
-        MT::ValorPOP = lblValor->text();
+        MT::ValorPOP = m_valorLido;
         Janelas::Descarregar(this);
         return;
     }
@@ -283,8 +289,8 @@ void frmPOP::CommandButton1_Click()
     // The calling box keeps what the copy put into it.
     if (QLineEdit* caixa = Aproveitamento::CaixaChamadora())
         MT::ValorPOP = caixa->text();
-    else if (lblValor->text() != SemDado)
-        MT::ValorPOP = lblValor->text();
+    else if (!m_valorLido.isEmpty())
+        MT::ValorPOP = m_valorLido;
     Janelas::Descarregar(this);
 }
 

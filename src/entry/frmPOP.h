@@ -61,4 +61,5 @@ public:
 
 private:
     int m_indiceLido = -1;  // the list entry whose value is shown
+    QString m_valorLido;    // its datum as read (empty: none given, or none read)
 };

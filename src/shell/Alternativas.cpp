@@ -83,17 +83,20 @@ bool AjustarLinhasDeUmaVez(const Banco::RecordsetPtr& rs, int n)
     return AjustarLinhas(rs, n) && t.Confirmar();
 }
 
-std::vector<short> FlagsDasLinhas(const Banco::RecordsetPtr& rs, int n)
+bool FlagsDasLinhas(const Banco::RecordsetPtr& rs, int n, std::vector<short>& flags)
 {
-    std::vector<short> flags(static_cast<size_t>(n < 0 ? 1 : n + 1), 0);
-    if (!rs)
-        return flags;
-    for (rs->MoveFirst(); !rs->EOF_(); rs->MoveNext()) {
-        const int i = Banco::NumeroDoMarcador(rs->Campo(QStringLiteral("Marcador")).toString());
-        if (i >= 1 && i <= n)
-            flags[static_cast<size_t>(i)] = rs->Campo(QStringLiteral("Nome")).toString().isEmpty() ? 0 : 1;
+    std::vector<short> lidas(static_cast<size_t>(n < 0 ? 1 : n + 1), 0);
+    if (rs) {
+        for (rs->MoveFirst(); !rs->EOF_(); rs->MoveNext()) {
+            if (!rs->Ler())
+                return false;
+            const int i = Banco::NumeroDoMarcador(rs->Campo(QStringLiteral("Marcador")).toString());
+            if (i >= 1 && i <= n)
+                lidas[static_cast<size_t>(i)] = rs->Campo(QStringLiteral("Nome")).toString().isEmpty() ? 0 : 1;
+        }
     }
-    return flags;
+    flags = std::move(lidas);
+    return true;
 }
 
 bool RegistrarNome(std::vector<short>& flags, int n, int i, bool preenchido)

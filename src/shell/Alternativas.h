@@ -34,8 +34,9 @@ bool AjustarLinhas(const Banco::RecordsetPtr& rs, int n);
 bool AjustarLinhasDeUmaVez(const Banco::RecordsetPtr& rs, int n);
 
 // The naming flags (1..n, element 0 unused) of the rows behind rs: 1 where the
-// row's Nome is a non-empty text.
-std::vector<short> FlagsDasLinhas(const Banco::RecordsetPtr& rs, int n);
+// row's Nome is a non-empty text. False when a row could not be read (flags
+// then untouched).
+bool FlagsDasLinhas(const Banco::RecordsetPtr& rs, int n, std::vector<short>& flags);
 
 // Records in flags (re-dimensioned to 1..n, keeping the remaining values)
 // whether alternative i's name is given, and returns whether all n are named.

@@ -6,6 +6,7 @@
 #include "common/Figuras.h"
 #include "common/Mensagens.h"
 #include "common/ModuloTessaura.h"
+#include "common/Passagem.h"
 #include "common/Percurso.h"
 #include "common/PortaoAvancar.h"
 #include "common/Twips.h"
@@ -257,9 +258,9 @@ void frmInicio::Command1_Click()
         break;
     }
 
-    // Storing the name on show and reshaping the rows is one write: a file
-    // held by another program leaves the rows, the boxes and the window as
-    // they were, with one message.
+    // Storing the name on show, reshaping the rows and reading them back is
+    // one write: a file held by another program leaves the rows, the boxes and
+    // the window as they were, with one message.
     Banco::Acao acao(Banco::TipoAcao::Gravacao);
     Banco::ConexaoPtr db = Banco::Abrir();
     if (!db)
@@ -274,8 +275,19 @@ void frmInicio::Command1_Click()
     // the alternative on show, so it is stored before the rows are reshaped.
     if (m_numeroAceito && !guardarAtual())
         return;
+    // The naming flags and the first row are read before the rows are kept:
+    // nothing is read once the reshape is committed.
     Ampulheta ampulheta;
-    if (!Alternativas::AjustarLinhas(rs, n) || !transacao.Confirmar()) {
+    std::vector<short> flags;
+    QString nome, anotacao;
+    bool ok = Alternativas::AjustarLinhas(rs, n) && Alternativas::FlagsDasLinhas(rs, n, flags);
+    rs->MoveFirst();
+    if (ok && rs->TemLinhaAtual()) {
+        ok = rs->Ler();
+        nome = Percurso::TextoParaCaixa(rs->Campo(QStringLiteral("Nome")));
+        anotacao = Percurso::TextoParaCaixa(rs->Campo(QStringLiteral("Anotacao")));
+    }
+    if (!ok || !transacao.Confirmar()) {
         ampulheta.Restaurar();
         Banco::FalhaDeGravacao();
         return;
@@ -283,10 +295,8 @@ void frmInicio::Command1_Click()
     MT::NumeroAlternativas = n;
     MT::dbAlternativas = db;
     MT::rsAlternativas = rs;
-    MT::NomePreenchido = Alternativas::FlagsDasLinhas(rs, n);
+    MT::NomePreenchido = flags;
     m_numeroAceito = true;
-    rs->MoveFirst();
-    const bool lida = rs->Ler();
 
     Frame1->show();
     Frame2->show();
@@ -294,10 +304,8 @@ void frmInicio::Command1_Click()
     Label5->setText(QString::number(n));
     Command5->show();
     Command6->show();
-    if (lida)
-        carregarAtual();
-    else
-        Banco::AvisarFalha();
+    Text1->setText(nome);
+    Text2->setPlainText(anotacao);
     MT::MostrarAlternativaNaBarra(1, n);
     Text1->setFocus(Qt::OtherFocusReason);
 }
@@ -390,16 +398,17 @@ void frmInicio::CommandButton1_Click()
     if (Banco::AvisarFalha() || !completo)
         return;
 
+    // A weighting window that cannot open takes the entry order, the flags and
+    // the row back, and this window comes back as it is.
+    Passagem passagem(this);
     MT::EntradaPorAlternativa = Option1->isChecked();
     MT::ObjetivoCarregado = false;
     MT::ImpactoCarregado = false;
     MT::InsercaoCarregado = false;
-    Janelas::Ocultar(this);
     // The entry of the first alternative starts on its row.
     rs->MoveFirst();
-    if (Janela* ponderacao = Janelas::Carregar(QStringLiteral("frmPesoPond")))
-        Janelas::Mostrar(ponderacao);
-    MT::ProjetoEmAndamento = true;
+    if (passagem.Para(QStringLiteral("frmPesoPond")))
+        MT::ProjetoEmAndamento = true;
 }
 
 void frmInicio::Label44_MouseMove()

@@ -6,6 +6,7 @@
 #include "common/Mensagens.h"
 #include "common/ModuloTessaura.h"
 #include "common/Numeros.h"
+#include "common/Passagem.h"
 #include "common/PortaoAvancar.h"
 #include "common/Twips.h"
 #include "weighting/frmApagarPon.h"
@@ -545,10 +546,15 @@ void frmPesoPond::CommandButton1_Click()
         Janelas::Ativar(this);
         return;
     }
+    // The objective window opens over this one; when it cannot, the weights
+    // handed on are taken back and this window stays in front.
+    Passagem passagem(this, false);
+    passagem.AoDesfazer([pesos = MT::PesoPonderacao] { MT::PesoPonderacao = pesos; });
     for (int n = 1; n <= Ponderacao::NumeroIndicadores; ++n)
         MT::PesoPonderacao[static_cast<size_t>(n)] = valores[n - 1];
 
-    Janelas::Mostrar(Janelas::Carregar(QStringLiteral("frmObjetivo")));
+    if (!passagem.Para(QStringLiteral("frmObjetivo")))
+        return;
     if (QAction* dados = MT::BotaoBarra(QStringLiteral("dados")))
         dados->setEnabled(true);
 }

@@ -1,8 +1,10 @@
 // What the objective, impact and insertion windows do alike, each case run on all three: the walk with its
 // wrap-around, stores and Nulls, coming back from another window, help boxes, the gate and "Avançar", the order
-// per alternative, re-entry, a missing database, F5 per box; and the gate's cues, also on the alternatives window.
+// per alternative, re-entry, a missing database, typing while the file is held, F5 per box; and the gate's cues,
+// also on the alternatives window.
 #include "Ambiente.h"
 
+#include "common/Banco.h"
 #include "common/BarraStatus.h"
 #include "common/Figuras.h"
 #include "common/ModuloTessaura.h"
@@ -289,6 +291,45 @@ private slots:
             j.completar();
             j.proxima();
             j.anterior();
+            QVERIFY2(!j.aberto() && Teste::TextosMostrados().isEmpty(), qPrintable(Teste::TextosMostrados().join('/')));
+        }
+    }
+
+    // Typing while another program holds the file, in both entry orders: no message, no wait longer than a
+    // reaction's, the gate as it was; once the file is free, the next change (or step) judges it again.
+    void digitarComOArquivoPreso_data() { janelas(); }
+    void digitarComOArquivoPreso()
+    {
+        QFETCH(int, indice);
+        for (const bool porAlternativa : {false, true}) {
+            Teste::Sessao s;
+            Entrada j(s, indice, 1, porAlternativa);
+            auto* caixa = Controle<QLineEdit>(j.w, j.d.caixa);
+            // What judges the gate: a step per criterion, a change or the pointer over a frame per alternative.
+            const auto julgar = [&] {
+                if (!porAlternativa)
+                    j.proxima();
+                else if (*j.d.quadro)
+                    Teste::PassarMouse(Controle(j.w, j.d.quadro));
+            };
+            j.completar(), julgar();
+            QVERIFY(j.aberto());
+            {
+                Teste::Trava trava(s.CaminhoBanco());
+                {  // a reaction's failure first, so that a longer wait given to the typing shows
+                    Banco::Reacao reacao;
+                    QVERIFY(!Banco::AbrirSilencioso());
+                }
+                Mensagens::LimparHistorico();
+                QTest::keyClick(caixa, '7');
+                if (porAlternativa && *j.d.quadro)
+                    Teste::PassarMouse(Controle(j.w, j.d.quadro));
+                QCoreApplication::processEvents();
+                QCOMPARE(Teste::TextosMostrados().join('/') + QString::number(j.aberto()), QStringLiteral("1"));
+                QVERIFY(Banco::EsperaDaUltimaFalha() <= Banco::EsperaDeReacao());
+            }
+            j.digitar("");
+            julgar();
             QVERIFY2(!j.aberto() && Teste::TextosMostrados().isEmpty(), qPrintable(Teste::TextosMostrados().join('/')));
         }
     }
