@@ -524,7 +524,7 @@ void AvisarBancoInutilizavel()
         QStringLiteral("Não foi possível abrir o banco de dados \"%1\". Verifique se o "
                        "arquivo existe, se pode ser gravado e se não está danificado.")
             .arg(QDir::toNativeSeparators(Caminho())),
-        Mensagens::Icone::Critico, Mensagens::Botoes::OK, QStringLiteral("Vazora"));
+        Mensagens::Icone::Critico, Mensagens::Botoes::OK, QStringLiteral("Análise Tessaura"));
 }
 
 ConexaoPtr Abrir()

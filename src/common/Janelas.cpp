@@ -304,13 +304,24 @@ static QMdiSubWindow* subjanelaDe(Janela* j, bool criar)
 
 void Janelas::Mostrar(Janela* j)
 {
+    Exibir(j, true);
+}
+
+void Janelas::Restaurar(Janela* j)
+{
+    Exibir(j, false);
+}
+
+void Janelas::Exibir(Janela* j, bool ativar)
+{
     if (!j)
         return;
     Estado& e = estado();
     QMdiSubWindow* sub = subjanelaDe(j, true);
     if (!sub) {
         j->Widget()->show();
-        Ativar(j);
+        if (ativar)
+            Ativar(j);
         return;
     }
     const bool jaVisivel = sub->isVisible() && j->Widget()->isVisible();
@@ -337,8 +348,13 @@ void Janelas::Mostrar(Janela* j)
     e.ativacaoAdiada = false;
     // The activation runs once: the one the MDI area announced, or a window
     // shown anew, or made the active child.
-    if (adiada || !jaVisivel || antes != j)
+    if (!ativar) {
+        e.ultimaAtiva = j;
+        e.frente.removeAll(j);
+        e.frente.append(j);
+    } else if (adiada || !jaVisivel || antes != j) {
         Ativar(j);
+    }
 }
 
 void Janelas::Ocultar(Janela* j)

@@ -78,6 +78,10 @@ public:
     // area; a window shown for the first time or again after being hidden, or
     // made the active child, runs its activation work.
     static void Mostrar(Janela* j);
+    // Brings a child window back to the front as it was, without its
+    // activation: a hand-over taken back within the action that made it, so
+    // the window never really left.
+    static void Restaurar(Janela* j);
     // Hides a child window. Whatever hides or unloads the front child, once
     // the handler that did it is done the window that stood before it comes
     // back to the front, maximized, with its activation (unless another
@@ -101,6 +105,7 @@ private:
     static void AoAtivarSubjanela(QMdiSubWindow* sub);
     static void AgendarRetorno();
     static void TrazerAFrente();
+    static void Exibir(Janela* j, bool ativar);
 };
 
 // Registers a window class's factory at start-up.

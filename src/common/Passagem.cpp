@@ -48,7 +48,7 @@ bool Passagem::Para(const QString& nome)
     }
     Desfazer();
     if (m_de)
-        Janelas::Mostrar(m_de);
+        Janelas::Restaurar(m_de);
     Banco::AvisarFalha();
     return false;
 }

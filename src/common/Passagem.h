@@ -29,9 +29,9 @@ public:
     // then (earlier, or in the next window's load or activation), the
     // hand-over is taken back: the next window unloaded if it was loaded here,
     // hidden otherwise; what AoDesfazer gave and the noted state put back; the
-    // window that handed over shown again as it was (its activation, part of
-    // the same action, tells nothing). The action's one message is shown and
-    // false returned; nothing else is to be done then.
+    // window that handed over brought back as it was, without its activation
+    // (it never really left). The action's one message is shown and false
+    // returned; nothing else is to be done then.
     bool Para(const QString& nome);
 
 private:

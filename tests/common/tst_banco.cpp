@@ -388,6 +388,15 @@ const std::vector<AcaoComBancoOcupado>& acoes()
          [] { QTest::keyClick(Janelas::Obter<frmPesoPond>()->ComboBox1, Qt::Key_Down); }, kEmUso, ponderacoes,
          "Referência|Hidrológica|Sanitária|Ambiental|Social#Hidrológica,Hidrológico,15 20 15 6 6 6 6 5 5 4 4 4 4 "
          "avançar"},
+        // "Sanitária" chosen, handed on to the objective window: the weights and the window in front.
+        {"ponderação: Avançar", [](Teste::Sessao& s) {
+             Teste::Projeto(3), s.Mostrar<frmPesoPond>();
+             for (int i = 0; i < 2; ++i)
+                 QTest::keyClick(Janelas::Obter<frmPesoPond>()->ComboBox1, Qt::Key_Down);
+         }, clique("frmPesoPond", "CommandButton1"), kEmUso,
+         [] { return ponderacoes() + ' ' + MT::PesoPonderacao[4].toString() + ' ' + frente(); },
+         "Referência|Hidrológica|Sanitária|Ambiental|Social#Sanitária,Sanitário,8 8 6 18 18 8 8 5 5 4 4 4 4 avançar "
+         "18 frmObjetivo"},
         // ---- The alternatives window and the entry windows.
         {"alternativas: Próximo", inicioNomeando, clique("frmInicio", "Command6"), kGravar,
          estado("Nome Anotacao", "frmInicio", "Label3 Text1 Text2"), "Rio nota|- -|- -#2,,"},
