@@ -14,6 +14,7 @@
 #include "evaluation/frmCalculoIndices.h"
 #include "projects/Projetos.h"
 #include "projects/frmAbrir.h"
+#include "projects/frmSalvar.h"
 #include "review/frmAlterar.h"
 #include "review/frmDadosUtilizados.h"
 #include "shell/frmInicio.h"
@@ -328,6 +329,9 @@ QString semPerguntas()
     return r;
 }
 
+// The first project the save dialog listed.
+QString listaDoSalvar;
+
 // ---- Every user action the table of held-file cases runs.
 
 const std::vector<AcaoComBancoOcupado>& acoes()
@@ -357,6 +361,17 @@ const std::vector<AcaoComBancoOcupado>& acoes()
              completas(s), Teste::Executar("UPDATE tblTessaura SET Eco = NULL");
              escolherAlternativas(), clique("frmAltEco", "Command2")();
          }, clique("frmAltEco", "cmdOK"), kGravar, escolha, "1|1# frmEconomico"},
+        // "Salvar como": the save dialog lists the saved projects before it asks for the name.
+        // The state: the copies, and the first project the dialog listed, if it opened (under a hold
+        // that lets reads through it opens, and a save left without a name writes nothing).
+        {"salvar: lista dos projetos", [](Teste::Sessao& s) {
+             s.Principal(), projetoSalvo(s), listaDoSalvar.clear();
+             Teste::AoExibirModal([](Dialogo*) {
+                 if (const frmSalvar* d = Janelas::Obter<frmSalvar>())
+                     listaDoSalvar = d->FlexSave->Texto(1, 0);
+             });
+         }, menu("mnuFileSalvarComo"), kSalvar, [] { return copiasSalvas() + '#' + listaDoSalvar; },
+         "H Bacia|Bacia Alt 1 5|Bacia Alt 2 -|Bacia Alt 3 -#Bacia", {Teste::Trava::Tipo::Exclusiva}},
         {"abrir: lista dos projetos", [](Teste::Sessao& s) { s.Principal(), projetoSalvo(s); }, menu("mnuFileOpen"),
          kEmUso, [] { const frmAbrir* d = Janelas::Obter<frmAbrir>(); return d ? d->FlexAbrir->Texto(1, 0) : "-"; },
          "Bacia"},
