@@ -73,7 +73,7 @@ int esperaDevida()
 {
     if (g_acao.esperaGasta)
         return 0;
-    return g_acao.reacao ? std::max(1, kEsperaMs / 10) : kEsperaMs;
+    return g_acao.reacao ? EsperaDeReacao() : kEsperaMs;
 }
 
 void aplicarEspera()
