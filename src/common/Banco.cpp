@@ -96,15 +96,24 @@ void iniciarAcao(bool reacao = false)
     aplicarEspera();
 }
 
+// Runs f once when control next returns to the event loop, however often it
+// is asked for before that (pendente says whether it is asked for already).
+void aoVoltarAoLaco(bool& pendente, void (*f)())
+{
+    if (pendente || !QCoreApplication::instance())
+        return;
+    pendente = true;
+    QTimer::singleShot(0, [&pendente, f] {
+        pendente = false;
+        f();
+    });
+}
+
 // Outside any scope, what happens before control returns to the event loop
 // counts as one action.
 void agendarFimImplicito()
 {
-    if (g_fimAgendado || !QCoreApplication::instance())
-        return;
-    g_fimAgendado = true;
-    QTimer::singleShot(0, [] {
-        g_fimAgendado = false;
+    aoVoltarAoLaco(g_fimAgendado, [] {
         if (g_profundidade == 0)
             g_acao.aberta = false;
     });
@@ -192,13 +201,7 @@ void avancarGeracao()
 // A row read now stays valid until control returns to the event loop.
 void agendarInvalidacao()
 {
-    if (g_cacheAgendado || !QCoreApplication::instance())
-        return;
-    g_cacheAgendado = true;
-    QTimer::singleShot(0, [] {
-        g_cacheAgendado = false;
-        avancarGeracao();
-    });
+    aoVoltarAoLaco(g_cacheAgendado, avancarGeracao);
 }
 
 bool escreve(const QString& sql)
