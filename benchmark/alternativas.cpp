@@ -19,7 +19,7 @@ int contarLinhas(const Banco::ConexaoPtr& c)
 
 void medir(int n)
 {
-    Banco::ConexaoPtr c = Banco::AbrirSilencioso();
+    Banco::ConexaoPtr c = Banco::Abrir();
     Banco::RecordsetPtr rs = Banco::Recordset::Abrir(c, QStringLiteral("tblTessaura"));
     if (!rs) {
         std::printf("alternativas: the database could not be opened\n");

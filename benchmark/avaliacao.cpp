@@ -76,7 +76,7 @@ template <class F> double melhorTempo(int n, int repeticoes, F f)
 
 void gravarTabela(const std::vector<Avaliacao::Alternativa>& alternativas)
 {
-    Banco::ConexaoPtr c = Banco::AbrirSilencioso();
+    Banco::ConexaoPtr c = Banco::Abrir();
     QSqlQuery q(c->db());
     q.exec(QStringLiteral("DELETE FROM tblTessaura"));
     Banco::Transacao t(c);

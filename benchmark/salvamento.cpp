@@ -20,7 +20,7 @@ namespace MT = ModuloTessaura;
 // n complete alternatives written in one statement.
 void preencher(int n)
 {
-    Banco::ConexaoPtr c = Banco::AbrirSilencioso();
+    Banco::ConexaoPtr c = Banco::Abrir();
     Banco::Executar(c, QStringLiteral("DELETE FROM tblTessaura"));
     Banco::Executar(c, QStringLiteral(
         "WITH RECURSIVE k(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM k WHERE i < ?) "
@@ -35,7 +35,7 @@ void preencher(int n)
 
 int linhasSalvas()
 {
-    Banco::ConexaoPtr c = Banco::AbrirSilencioso();
+    Banco::ConexaoPtr c = Banco::Abrir();
     QSqlQuery q(c->db());
     q.prepare(QStringLiteral("SELECT count(*) FROM tblSave WHERE Projeto = ?"));
     q.addBindValue(MT::NomeProjeto);

@@ -5,7 +5,7 @@ set -euo pipefail
 
 raiz="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$raiz/build"
-pacotes=(qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite libgl-dev
+pacotes=(qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite libsqlite3-dev libgl-dev
          cmake g++ make sqlite3 fonts-dejavu-core fonts-comic-neue)
 
 faltando=()

@@ -1,11 +1,12 @@
-#include "common/Aplicacao.h"
 #include "common/Fontes.h"
 #include "common/Janelas.h"
+
+#include <QApplication>
 
 
 int main(int argc, char* argv[])
 {
-    Aplicacao app(argc, argv);
+    QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vazora"));
     QApplication::setOrganizationName(QStringLiteral("Vazora"));
     Fontes::InstalarSubstituicoes();

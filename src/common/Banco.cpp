@@ -1,99 +1,90 @@
 #include "common/Banco.h"
 
-#include "common/Mensagens.h"
+#include "common/BancoTestes.h"
 #include "common/Numeros.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QEvent>
-#include <QSqlDriver>
-#include <QWidget>
+#include <QThread>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <sqlite3.h>
 
 namespace Banco {
 
 namespace {
+// Why the first failing statement of an action failed.
+enum class Falha { Nenhuma, Ocupado, Inutilizavel, Comando };
+}  // namespace
+
+namespace {
 QString g_caminhoTeste;
 const char* const kNomeConexao = "tessaura";
-// How long a user command waits for a file held by another program.
+// How long a command waits for a file held by another program; a reaction
+// waits a tenth of it.
 const int kEsperaPadraoMs = 2000;
-int kEsperaMs = kEsperaPadraoMs;
+int g_esperaMs = kEsperaPadraoMs;
 
-// The user action under way: its identity, its kind, its first failure,
-// whether that was reported and whether its one wait for the file was spent.
-// A reaction (what a box's change runs while the user types) waits only
-// briefly and tells nobody of its failure.
+int esperaDeReacao()
+{
+    return std::max(1, g_esperaMs / 10);
+}
+
+// The action under way.
 struct EstadoAcao {
-    quint64 serie = 0;
-    TipoAcao tipo = TipoAcao::Leitura;
-    Falha falha = Falha::Nenhuma;
-    bool avisada = false;
-    bool esperaGasta = false;
-    bool escreveu = false;
-    bool reacao = false;
-    // Held by a scope (an Acao, an input of the user, a continuation) or,
-    // outside any scope, until control returns to the event loop.
     bool aberta = false;
-    // The top-level window of the user's input the action runs for.
-    const QObject* janela = nullptr;
+    // Opened by a command's handler; otherwise a reaction, until control
+    // returns to the event loop.
+    bool comando = false;
+    TipoAcao tipo = TipoAcao::Leitura;
+    bool escreveu = false;
+    // The first failure, and what the action was doing when it came: that
+    // decides its message, whatever the action goes on to do.
+    Falha falha = Falha::Nenhuma;
+    TipoAcao tipoDaFalha = TipoAcao::Leitura;
+    // The action's one wait for a held file: when it runs out (-1 until a
+    // statement first finds the file held), and whether a statement has
+    // failed for a held file, after which the rest fails at once.
+    qint64 prazo = -1;
+    bool esperaGasta = false;
+    std::vector<std::function<void()>> aoTerminar;
+    Testes::Registro registro;
 };
 EstadoAcao g_acao;
+// The nested Acao scopes of the command under way.
 int g_profundidade = 0;
-quint64 g_series = 0;
-bool g_fimAgendado = false;
+bool g_fimDaReacaoAgendado = false;
+std::function<void(Aviso)>& avisador()
+{
+    static std::function<void(Aviso)> a;
+    return a;
+}
 // Cached rows are valid while their generation is the current one.
 quint64 g_geracao = 1;
 bool g_cacheAgendado = false;
 int g_transacoes = 0;
-// The busy timeout the connection has now (-1: not set since it was opened).
-int g_esperaDefinida = -1;
-int g_esperaDaUltimaFalha = -1;
 // Tests: the statement that fails as if the file were held (0: none), how
-// many were run since it was armed, and whether it was reached.
+// many were run since it was armed, whether it was reached; the commands ended.
 int g_falharNo = 0;
 int g_comandosContados = 0;
 bool g_falhaProvocada = false;
+bool g_registrar = false;
+std::vector<Testes::Registro> g_registros;
 
-QSqlDatabase conexaoAberta()
+QElapsedTimer& relogio()
 {
-    return QSqlDatabase::contains(kNomeConexao) ? QSqlDatabase::database(kNomeConexao, false)
-                                                : QSqlDatabase();
-}
-
-// The wait the next statement gets: none once the action has had its wait,
-// a fifth of a second in a reaction, the whole wait otherwise.
-int esperaDevida()
-{
-    if (g_acao.esperaGasta)
-        return 0;
-    return g_acao.reacao ? EsperaDeReacao() : kEsperaMs;
-}
-
-void aplicarEspera()
-{
-    const int ms = esperaDevida();
-    if (ms == g_esperaDefinida)
-        return;
-    QSqlDatabase db = conexaoAberta();
-    if (db.isOpen() && QSqlQuery(db).exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(ms)))
-        g_esperaDefinida = ms;
-}
-
-// A new action: no failure yet, and the whole wait.
-void iniciarAcao(bool reacao = false)
-{
-    g_acao = EstadoAcao();
-    g_acao.serie = ++g_series;
-    g_acao.reacao = reacao;
-    g_acao.aberta = true;
-    aplicarEspera();
+    static QElapsedTimer r;
+    if (!r.isValid())
+        r.start();
+    return r;
 }
 
 // Runs f once when control next returns to the event loop, however often it
@@ -109,40 +100,83 @@ void aoVoltarAoLaco(bool& pendente, void (*f)())
     });
 }
 
-// Outside any scope, what happens before control returns to the event loop
-// counts as one action.
-void agendarFimImplicito()
+void iniciar(bool comando)
 {
-    aoVoltarAoLaco(g_fimAgendado, [] {
-        if (g_profundidade == 0)
-            g_acao.aberta = false;
+    g_acao = EstadoAcao();
+    g_acao.aberta = true;
+    g_acao.comando = comando;
+}
+
+// The message the action's failure gets.
+Aviso avisoDaFalha()
+{
+    if (g_acao.falha == Falha::Inutilizavel)
+        return Aviso::ArquivoInutilizavel;
+    if (g_acao.tipoDaFalha == TipoAcao::Salvamento)
+        return Aviso::ProjetoNaoSalvo;
+    if (g_acao.tipoDaFalha == TipoAcao::Gravacao)
+        return Aviso::GravacaoFalhou;
+    return g_acao.falha == Falha::Ocupado ? Aviso::ArquivoEmUso : Aviso::ArquivoInutilizavel;
+}
+
+// The end of the action under way: a command's steps left to its end run
+// within it, then its failure is told once. The action is under way until
+// its message has been answered.
+void terminar()
+{
+    if (!g_acao.aberta)
+        return;
+    ++g_profundidade;
+    while (g_acao.comando && !g_acao.aoTerminar.empty()) {
+        const auto passos = std::move(g_acao.aoTerminar);
+        g_acao.aoTerminar.clear();
+        for (const auto& passo : passos)
+            passo();
+    }
+    Testes::Registro& r = g_acao.registro;
+    r.comando = g_acao.comando;
+    r.falhou = g_acao.falha != Falha::Nenhuma;
+    r.avisou = r.falhou && g_acao.comando && avisador();
+    if (r.avisou)
+        avisador()(avisoDaFalha());
+    if (g_registrar)
+        g_registros.push_back(r);
+    --g_profundidade;
+    g_acao = EstadoAcao();
+}
+
+// A statement outside any command belongs to a reaction, which lasts until
+// control returns to the event loop.
+void garantirAcao()
+{
+    if (g_acao.aberta)
+        return;
+    iniciar(false);
+    aoVoltarAoLaco(g_fimDaReacaoAgendado, [] {
+        if (g_profundidade == 0 && !g_acao.comando)
+            terminar();
     });
 }
 
-// A statement run outside any scope after the last action ended starts an
-// action of its own.
-void garantirAcao()
+// SQLite asks, each time a statement finds the file held, whether to try
+// again: while the action's one wait lasts, after a short pause.
+int aoEncontrarOcupado(void*, int)
 {
-    if (g_profundidade == 0 && !g_acao.aberta) {
-        iniciarAcao();
-        agendarFimImplicito();
+    // A statement of the layer's always runs within an action.
+    EstadoAcao& a = g_acao;
+    if (!a.aberta || a.esperaGasta)
+        return 0;
+    const qint64 agora = relogio().elapsed();
+    if (a.prazo < 0) {
+        const int espera = a.comando ? g_esperaMs : esperaDeReacao();
+        a.prazo = agora + espera;
+        if (a.registro.esperas++ == 0)
+            a.registro.espera = espera;
     }
-}
-
-// Entering and leaving a scope of the action under way; an inner action of
-// its own (a reaction, a command in a dialog) keeps the outer one to give
-// it back afterwards.
-void entrar()
-{
-    if (g_profundidade++ == 0 && !g_acao.aberta)
-        iniciarAcao();
-    g_acao.aberta = true;
-}
-
-void sair()
-{
-    if (--g_profundidade == 0)
-        g_acao.aberta = false;
+    if (agora >= a.prazo)
+        return 0;
+    QThread::msleep(static_cast<unsigned long>(std::min<qint64>(a.prazo - agora, 2)));
+    return 1;
 }
 
 bool ocupado(const QSqlError& erro)
@@ -159,14 +193,13 @@ bool ocupado(const QSqlError& erro)
 void registrarFalha(Falha f)
 {
     garantirAcao();
-    if (g_acao.falha == Falha::Nenhuma)
+    if (g_acao.falha == Falha::Nenhuma) {
         g_acao.falha = f;
-    if (f == Falha::Ocupado && !g_acao.esperaGasta) {
-        // The action has had its wait: the rest of it fails at once.
-        g_esperaDaUltimaFalha = g_esperaDefinida;
-        g_acao.esperaGasta = true;
-        aplicarEspera();
+        g_acao.tipoDaFalha = g_acao.escreveu ? std::max(g_acao.tipo, TipoAcao::Gravacao) : g_acao.tipo;
     }
+    // The action has had its wait: the rest of it fails at once.
+    if (f == Falha::Ocupado)
+        g_acao.esperaGasta = true;
 }
 
 // A file that is no database, is damaged or cannot be opened.
@@ -182,13 +215,21 @@ void registrarErro(const QSqlError& erro)
     registrarFalha(ocupado(erro) ? Falha::Ocupado : inutilizavel(erro) ? Falha::Inutilizavel : Falha::Comando);
 }
 
-// Tests: true when this statement is the one armed to fail. Statements of a
-// reaction are no part of the action and are not counted.
-bool falhaProvocadaAgora()
+bool escreve(const QString& sql)
 {
-    if (g_falharNo <= 0 || g_acao.reacao || ++g_comandosContados != g_falharNo)
+    const QString inicio = sql.trimmed().left(8).toUpper();
+    return !inicio.startsWith(QLatin1String("SELECT")) && !inicio.startsWith(QLatin1String("PRAGMA"));
+}
+
+// Tests: true when this statement is the one armed to fail. A reaction's
+// statements are no part of a command and are not counted.
+bool falhaProvocadaAgora(const QString& sql)
+{
+    if (g_falharNo <= 0 || !g_acao.comando || ++g_comandosContados != g_falharNo)
         return false;
     g_falhaProvocada = true;
+    if (escreve(sql))
+        g_acao.escreveu = true;
     registrarFalha(Falha::Ocupado);
     return true;
 }
@@ -204,203 +245,13 @@ void agendarInvalidacao()
     aoVoltarAoLaco(g_cacheAgendado, avancarGeracao);
 }
 
-bool escreve(const QString& sql)
-{
-    const QString inicio = sql.trimmed().left(8).toUpper();
-    return !inicio.startsWith(QLatin1String("SELECT")) && !inicio.startsWith(QLatin1String("PRAGMA"));
-}
-}  // namespace
 
-Acao::Acao(TipoAcao tipo)
-{
-    entrar();
-    // An inner action that writes makes the whole one a writing action.
-    if (static_cast<int>(tipo) > static_cast<int>(g_acao.tipo))
-        g_acao.tipo = tipo;
-}
-
-Acao::~Acao()
-{
-    sair();
-}
-
-struct AcaoGuardada {
-    EstadoAcao acao;
-};
-
-AcaoPropria::AcaoPropria(bool reacao) : m_externa(new AcaoGuardada{g_acao})
-{
-    ++g_profundidade;
-    iniciarAcao(reacao);
-}
-
-AcaoPropria::~AcaoPropria()
-{
-    g_acao = m_externa->acao;
-    delete m_externa;
-    sair();
-    aplicarEspera();
-}
-
-Reacao::Reacao() : AcaoPropria(true) {}
-
-quint64 AcaoAtual()
-{
-    return g_acao.serie;
-}
-
-Continuacao::Continuacao(quint64 acao)
-{
-    // The action that left this step behind is taken up again, unless
-    // another one has begun since.
-    if (g_profundidade == 0)
-        g_acao.aberta = acao == g_acao.serie;
-    entrar();
-}
-
-Continuacao::~Continuacao()
-{
-    sair();
-}
-
-static bool ehComando(QEvent::Type tipo)
-{
-    return tipo == QEvent::MouseButtonPress || tipo == QEvent::MouseButtonDblClick || tipo == QEvent::KeyPress
-           || tipo == QEvent::Shortcut;
-}
-
-bool EntradaDoUsuario::Trata(QEvent::Type tipo)
-{
-    return ehComando(tipo) || tipo == QEvent::MouseButtonRelease || tipo == QEvent::KeyRelease;
-}
-
-EntradaDoUsuario::EntradaDoUsuario(QObject* alvo, QEvent::Type tipo)
-{
-    auto* w = qobject_cast<QWidget*>(alvo);
-    const QObject* janela = w ? w->window() : nullptr;
-    // Answering a message box is part of the action that showed it.
-    const bool caixa = janela && janela->inherits("QMessageBox");
-    if (g_profundidade > 0) {
-        // A command in a dialog opened by the action under way is an action
-        // of its own; the outer one goes on when it ends.
-        if (!caixa && ehComando(tipo) && janela && g_acao.janela && janela != g_acao.janela)
-            m_propria = std::make_unique<AcaoPropria>(false);
-        else
-            ++g_profundidade;
-    } else {
-        // A press, a key or a shortcut is a new command with the whole wait;
-        // the release that ends a click belongs to the press's.
-        if (ehComando(tipo) && !caixa)
-            iniciarAcao();
-        else
-            g_acao.aberta = true;
-        entrar();
-    }
-    if (!caixa && janela && (m_propria || !g_acao.janela))
-        g_acao.janela = janela;
-}
-
-EntradaDoUsuario::~EntradaDoUsuario()
-{
-    if (!m_propria)
-        sair();
-}
-
-Falha FalhaAtual()
-{
-    return g_acao.falha;
-}
-
-void DefinirEsperaParaTestes(int ms)
-{
-    kEsperaMs = ms < 0 ? kEsperaPadraoMs : ms;
-    aplicarEspera();
-}
-
-int EsperaDeComando()
-{
-    return kEsperaMs;
-}
-
-int EsperaDeReacao()
-{
-    return std::max(1, kEsperaMs / 10);
-}
-
-int EsperaDaUltimaFalha()
-{
-    return g_esperaDaUltimaFalha;
-}
-
-void FalharComandoParaTestes(int k)
-{
-    g_falharNo = k;
-    g_comandosContados = 0;
-    g_falhaProvocada = false;
-}
-
-bool FalhaProvocada()
-{
-    return g_falhaProvocada;
-}
-
-void GravacaoConcluida()
-{
-    g_acao.tipo = TipoAcao::Leitura;
-    g_acao.escreveu = false;
-}
-
-void Invalidar()
-{
-    avancarGeracao();
-}
-
-bool AvisarFalha()
-{
-    if (g_acao.falha == Falha::Nenhuma)
-        return false;
-    if (g_acao.avisada || g_acao.reacao)
-        return true;
-    g_acao.avisada = true;
-    const QString titulo = QStringLiteral("Análise Tessaura");
-    if (g_acao.falha == Falha::Inutilizavel) {
-        AvisarBancoInutilizavel();
-    } else if (g_acao.tipo == TipoAcao::Salvamento) {
-        Mensagens::Mostrar(QStringLiteral("Não foi possível salvar o projeto."),
-                           Mensagens::Icone::Critico, Mensagens::Botoes::OK, titulo);
-    } else if (g_acao.tipo == TipoAcao::Gravacao || g_acao.escreveu) {
-        Mensagens::FalhaDeGravacao();
-    } else if (g_acao.falha == Falha::Ocupado) {
-        Mensagens::Mostrar(QStringLiteral("O banco de dados \"%1\" está em uso por outro programa. "
-                                          "Feche-o e tente novamente.")
-                               .arg(QDir::toNativeSeparators(Caminho())),
-                           Mensagens::Icone::Critico, Mensagens::Botoes::OK, titulo);
-    } else {
-        AvisarBancoInutilizavel();
-    }
-    return true;
-}
-
-bool FalhaDeGravacao()
-{
-    if (static_cast<int>(g_acao.tipo) < static_cast<int>(TipoAcao::Gravacao))
-        g_acao.tipo = TipoAcao::Gravacao;
-    if (g_acao.falha == Falha::Nenhuma)
-        registrarFalha(Falha::Comando);
-    return AvisarFalha();
-}
-
-namespace {
 // Before a statement runs: the action it belongs to, and (in tests) the
 // statement armed to fail, which then does not run.
 bool antesDe(const QString& sql)
 {
     garantirAcao();
-    if (!falhaProvocadaAgora())
-        return true;
-    if (escreve(sql))
-        g_acao.escreveu = true;
-    return false;
+    return !falhaProvocadaAgora(sql);
 }
 
 // What every statement run through the layer leaves behind: a write makes the
@@ -416,6 +267,123 @@ bool depoisDe(bool ok, const QString& sql, const QSqlError& erro)
     return ok;
 }
 }  // namespace
+
+Acao::Acao(TipoAcao tipo)
+{
+    if (g_profundidade++ == 0) {
+        // A command ends the reaction that ran before it.
+        if (g_acao.aberta) {
+            --g_profundidade;
+            terminar();
+            ++g_profundidade;
+        }
+        iniciar(true);
+    }
+    g_acao.tipo = std::max(g_acao.tipo, tipo);
+}
+
+Acao::~Acao()
+{
+    if (--g_profundidade == 0)
+        terminar();
+}
+
+struct AcaoSuspensa::Guardada {
+    EstadoAcao acao;
+    int profundidade;
+};
+
+AcaoSuspensa::AcaoSuspensa() : m_guardada(new Guardada{std::move(g_acao), g_profundidade})
+{
+    g_acao = EstadoAcao();
+    g_profundidade = 0;
+}
+
+AcaoSuspensa::~AcaoSuspensa()
+{
+    if (g_profundidade == 0)
+        terminar();
+    g_acao = std::move(m_guardada->acao);
+    g_profundidade = m_guardada->profundidade;
+}
+
+bool HouveFalha()
+{
+    return g_acao.aberta && g_acao.falha != Falha::Nenhuma;
+}
+
+void FalhaDeGravacao()
+{
+    garantirAcao();
+    g_acao.tipo = std::max(g_acao.tipo, TipoAcao::Gravacao);
+    if (g_acao.falha == Falha::Nenhuma)
+        registrarFalha(Falha::Comando);
+    g_acao.tipoDaFalha = std::max(g_acao.tipoDaFalha, TipoAcao::Gravacao);
+}
+
+void GravacaoConcluida()
+{
+    g_acao.tipo = TipoAcao::Leitura;
+    g_acao.escreveu = false;
+}
+
+bool AoTerminar(std::function<void()> passo)
+{
+    if (!g_acao.aberta || !g_acao.comando)
+        return false;
+    g_acao.aoTerminar.push_back(std::move(passo));
+    return true;
+}
+
+void DefinirAvisador(std::function<void(Aviso)> a)
+{
+    avisador() = std::move(a);
+}
+
+void Invalidar()
+{
+    avancarGeracao();
+}
+
+namespace Testes {
+void DefinirEspera(int ms)
+{
+    g_esperaMs = ms < 0 ? kEsperaPadraoMs : ms;
+}
+
+int EsperaDeComando()
+{
+    return g_esperaMs;
+}
+
+int EsperaDeReacao()
+{
+    return esperaDeReacao();
+}
+
+void FalharComando(int k)
+{
+    g_falharNo = k;
+    g_comandosContados = 0;
+    g_falhaProvocada = false;
+}
+
+bool FalhaProvocada()
+{
+    return g_falhaProvocada;
+}
+
+const std::vector<Registro>& Acoes()
+{
+    return g_registros;
+}
+
+void LimparAcoes()
+{
+    g_registrar = true;
+    g_registros.clear();
+}
+}  // namespace Testes
 
 bool Executar(QSqlQuery& consulta)
 {
@@ -464,8 +432,7 @@ void DefinirCaminhoParaTestes(const QString& caminho)
     g_transacoes = 0;
     g_profundidade = 0;
     g_acao = EstadoAcao();
-    g_esperaDefinida = -1;
-    FalharComandoParaTestes(0);
+    Testes::FalharComando(0);
     avancarGeracao();
     if (QSqlDatabase::contains(kNomeConexao)) {
         {
@@ -482,7 +449,17 @@ static bool arquivoUtilizavel(const QString& caminho)
     return info.exists() && info.isFile() && info.isReadable() && info.isWritable();
 }
 
-ConexaoPtr AbrirSilencioso()
+// The connection waits for a held file as the action under way allows.
+static void esperarPeloArquivo(QSqlDatabase& db)
+{
+    const QVariant h = db.driver()->handle();
+    if (h.isValid() && qstrcmp(h.typeName(), "sqlite3*") == 0) {
+        if (sqlite3* s = *static_cast<sqlite3* const*>(h.constData()))
+            sqlite3_busy_handler(s, aoEncontrarOcupado, nullptr);
+    }
+}
+
+ConexaoPtr Abrir()
 {
     const QString caminho = Caminho();
     if (!arquivoUtilizavel(caminho)) {
@@ -500,16 +477,13 @@ ConexaoPtr AbrirSilencioso()
         db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kNomeConexao);
         db.setDatabaseName(caminho);
     }
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kEsperaMs));
     if (!db.isOpen()) {
         if (!db.open()) {
             registrarFalha(Falha::Inutilizavel);
             return nullptr;
         }
-        g_esperaDefinida = -1;
+        esperarPeloArquivo(db);
     }
-    garantirAcao();
-    aplicarEspera();
     QSqlQuery q(db);
     if (!Executar(q, QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='table' AND name IN "
                                     "('tblTessaura','tblPonderacao','tblSave','tblSaveNome')")))
@@ -519,23 +493,6 @@ ConexaoPtr AbrirSilencioso()
         return nullptr;
     }
     return std::make_shared<Conexao>(db);
-}
-
-void AvisarBancoInutilizavel()
-{
-    Mensagens::Mostrar(
-        QStringLiteral("Não foi possível abrir o banco de dados \"%1\". Verifique se o "
-                       "arquivo existe, se pode ser gravado e se não está danificado.")
-            .arg(QDir::toNativeSeparators(Caminho())),
-        Mensagens::Icone::Critico, Mensagens::Botoes::OK, QStringLiteral("Análise Tessaura"));
-}
-
-ConexaoPtr Abrir()
-{
-    ConexaoPtr c = AbrirSilencioso();
-    if (!c)
-        AvisarFalha();
-    return c;
 }
 
 Conexao::Conexao(QSqlDatabase db) : m_db(std::move(db)) {}

@@ -11,12 +11,8 @@
 //
 // Another program may hold the file for a while. A statement that fails is a
 // failure its caller sees (false, nullptr, Falhou()), never a Null that looks
-// like data. Each user command waits for a held file once, about two
-// seconds, whatever failed before; after that the rest of the same command
-// fails at once, so no command freezes the program for longer. What a box's
-// change runs while the user types waits a fifth of a second at most. The
-// command's one message comes from AvisarFalha.
-#include <QEvent>
+// like data. The statements run for one user command make one action (Acao):
+// it waits once for a held file, and its one message is shown when it ends.
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
@@ -24,6 +20,7 @@
 #include <QVariant>
 #include <QVariantList>
 #include <QHash>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -36,25 +33,28 @@ void DefinirCaminhoParaTestes(const QString& caminho);  // empty = beside the ex
 class Conexao;
 using ConexaoPtr = std::shared_ptr<Conexao>;
 
-// Opens the database file. When it is missing, unusable or held by another
-// program the action's message is shown (AvisarFalha) and nullptr is
-// returned; callers stop there.
+// Opens the database file. nullptr when it is missing, unusable or held by
+// another program; the failure is the action's, told when the action ends.
 ConexaoPtr Abrir();
-// As Abrir, without the message.
-ConexaoPtr AbrirSilencioso();
-// The critical message of a database file that is missing or unusable.
-void AvisarBancoInutilizavel();
 
 // What a user action does with the database; it decides the one message a
 // failure gets: the save's, the failed write's, or the file in use.
 enum class TipoAcao { Leitura, Gravacao, Salvamento };
-// Why the first failing statement of the action failed.
-enum class Falha { Nenhuma, Ocupado, Inutilizavel, Comando };
 
-// One user action, from a handler's start to its end. Actions nest: an
-// inner one is part of the outer, and one that writes makes the whole action
-// a writing one. Outside any action (a test calling a handler, say), what
-// runs before control returns to the event loop is one action.
+// One user command, opened by the handler that runs it and ended where that
+// handler ends. An action opened while another is under way joins it (one
+// that writes makes the whole a writing one). The action waits for a held
+// file once: its first statement that finds the file held gets the whole wait
+// (about two seconds), later ones only what is left of it, and once a
+// statement has failed for a held file the rest fails at once. When the
+// outermost one ends, the steps left to its end run (AoTerminar), then its
+// failure, if any, is told once.
+//
+// What runs outside any action (a box's change while the user types) is a
+// reaction: until control returns to the event loop its statements wait a
+// fifth of a second at most (a tenth of a command's wait) and their failure is
+// told to nobody; the caller sees it and leaves what it would have judged as
+// it was.
 class Acao {
 public:
     explicit Acao(TipoAcao tipo = TipoAcao::Leitura);
@@ -63,90 +63,39 @@ public:
     Acao& operator=(const Acao&) = delete;
 };
 
-struct AcaoGuardada;
-// An action of its own inside another: it starts with no failure and the
-// whole wait, and the outer action goes on as it was when it ends.
-class AcaoPropria {
+// The action under way set aside while a modal dialog runs: each command
+// given in the dialog is an action of its own, with the whole wait and its own
+// message. The action set aside goes on as it was when this ends.
+class AcaoSuspensa {
 public:
-    explicit AcaoPropria(bool reacao = false);
-    ~AcaoPropria();
-    AcaoPropria(const AcaoPropria&) = delete;
-    AcaoPropria& operator=(const AcaoPropria&) = delete;
+    AcaoSuspensa();
+    ~AcaoSuspensa();
+    AcaoSuspensa(const AcaoSuspensa&) = delete;
+    AcaoSuspensa& operator=(const AcaoSuspensa&) = delete;
 
 private:
-    AcaoGuardada* m_externa;
+    struct Guardada;
+    std::unique_ptr<Guardada> m_guardada;
 };
 
-// What a box's change (or the pointer's movement) runs, while the user types
-// or by a command: its reads wait a fifth of the whole wait at most and its
-// failure is told to nobody. The caller asks HouveFalha() and then leaves
-// what it would have judged (a gate, a status) as it was.
-class Reacao : public AcaoPropria {
-public:
-    Reacao();
-};
-
-// The dispatch of one input of the user. A press, a double click, a key or a
-// shortcut begins a new command, with the whole wait for a held file; the
-// release that ends a click belongs to it. Everything the command runs, to
-// its end, is one action. A command in a dialog that the action under way
-// opened is an action of its own; answering a message box is not. The
-// application object wraps every such event in one.
-class EntradaDoUsuario {
-public:
-    static bool Trata(QEvent::Type tipo);
-    EntradaDoUsuario(QObject* alvo, QEvent::Type tipo);
-    ~EntradaDoUsuario();
-    EntradaDoUsuario(const EntradaDoUsuario&) = delete;
-    EntradaDoUsuario& operator=(const EntradaDoUsuario&) = delete;
-
-private:
-    std::unique_ptr<AcaoPropria> m_propria;
-};
-
-// The action under way, for a step it leaves until its handler is done (a
-// window brought back to the front): that step runs in a Continuacao of it
-// and shows no second message. When another action has begun meanwhile, the
-// step is an action of its own.
-quint64 AcaoAtual();
-class Continuacao {
-public:
-    explicit Continuacao(quint64 acao);
-    ~Continuacao();
-    Continuacao(const Continuacao&) = delete;
-    Continuacao& operator=(const Continuacao&) = delete;
-};
-
-// The first failure since the current action began (Nenhuma when none).
-Falha FalhaAtual();
-inline bool HouveFalha() { return FalhaAtual() != Falha::Nenhuma; }
-// Shows the current action's message for its failure, once per action:
-// "Não foi possível salvar o projeto." for a save, the failed-write message
-// for an action that writes rows, the file-in-use message otherwise (and the
-// unusable-file message for a missing or damaged file). Nothing when nothing
-// failed. True when a failure was (or had already been) reported.
-bool AvisarFalha();
-// Reports a row write of the current action that failed (a refused value
-// included): the action becomes a writing one and its message is shown, once.
-bool FalhaDeGravacao();
-// The wait of a command and of a reaction for a held file (milliseconds),
-// and the wait the last statement that found the file held was given.
-int EsperaDeComando();
-int EsperaDeReacao();
-int EsperaDaUltimaFalha();
-// The action's write went through, and the action goes on (it has said it
-// is done, or closes the window that asked for it): a statement that fails
-// after this is a read's, and gets the file-in-use message, never one that
-// says the write failed.
+// A failure of the action under way (since it began).
+bool HouveFalha();
+// A row write of the action that failed, a refused value included: the action
+// becomes a writing one and fails, if nothing failed before.
+void FalhaDeGravacao();
+// The action's write went through and the action goes on (it has said it is
+// done, or closes the window that asked for it): a statement that fails after
+// this is a read's, and gets the file-in-use message.
 void GravacaoConcluida();
-// Tests may shorten the wait for a held file (milliseconds; negative = the
-// program's own).
-void DefinirEsperaParaTestes(int ms);
-// Tests: the k-th statement run from now (reactions' not counted) fails as if
-// the file were held, without running; 0 turns this off. FalhaProvocada tells
-// whether that statement was reached.
-void FalharComandoParaTestes(int k);
-bool FalhaProvocada();
+// Leaves a step to the end of the command under way, before its message: it
+// runs within the action. False (and nothing kept) when no command is under
+// way.
+bool AoTerminar(std::function<void()> passo);
+
+// The one message a failed action gets; the window layer shows it.
+enum class Aviso { ArquivoInutilizavel, ProjetoNaoSalvo, GravacaoFalhou, ArquivoEmUso };
+void DefinirAvisador(std::function<void(Aviso)> avisador);
+
 // Forgets cached rows: the next field read goes to the file again.
 void Invalidar();
 

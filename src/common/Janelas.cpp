@@ -209,6 +209,7 @@ Janela* Janelas::Carregar(const QString& nome)
     Janela* j = (*it)();
     j->Widget()->setObjectName(nome);
     estado().carregadas.insert(nome, j);
+    Banco::Acao acao;
     j->Form_Load();
     return j;
 }
@@ -231,6 +232,7 @@ void Janelas::Descarregar(Janela* j)
     if (e.carregadas.value(nome) != j)
         return;
     e.carregadas.remove(nome);
+    Banco::Acao acao;
     j->Form_Unload();
     if (e.ultimaAtiva == j)
         e.ultimaAtiva = nullptr;
@@ -261,17 +263,17 @@ void Janelas::AgendarRetorno()
     if (e.retornoPendente || !e.area)
         return;
     e.retornoPendente = true;
-    // The window that comes back is part of the action that closed or hid
-    // the one before it: a failure there was told once, and its activation
-    // tells nothing again.
-    const quint64 acao = Banco::AcaoAtual();
-    QMetaObject::invokeMethod(
-        e.area,
-        [acao] {
-            Banco::Continuacao continuacao(acao);
-            TrazerAFrente();
-        },
-        Qt::QueuedConnection);
+    // The window that comes back is part of the command that closed or hid
+    // the one before it, and its failure is that command's; outside any
+    // command it comes back once control returns to the event loop.
+    if (!Banco::AoTerminar([] { TrazerAFrente(); }))
+        QMetaObject::invokeMethod(
+            e.area,
+            [] {
+                Banco::Acao acao;
+                TrazerAFrente();
+            },
+            Qt::QueuedConnection);
 }
 
 void Janelas::TrazerAFrente()
@@ -390,20 +392,31 @@ void Janelas::ExibirModal(Janela* j)
     if (!d)
         return;
     Estado& e = estado();
-    if (e.manipulador) {
+    QPointer<Dialogo> guarda(d);
+    if (e.principal && !e.manipulador)
+        d->setParent(e.principal, d->windowFlags());
+    d->setModal(!e.manipulador);
+    // The dialog's opening is part of the command that opens it; a dialog
+    // that could not read what it shows does not open.
+    {
+        Banco::Acao acao;
         d->show();
         Ativar(j);
-        e.manipulador(d);
-        return;
+        if (Banco::HouveFalha() && guarda && Obter(nomeDe(guarda)) == guarda)
+            Descarregar(guarda.data());
     }
-    QPointer<Dialogo> guarda(d);
-    if (e.principal)
-        d->setParent(e.principal, d->windowFlags());
-    d->setModal(true);
-    d->show();
-    Ativar(j);
-    if (guarda && guarda->isVisible())
+    if (!guarda || !guarda->isVisible())
+        return;
+    {
+        // Each command given in the dialog is an action of its own; the one
+        // that opened it goes on when it closes.
+        Banco::AcaoSuspensa suspensa;
+        if (e.manipulador) {
+            e.manipulador(d);
+            return;
+        }
         guarda->exec();
+    }
     if (guarda && Obter(nomeDe(guarda)) == guarda) {
         // A dialog closed by its title bar is unloaded like one closed by a button.
         Descarregar(guarda.data());
@@ -426,7 +439,10 @@ void Janelas::Ativar(Janela* j)
         e.frente.append(j);
     }
     j->m_emAtivacao = true;
-    j->Form_Activate();
+    {
+        Banco::Acao acao;
+        j->Form_Activate();
+    }
     j->m_emAtivacao = false;
 }
 

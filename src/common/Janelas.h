@@ -3,8 +3,7 @@
 // (constructed, then Form_Load) and unloaded (Form_Unload, then deleteLater)
 // through this registry, so "is it loaded" is a lookup and never re-creates a
 // window. Child windows live in the main window's MDI area, frameless and
-// maximized; dialogs are shown modally through ExibirModal, which tests can
-// answer without a modal loop.
+// maximized; dialogs are shown modally through ExibirModal.
 #include <QDialog>
 #include <QPointer>
 #include <QString>
@@ -89,8 +88,11 @@ public:
     static void Ocultar(Janela* j);
     static bool Visivel(Janela* j);
 
-    // Shows a dialog modally. Tests install a handler that drives the dialog
-    // instead of a modal loop; the call returns when the handler returns.
+    // Shows a dialog modally. Its opening (load and activation) is part of
+    // the command that opens it; each command given in the dialog is an action
+    // of its own. Tests may install a handler that drives the dialog instead
+    // of a modal loop; the call returns when the handler returns, the dialog
+    // staying open unless the handler closed it.
     static void ExibirModal(Janela* j);
     using ManipuladorModal = std::function<void(Dialogo*)>;
     static void DefinirManipuladorModal(ManipuladorModal m);

@@ -1,6 +1,9 @@
 #include "common/Mensagens.h"
 
+#include "common/Banco.h"
+
 #include <QApplication>
+#include <QDir>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -68,11 +71,36 @@ Resposta Mostrar(const QString& texto, Icone icone, Botoes botoes, const QString
     return caixa.clickedButton() == sim ? Resposta::Sim : Resposta::Nao;
 }
 
-void FalhaDeGravacao()
+namespace {
+
+// The one message of a database action that failed.
+void avisarFalhaDoBanco(Banco::Aviso aviso)
 {
-    Mostrar(QStringLiteral("Não foi possível gravar os dados no banco de dados."), Icone::Critico,
-            Botoes::OK, QStringLiteral("Análise Tessaura"));
+    const QString titulo = QStringLiteral("Análise Tessaura");
+    const QString arquivo = QDir::toNativeSeparators(Banco::Caminho());
+    QString texto;
+    switch (aviso) {
+    case Banco::Aviso::ArquivoInutilizavel:
+        texto = QStringLiteral("Não foi possível abrir o banco de dados \"%1\". Verifique se o arquivo existe, "
+                               "se pode ser gravado e se não está danificado.").arg(arquivo);
+        break;
+    case Banco::Aviso::ProjetoNaoSalvo:
+        texto = QStringLiteral("Não foi possível salvar o projeto.");
+        break;
+    case Banco::Aviso::GravacaoFalhou:
+        texto = QStringLiteral("Não foi possível gravar os dados no banco de dados.");
+        break;
+    case Banco::Aviso::ArquivoEmUso:
+        texto = QStringLiteral("O banco de dados \"%1\" está em uso por outro programa. Feche-o e tente novamente.")
+                    .arg(arquivo);
+        break;
+    }
+    Mostrar(texto, Icone::Critico, Botoes::OK, titulo);
 }
+
+[[maybe_unused]] const bool avisosDoBanco = (Banco::DefinirAvisador(avisarFalhaDoBanco), true);
+
+}  // namespace
 
 void Bipe()
 {

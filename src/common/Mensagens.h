@@ -1,5 +1,6 @@
 #pragma once
-// The one way the system shows a message box or beeps. Tests install a
+// The one way the system shows a message box or beeps, the database layer's
+// one message of a failed action included. Tests install a
 // responder so that no message box ever waits for a real user.
 #include <QString>
 #include <QStringList>
@@ -25,9 +26,6 @@ inline const QString TituloPadrao = QStringLiteral("Vazora");
 Resposta Mostrar(const QString& texto, Icone icone = Icone::Nenhum,
                  Botoes botoes = Botoes::OK, const QString& titulo = TituloPadrao);
 void Bipe();
-
-// The one report of a row write that failed: critical, "Análise Tessaura".
-void FalhaDeGravacao();
 
 // Test hooks.
 using Respondedor = std::function<Resposta(const Mensagem&)>;

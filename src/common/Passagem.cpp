@@ -27,7 +27,7 @@ bool Passagem::Para(const QString& nome)
 {
     Banco::Acao acao;
     // Nothing is handed on after a failure.
-    if (Banco::AvisarFalha())
+    if (Banco::HouveFalha())
         return false;
     const bool carregada = Janelas::Carregada(nome);
     Janela* para = Janelas::Carregar(nome);
@@ -49,7 +49,6 @@ bool Passagem::Para(const QString& nome)
     Desfazer();
     if (m_de)
         Janelas::Restaurar(m_de);
-    Banco::AvisarFalha();
     return false;
 }
 

@@ -30,8 +30,8 @@ public:
     // hand-over is taken back: the next window unloaded if it was loaded here,
     // hidden otherwise; what AoDesfazer gave and the noted state put back; the
     // window that handed over brought back as it was, without its activation
-    // (it never really left). The action's one message is shown and false
-    // returned; nothing else is to be done then.
+    // (it never really left), so that the command's one message stands over
+    // it. False then; nothing else is to be done.
     bool Para(const QString& nome);
 
 private:

@@ -97,8 +97,6 @@ void frmAltEco::Form_Load()
         }
         MT::rsEco->MoveFirst();
     }
-    if (m_naoLida)
-        Banco::AvisarFalha();
     VerList1();
 }
 

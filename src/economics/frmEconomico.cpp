@@ -16,6 +16,7 @@
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 REGISTRAR_JANELA(frmEconomico)
@@ -62,6 +63,53 @@ bool dado(const QVariant& v, double* valor)
     bool ok = false;
     *valor = v.toDouble(&ok);
     return ok;
+}
+
+struct Escolhida {
+    qint64 id = 0;
+    CalculoEconomico::Alternativa alternativa;
+    QVariant campos[5];
+    QVariant PerPC, PerMP;
+};
+
+// The chosen alternatives in table order, as stored; false when the table
+// could not be read.
+bool lerEscolhidas(const Banco::ConexaoPtr& db, std::vector<Escolhida>& r)
+{
+    Banco::RecordsetPtr rs = db ? Banco::Recordset::Abrir(db, QStringLiteral("tblTessaura")) : nullptr;
+    if (!rs)
+        return false;
+    for (rs->MoveFirst(); !rs->EOF_(); rs->MoveNext()) {
+        if (!rs->Ler())
+            return false;
+        if (!escolhida(*rs))
+            continue;
+        Escolhida e;
+        e.id = rs->Id();
+        e.alternativa.nome = rs->Campo(QStringLiteral("Nome")).toString();
+        for (int i = 0; i < 5; ++i)
+            e.campos[i] = rs->Campo(QString::fromLatin1(kCampos[i]));
+        e.PerPC = rs->Campo(QStringLiteral("PerPC"));
+        e.PerMP = rs->Campo(QStringLiteral("PerMP"));
+        r.push_back(e);
+    }
+    return true;
+}
+
+
+// Whether each chosen alternative read has its costs and useful life, none
+// of them 0, by row.
+void lembrar(QHash<qint64, bool>& completas, const std::vector<Escolhida>& lidas)
+{
+    completas.clear();
+    for (const Escolhida& e : lidas) {
+        bool completa = true;
+        for (int i = 0; i < 4 && completa; ++i) {
+            double v = 0;
+            completa = dado(e.campos[i], &v) && v != 0;
+        }
+        completas.insert(e.id, completa);
+    }
 }
 
 }  // namespace
@@ -235,8 +283,8 @@ void frmEconomico::Form_Load()
         MT::rsEco->MoveFirst();
         m_naoLida = !buscarEscolhida(*MT::rsEco, Percurso::Direcao::Proxima, true, &m_temLinha);
     }
+    m_naoLida = m_naoLida || !LerEscolhidas();
     if (m_naoLida) {
-        Banco::AvisarFalha();
         m_temLinha = false;
         return;
     }
@@ -315,10 +363,22 @@ bool frmEconomico::Armazenar()
         avisar(QStringLiteral("O campo \"%1\" deve conter um número.").arg(campo));
         return false;
     }
-    return Percurso::Gravar(MT::rsEco.get(), [&valores](Banco::Recordset& rs) {
-        for (int i = 0; i < 5; ++i)
-            rs.Definir(QString::fromLatin1(kCampos[i]), valores.v[i]);
-    });
+    if (!Percurso::Gravar(MT::rsEco.get(), [&valores](Banco::Recordset& rs) {
+            for (int i = 0; i < 5; ++i)
+                rs.Definir(QString::fromLatin1(kCampos[i]), valores.v[i]);
+        }))
+        return false;
+    m_completas[MT::rsEco->Id()] = std::all_of(valores.v, valores.v + 4, [](double v) { return v != 0; });
+    return true;
+}
+
+bool frmEconomico::LerEscolhidas()
+{
+    std::vector<Escolhida> lidas;
+    if (!lerEscolhidas(MT::dbEco, lidas))
+        return false;
+    lembrar(m_completas, lidas);
+    return true;
 }
 
 void frmEconomico::Mover(bool adiante)
@@ -334,7 +394,6 @@ void frmEconomico::Mover(bool adiante)
     bool achou = false;
     if (!buscarEscolhida(*MT::rsEco, direcao, false, &achou)) {
         MT::rsEco->IrParaId(antes);
-        Banco::AvisarFalha();
         return;
     }
     MostrarLinha();
@@ -350,52 +409,29 @@ void frmEconomico::cmdBack_Click()
     Mover(false);
 }
 
-bool frmEconomico::VerificaECO(bool* lida)
+bool frmEconomico::VerificaECO() const
 {
-    Banco::RecordsetPtr rs = MT::dbEco ? Banco::Recordset::Abrir(MT::dbEco, QStringLiteral("tblTessaura"))
-                                       : nullptr;
-    if (lida)
-        *lida = rs != nullptr;
-    if (!rs)
-        return false;
-    // The alternative on show counts with what its boxes would store.
     const qint64 mostrada = m_temLinha ? MT::rsEco->Id() : 0;
     const QLineEdit* caixas[4] = {txtCustoImplantacao, txtCustoOperacao, txtCustoManutencao, txtVidaUtil};
-    int faltando = 0;
-    for (rs->MoveFirst(); !rs->EOF_(); rs->MoveNext()) {
-        if (!rs->Ler()) {
-            if (lida)
-                *lida = false;
-            return false;
-        }
-        if (!escolhida(*rs))
+    for (auto it = m_completas.cbegin(); it != m_completas.cend(); ++it) {
+        if (it.key() != mostrada) {
+            if (!it.value())
+                return false;
             continue;
-        bool falta = false;
-        for (int i = 0; i < 4 && !falta; ++i) {
-            double v = 0;
-            if (rs->Id() == mostrada) {
-                bool ok = false;
-                v = Numeros::Ler(caixas[i]->text(), &ok);
-                falta = caixas[i]->text().isEmpty() || (ok && v == 0);
-            } else {
-                falta = !dado(rs->Campo(QString::fromLatin1(kCampos[i])), &v) || v == 0;
-            }
         }
-        if (falta)
-            ++faltando;
+        for (const QLineEdit* c : caixas) {
+            bool ok = false;
+            const double v = Numeros::Ler(c->text(), &ok);
+            if (c->text().isEmpty() || (ok && v == 0))
+                return false;
+        }
     }
-    return faltando == 0;
+    return true;
 }
 
 void frmEconomico::VerII()
 {
-    // Judged again at every change of a cost box: a table that cannot be read
-    // now leaves the button as it was, for the next change or command.
-    Banco::Reacao reacao;
-    bool lida = false;
-    const bool completas = VerificaECO(&lida);
-    if (lida)
-        cmdAnalise->setEnabled(completas && !txtTempoBase->text().isEmpty() && !txtTaxa->text().isEmpty());
+    cmdAnalise->setEnabled(VerificaECO() && !txtTempoBase->text().isEmpty() && !txtTaxa->text().isEmpty());
 }
 
 void frmEconomico::txtVidaUtil_Change()
@@ -417,38 +453,6 @@ void frmEconomico::txtVidaUtil_Change()
     }
 }
 
-namespace {
-
-struct Escolhida {
-    CalculoEconomico::Alternativa alternativa;
-    QVariant campos[5];
-    QVariant PerPC, PerMP;
-};
-
-// The chosen alternatives in table order, as stored; false when the table
-// could not be read.
-bool lerEscolhidas(const Banco::ConexaoPtr& db, std::vector<Escolhida>& r)
-{
-    Banco::RecordsetPtr rs = db ? Banco::Recordset::Abrir(db, QStringLiteral("tblTessaura")) : nullptr;
-    if (!rs)
-        return false;
-    for (rs->MoveFirst(); !rs->EOF_(); rs->MoveNext()) {
-        if (!rs->Ler())
-            return false;
-        if (!escolhida(*rs))
-            continue;
-        Escolhida e;
-        e.alternativa.nome = rs->Campo(QStringLiteral("Nome")).toString();
-        for (int i = 0; i < 5; ++i)
-            e.campos[i] = rs->Campo(QString::fromLatin1(kCampos[i]));
-        e.PerPC = rs->Campo(QStringLiteral("PerPC"));
-        e.PerMP = rs->Campo(QStringLiteral("PerMP"));
-        r.push_back(e);
-    }
-    return true;
-}
-
-}  // namespace
 
 bool frmEconomico::Validar(int* tempoBase, double* taxa)
 {
@@ -470,6 +474,12 @@ bool frmEconomico::Validar(int* tempoBase, double* taxa)
 void frmEconomico::cmdAnalise_Click()
 {
     Banco::Acao acao(Banco::TipoAcao::Gravacao);
+    // Never on a missing value: what the button was judged from is checked
+    // again, before anything is stored.
+    if (!VerificaECO()) {
+        VerII();
+        return;
+    }
     if (!Armazenar())
         return;
     int tempoBase = 0;
@@ -482,8 +492,13 @@ void frmEconomico::cmdAnalise_Click()
     if (!MT::dbEco)
         return;  // the database layer has said why
     std::vector<Escolhida> lidas;
-    if (!lerEscolhidas(MT::dbEco, lidas)) {
-        Banco::AvisarFalha();
+    if (!lerEscolhidas(MT::dbEco, lidas))
+        return;
+    // Rows changed by another program since they were last read count as
+    // they are now.
+    lembrar(m_completas, lidas);
+    if (!VerificaECO()) {
+        VerII();
         return;
     }
     if (lidas.empty()) {
@@ -588,11 +603,13 @@ void frmEconomico::EstadoResultados(bool resultados)
 
 void frmEconomico::cmdGraf_Click()
 {
+    Banco::Acao acao;
     Janelas::Mostrar(Janelas::Carregar(QStringLiteral("frmGrafico")));
 }
 
 void frmEconomico::cmdNumAlt_Click()
 {
+    Banco::Acao acao;
     // What was typed for the alternative on show is kept before the choice changes.
     if (!Armazenar())
         return;
@@ -602,6 +619,7 @@ void frmEconomico::cmdNumAlt_Click()
 
 void frmEconomico::cmdVoltar_Click()
 {
+    Banco::Acao acao;
     if (cmdVoltar->text() == QLatin1String("OK")) {
         EstadoResultados(false);
         return;

@@ -5,6 +5,7 @@
 #include "common/Janelas.h"
 
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -26,9 +27,11 @@ public:
     void cmdNumAlt_Click();   // "Alterar nº de alternativas"
     void cmdVoltar_Click();   // "Voltar" / "OK"
     void txtVidaUtil_Change();
-    // Every chosen alternative has its costs and useful life (the one on show
-    // as its boxes hold them); lida false when the table could not be read.
-    bool VerificaECO(bool* lida = nullptr);
+    // Every chosen alternative has its costs and useful life: the one on show
+    // as its boxes hold them, the others as their rows were last read. Nothing
+    // is read from the file, so the gate is judged while the user types even
+    // when another program holds the file.
+    bool VerificaECO() const;
     void VerII();
 
     QLabel* Label1;
@@ -59,6 +62,14 @@ private:
     void Executar(int tempoBase, double taxa);
     void EstadoResultados(bool resultados);
 
+    // Reads the chosen alternatives' rows anew into m_completas; false when
+    // the table could not be read.
+    bool LerEscolhidas();
+
     bool m_temLinha = false;  // a chosen alternative is on show
     bool m_naoLida = false;   // the table could not be read when the window loaded
+    // The chosen alternatives as their rows were last read or stored by this
+    // window (nothing else writes them while it is shown): whether each has
+    // its costs and useful life, by row.
+    QHash<qint64, bool> m_completas;
 };

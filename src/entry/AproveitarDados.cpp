@@ -95,7 +95,6 @@ void AproveitarDados(const QString& titulo, int numero)
     Banco::RecordsetPtr rsAproveitar =
         dbAproveitar ? Banco::Recordset::Abrir(dbAproveitar, QStringLiteral("tblTessaura")) : nullptr;
     if (!rsAproveitar) {
-        Banco::AvisarFalha();
         MT::FalhaAproveitamento = true;
         return;
     }
@@ -103,7 +102,6 @@ void AproveitarDados(const QString& titulo, int numero)
     if (numero > 0) {
         for (rsAproveitar->MoveFirst(); !rsAproveitar->EOF_(); rsAproveitar->MoveNext()) {
             if (!rsAproveitar->Ler()) {
-                Banco::AvisarFalha();
                 MT::FalhaAproveitamento = true;
                 return;
             }

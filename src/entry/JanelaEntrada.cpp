@@ -1,5 +1,6 @@
 #include "entry/JanelaEntrada.h"
 
+#include "common/Banco.h"
 #include "common/ModuloTessaura.h"
 
 #include <QLabel>
@@ -16,27 +17,17 @@ Banco::Recordset* RegistroMostrado(const Banco::RecordsetPtr& proprio)
     return proprio.get();
 }
 
-bool LerRegistro(const Banco::Recordset& rs)
-{
-    if (rs.Ler())
-        return true;
-    Banco::AvisarFalha();
-    return false;
-}
-
 bool AbrirRegistros(Banco::ConexaoPtr& db, Banco::RecordsetPtr& rs)
 {
     Banco::ConexaoPtr novoDb = Banco::Abrir();
     if (!novoDb)
         return false;
     Banco::RecordsetPtr novo = Banco::Recordset::Abrir(novoDb, QStringLiteral("tblTessaura"));
-    if (!novo) {
-        Banco::AvisarFalha();
+    if (!novo)
         return false;
-    }
     novo->MoveFirst();
     Banco::Recordset* mostrado = RegistroMostrado(novo);
-    if (mostrado && mostrado->TemLinhaAtual() && !LerRegistro(*mostrado))
+    if (mostrado && mostrado->TemLinhaAtual() && !mostrado->Ler())
         return false;
     db = novoDb;
     rs = novo;
@@ -63,7 +54,7 @@ bool Ativar(Banco::ConexaoPtr& db, Banco::RecordsetPtr& rs, Percurso::Status& st
     }
     Banco::Acao acao;
     if (MT::Reentrada) {
-        if (MT::rsAlternativas && LerRegistro(*MT::rsAlternativas))
+        if (MT::rsAlternativas && MT::rsAlternativas->Ler())
             MostrarRegistro(*MT::rsAlternativas, nome);
         return false;
     }
@@ -71,7 +62,7 @@ bool Ativar(Banco::ConexaoPtr& db, Banco::RecordsetPtr& rs, Percurso::Status& st
         // Back from another window: the alternative on show, the controls and
         // the statuses stay as they are.
         Banco::Recordset* mostrado = RegistroMostrado(rs);
-        if (mostrado && LerRegistro(*mostrado))
+        if (mostrado && mostrado->Ler())
             MostrarRegistro(*mostrado, nome);
         return false;
     }
@@ -86,12 +77,13 @@ bool Ativar(Banco::ConexaoPtr& db, Banco::RecordsetPtr& rs, Percurso::Status& st
 
 void PedirDado(QLineEdit* caixa, const Banco::RecordsetPtr& proprio, const Aproveitamento::Datum& datum)
 {
+    Banco::Acao acao;
     // The dialog leaves out the alternative on show: without its marker it
     // does not open.
     Banco::Recordset* rs = RegistroMostrado(proprio);
     QString marcador;
     if (rs && rs->TemLinhaAtual()) {
-        if (!LerRegistro(*rs))
+        if (!rs->Ler())
             return;
         marcador = rs->Campo(QStringLiteral("Marcador")).toString();
     }

@@ -15,13 +15,10 @@ namespace JanelaEntrada {
 // per alternative, of the window's own recordset otherwise.
 Banco::Recordset* RegistroMostrado(const Banco::RecordsetPtr& proprio);
 
-// Reads the row now, before anything of it is shown; a row that cannot be
-// read gets the action's one message (false) and nothing is shown.
-bool LerRegistro(const Banco::Recordset& rs);
-
 // The window's own handle and recordset opened on the first row, and the row
-// the window shows read. False, reported, when the file cannot be read: db and
-// rs then stay as they were, for the next activation to try again.
+// the window shows read. False when the file cannot be read (the failure is
+// the command's): db and rs then stay as they were, for the next activation
+// to try again.
 bool AbrirRegistros(Banco::ConexaoPtr& db, Banco::RecordsetPtr& rs);
 
 // The row's alternative in the name label and the status-bar counter (the

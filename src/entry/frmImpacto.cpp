@@ -496,7 +496,7 @@ void frmImpacto::CommandButton1_Click()
             return;
         AvaliarAlternativa(*MT::rsImpacto);
         DefinirPortao();
-        if (Banco::AvisarFalha() || !m_portao->Aberto())
+        if (Banco::HouveFalha() || !m_portao->Aberto())
             return;
     }
     Passagem(this).Para(QStringLiteral("frmInsercao"));

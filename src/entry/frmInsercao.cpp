@@ -572,7 +572,7 @@ void frmInsercao::CommandButton1_Click()
         if (!Percurso::Gravar(MT::rsInsercao.get(), [this](Banco::Recordset& rs) { GravarPagina(rs); }))
             return;
         AvaliarAlternativa();
-        if (Banco::AvisarFalha())
+        if (Banco::HouveFalha())
             return;
         // The largest area follows the page stored, unless the hand-over is taken back.
         const QString maximo = Maximo();

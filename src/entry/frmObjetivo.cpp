@@ -257,7 +257,7 @@ void frmObjetivo::Form_Activate()
         // Back from another window: the alternative on show, its boxes and
         // the statuses stay; the counters follow it.
         Banco::Recordset* rs = LinhaMostrada();
-        if (rs && rs->TemLinhaAtual() && JanelaEntrada::LerRegistro(*rs))
+        if (rs && rs->TemLinhaAtual() && rs->Ler())
             MostrarContador(*rs);
         return;
     }
@@ -268,7 +268,7 @@ void frmObjetivo::Form_Activate()
             Command2->setEnabled(false);
         }
         if (MT::rsAlternativas && MT::rsAlternativas->TemLinhaAtual()) {
-            if (!JanelaEntrada::LerRegistro(*MT::rsAlternativas))
+            if (!MT::rsAlternativas->Ler())
                 return;
             MostrarContador(*MT::rsAlternativas);
         }
@@ -353,7 +353,7 @@ void frmObjetivo::CommandButton1_Click()
         if (!Percurso::Gravar(MT::rsObjetivo.get(), [this](Banco::Recordset& rs) { GravarLinha(rs); }))
             return;
         Avaliar();
-        if (Banco::AvisarFalha())
+        if (Banco::HouveFalha())
             return;
     }
     if (Portao->Aberto())

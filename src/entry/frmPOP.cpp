@@ -198,7 +198,6 @@ void frmPOP::PrepararPOP(const QString& titulo, const QString& simbolo,
                 Combo1->addItem(Numeros::TextoDoCampo(rs->Campo(QStringLiteral("Nome"))), rs->Id());
             }
         }
-        Banco::AvisarFalha();
         // The open list is as wide as its longest name.
         int largura = 0;
         const QFontMetrics medida(Combo1->view()->font());
@@ -239,7 +238,6 @@ void frmPOP::Combo1_Click()
                                                Combo1->itemData(i).toLongLong())
                 : nullptr;
         if (!rs || !rs->Ler()) {
-            Banco::AvisarFalha();
             const QSignalBlocker bloqueio(Combo1);
             Combo1->setCurrentIndex(m_indiceLido);
             return;
@@ -262,6 +260,7 @@ void frmPOP::Combo1_Click()
 
 void frmPOP::CommandButton1_Click()
 {
+    Banco::Acao acao;
     // Only a value read from the chosen row goes into the box; without one
     // (none given, or a row that could not be read) the box keeps its text.
     if (OptionButton2->isChecked()) {

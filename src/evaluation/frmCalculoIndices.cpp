@@ -1,6 +1,7 @@
 #include "evaluation/frmCalculoIndices.h"
 
 #include "common/Ampulheta.h"
+#include "common/Banco.h"
 #include "common/BarraStatus.h"
 #include "common/Mensagens.h"
 #include "common/ModuloTessaura.h"
@@ -327,13 +328,11 @@ void frmCalculoIndices::executar()
 
     // A file that cannot be opened or read is named in a message; the grids
     // keep what they showed.
-    m_db = Banco::AbrirSilencioso();
+    m_db = Banco::Abrir();
     std::vector<Avaliacao::Alternativa> alternativas;
     if (!m_db || !TabelaAvaliacao::Ler(m_db, alternativas)) {
         ocultarProgresso();
         ampulheta.Restaurar();
-        if (!Banco::AvisarFalha())
-            Banco::AvisarBancoInutilizavel();
         return;
     }
     if (!pausar(guarda))
@@ -562,6 +561,7 @@ void frmCalculoIndices::aposExecucao()
 
 void frmCalculoIndices::Flex_Click(int linha, int coluna)
 {
+    Banco::Acao acao;
     // Outside the cells: no alternative and no indicator.
     const bool naCelula = linha >= 0 && coluna >= 0 && linha < Flex->Linhas() && coluna < Flex->Colunas();
     if (!naCelula)
@@ -574,10 +574,8 @@ void frmCalculoIndices::Flex_Click(int linha, int coluna)
     if (linha >= 1 && linha <= static_cast<int>(m_resultado.linhas.size()) && m_db) {
         const qint64 id = m_resultado.linhas[static_cast<size_t>(linha - 1)].id;
         Banco::RecordsetPtr rs = Banco::Recordset::AbrirPorId(m_db, QStringLiteral("tblTessaura"), id);
-        if (!rs || (rs->TemLinhaAtual() && !rs->Ler())) {
-            Banco::AvisarFalha();
+        if (!rs || (rs->TemLinhaAtual() && !rs->Ler()))
             return;
-        }
         if (rs->TemLinhaAtual())
             anotacao = rs->Campo(QStringLiteral("Anotacao")).toString();
     }
@@ -624,6 +622,7 @@ void frmCalculoIndices::ToggleButton2_Click()
 
 void frmCalculoIndices::cmdAnaEco_Click()
 {
+    Banco::Acao acao;
     // The economic analysis starts again from its chooser.
     Janelas::Descarregar(QStringLiteral("frmEconomico"));
     if (Janela* escolha = Janelas::Carregar(QStringLiteral("frmAltEco")))
@@ -632,6 +631,7 @@ void frmCalculoIndices::cmdAnaEco_Click()
 
 void frmCalculoIndices::Command1_Click()
 {
+    Banco::Acao acao;
     auto* dialogo = Janelas::Carregar<frmSeriesGraf>();
     if (!dialogo)
         return;

@@ -100,10 +100,8 @@ void SalvarProjeto()
     if (!MT::dbSave)
         return;
     MT::rsSaveNome = Banco::Recordset::Abrir(MT::dbSave, QStringLiteral("tblSaveNome"));
-    if (!MT::rsSaveNome) {
-        Banco::AvisarFalha();
+    if (!MT::rsSaveNome)
         return;
-    }
     MT::NumeroProjetos = ContarProjetos(MT::rsSaveNome.get());
 
     if (MT::PedirNomeAoSalvar && !pedirNome())

@@ -1,5 +1,6 @@
 #include "projects/frmAbrir.h"
 
+#include "common/Banco.h"
 #include "common/CaixaTexto.h"
 #include "common/Mensagens.h"
 #include "common/ModuloTessaura.h"
@@ -53,10 +54,8 @@ bool frmAbrir::preencher()
     m_rs = Banco::Recordset::Abrir(m_db, QStringLiteral("tblSaveNome"));
     m_senhaGuardada.clear();
     m_numeroProjetos = Projetos::ContarProjetos(m_rs.get());
-    if (!m_rs || !Projetos::PreencherGrade(FlexAbrir, m_rs.get(), m_numeroProjetos)) {
-        Banco::AvisarFalha();
+    if (!m_rs || !Projetos::PreencherGrade(FlexAbrir, m_rs.get(), m_numeroProjetos))
         return false;
-    }
     if (m_temSelecao)
         selecionar(Label4->text());
     return true;
@@ -64,6 +63,7 @@ bool frmAbrir::preencher()
 
 void frmAbrir::FlexAbrir_Click(int linha)
 {
+    Banco::Acao acao;
     if (linha < 1)
         return;  // the header row
     Label4->setText(FlexAbrir->Texto(linha, 0));
@@ -78,10 +78,8 @@ bool frmAbrir::selecionar(const QString& projeto)
     m_rs->MoveFirst();
     for (int i = 0; i < m_numeroProjetos && !m_rs->EOF_(); ++i, m_rs->MoveNext()) {
         // A project that cannot be read keeps what the boxes show.
-        if (!m_rs->Ler()) {
-            Banco::AvisarFalha();
+        if (!m_rs->Ler())
             return false;
-        }
         const QVariant nome = m_rs->Campo(QStringLiteral("Projeto"));
         if (nome.isNull() || nome.toString() != projeto)
             continue;
@@ -119,6 +117,7 @@ bool frmAbrir::tratarProjetoEmAndamento()
 
 void frmAbrir::CommandButton1_Click()
 {
+    Banco::Acao acao;
     // The project selected now is the one checked, whatever the save below
     // or the prompt does to the list.
     const QString senhaGuardada = m_senhaGuardada;

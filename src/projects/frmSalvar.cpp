@@ -63,7 +63,6 @@ void frmSalvar::Form_Activate()
 {
     // Saved projects that cannot be listed end this save, with its message.
     if (!Projetos::PreencherGrade(FlexSave, MT::rsSaveNome.get(), MT::NumeroProjetos)) {
-        Banco::AvisarFalha();
         Janelas::Descarregar(this);
         return;
     }

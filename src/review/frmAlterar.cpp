@@ -136,7 +136,6 @@ void frmAlterar::Form_Activate()
         m_rs = Linha > 0 ? Banco::Recordset::AbrirPorId(m_db, tabela, Linha)
                          : Banco::Recordset::AbrirPorNome(m_db, tabela, Label6->text());
     if (!m_rs) {
-        Banco::AvisarFalha();
         Janelas::Descarregar(this);
         return;
     }
@@ -200,9 +199,6 @@ void frmAlterar::CommandButton1_Click()
         Janelas::Mostrar(Janelas::Carregar(calculo));
     }
     Janelas::Descarregar(this);
-    // A read after the write that failed and was not told yet (an entry
-    // window's row, say) is told now, once.
-    Banco::AvisarFalha();
 }
 
 void frmAlterar::CommandButton2_Click()

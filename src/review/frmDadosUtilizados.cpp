@@ -352,7 +352,6 @@ void frmDadosUtilizados::Form_Activate()
     if (m_rs)
         m_rs->MoveFirst();
     if (!m_rs || (m_rs->TemLinhaAtual() && !m_rs->Ler())) {
-        Banco::AvisarFalha();
         Janelas::Descarregar(this);
         return;
     }
@@ -423,7 +422,6 @@ void frmDadosUtilizados::Passo(bool avancar)
     Percurso::Mover(*m_rs, avancar ? Percurso::Direcao::Proxima : Percurso::Direcao::Anterior);
     if (!m_rs->Ler()) {
         m_rs->IrParaId(antes);
-        Banco::AvisarFalha();
         return;
     }
     Preenche();
@@ -454,6 +452,7 @@ void frmDadosUtilizados::Label4_Change()
 
 void frmDadosUtilizados::Valor_Click(QLabel* rotulo)
 {
+    Banco::Acao acao;
     if (rotulo->text() == SemDado) {
         Mensagens::Mostrar(QStringLiteral("Esse dado ainda não foi fornecido"),
                            Mensagens::Icone::Exclamacao, Mensagens::Botoes::OK,

@@ -395,7 +395,7 @@ void frmInicio::CommandButton1_Click()
     if (!guardarAtual())
         return;
     const bool completo = avaliarAtual();
-    if (Banco::AvisarFalha() || !completo)
+    if (Banco::HouveFalha() || !completo)
         return;
 
     // A weighting window that cannot open takes the entry order, the flags and

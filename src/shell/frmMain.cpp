@@ -131,10 +131,8 @@ void frmMain::mnuFileNew_Click()
     // Emptying the table writes rows: a file held by another program gets the
     // failed-write message once and leaves the project and its windows as they are.
     Banco::Acao acao(Banco::TipoAcao::Gravacao);
-    if (!Banco::ApagarAlternativas()) {
-        Banco::AvisarFalha();
+    if (!Banco::ApagarAlternativas())
         return;
-    }
     static const char* const janelas[] = {
         "frmAbrir",     "frmAlterar",     "frmApagarPon", "frmCalculoIndices", "frmDadosUtilizados",
         "frmEconomico", "frmGrafico",     "frmImpacto",   "frmInformacaoPonderacao",
@@ -155,6 +153,7 @@ void frmMain::mnuFileNew_Click()
 
 void frmMain::mnuFileOpen_Click()
 {
+    Banco::Acao acao;
     if (Janela* j = Janelas::Carregar(QStringLiteral("frmAbrir")))
         Janelas::ExibirModal(j);
 }
@@ -178,12 +177,14 @@ void frmMain::mnuFileSair_Click()
 
 void frmMain::mnuHelpAbout_Click()
 {
+    Banco::Acao acao;
     if (Janela* j = Janelas::Carregar(QStringLiteral("frmEconomico")))
         Janelas::Mostrar(j);
 }
 
 void frmMain::tbToolBar_ButtonClick(QAction* botao)
 {
+    Banco::Acao acao;
     const QString chave = botao->objectName();
     if (chave == QLatin1String("abrir")) {
         mnuFileOpen_Click();

@@ -1,5 +1,6 @@
 #include "shell/frmSplash.h"
 
+#include "common/Banco.h"
 #include "common/Espera.h"
 #include "common/Figuras.h"
 #include "common/Twips.h"
@@ -78,6 +79,7 @@ void frmSplash::Form_Load()
 
 void frmSplash::Timer1_Timer()
 {
+    Banco::Acao acao;
     Timer1->stop();
     Janelas::Descarregar(this);
     auto* principal = new frmMain();

@@ -90,8 +90,6 @@ bool frmApagarPon::abrirTabela()
     dbPonderacao = Banco::Abrir();
     rsPonderacao = dbPonderacao ? Banco::Recordset::Abrir(dbPonderacao, QStringLiteral("tblPonderacao"))
                                 : nullptr;
-    if (dbPonderacao && !rsPonderacao)
-        Banco::AvisarFalha();
     return rsPonderacao != nullptr;
 }
 
@@ -106,10 +104,8 @@ void frmApagarPon::CommandButton1_Click()
         if (!rsPonderacao && !abrirTabela())
             return;
         rsPonderacao->MoveFirst();
-        if (rsPonderacao->IrParaId(id) && !rsPonderacao->Ler()) {
-            Banco::AvisarFalha();
+        if (rsPonderacao->IrParaId(id) && !rsPonderacao->Ler())
             return;
-        }
         if (rsPonderacao->TemLinhaAtual() && rsPonderacao->Id() == id
             && !rsPonderacao->Campo(QStringLiteral("Nome")).isNull()) {
             const Mensagens::Resposta r = Mensagens::Mostrar(

@@ -1,5 +1,6 @@
 #include "weighting/frmPesoPond.h"
 
+#include "common/Banco.h"
 #include "common/BarraStatus.h"
 #include "common/Figuras.h"
 #include "common/Listas.h"
@@ -266,10 +267,8 @@ bool frmPesoPond::abrirTabela()
     if (!db)
         return false;
     Banco::RecordsetPtr rs = Banco::Recordset::Abrir(db, kTabela);
-    if (!rs) {
-        Banco::AvisarFalha();
+    if (!rs)
         return false;
-    }
     dbPonderacao = db;
     rsPonderacao = rs;
     return true;
@@ -314,10 +313,8 @@ bool frmPesoPond::preencherListas()
     std::vector<Item> itens;
     if (Banco::Recordset* rs = rsPonderacao.get()) {
         for (rs->MoveFirst(); !rs->EOF_(); rs->MoveNext()) {
-            if (!rs->Ler()) {
-                Banco::AvisarFalha();
+            if (!rs->Ler())
                 return false;
-            }
             itens.push_back({rs->Id(), Numeros::TextoDoCampo(rs->Campo(QStringLiteral("Nome"))),
                              Numeros::TextoDoCampo(rs->Campo(QStringLiteral("Aspecto")))});
         }
@@ -404,6 +401,7 @@ void frmPesoPond::PonderacaoApagada(qint64 id)
 
 void frmPesoPond::ComboBox1_Click()
 {
+    Banco::Acao acao;
     if (m_novaPonderacao)
         return;
     const qint64 id = ComboBox1->currentData().toLongLong();
@@ -414,7 +412,6 @@ void frmPesoPond::ComboBox1_Click()
     if (!rsPonderacao->Ler()) {
         // A weighting that cannot be read: the one on show stays whole, its
         // name and aspect with its coefficients.
-        Banco::AvisarFalha();
         mostrarSelecao();
         return;
     }
@@ -426,6 +423,7 @@ void frmPesoPond::ComboBox1_Click()
 
 void frmPesoPond::ComboBox2_Click()
 {
+    Banco::Acao acao;
     if (m_novaPonderacao)
         return;
     const int atual = ComboBox2->currentIndex();
@@ -526,16 +524,15 @@ bool frmPesoPond::eventFilter(QObject* obj, QEvent* ev)
 
 void frmPesoPond::CommandButton1_Click()
 {
+    Banco::Acao acao;
     if (!CommandButton1->isEnabled() || m_novaPonderacao || m_idMostrado == 0)
         return;
     Banco::ConexaoPtr db = dbPonderacao ? dbPonderacao : Banco::Abrir();
     if (!db)
         return;
     Banco::RecordsetPtr rs = Banco::Recordset::AbrirPorId(db, kTabela, m_idMostrado);
-    if (!rs || (rs->TemLinhaAtual() && !rs->Ler())) {
-        Banco::AvisarFalha();  // nothing is handed on
+    if (!rs || (rs->TemLinhaAtual() && !rs->Ler()))
         return;
-    }
     QVariantList valores;
     if (rs->TemLinhaAtual()) {
         for (int n = 1; n <= Ponderacao::NumeroIndicadores; ++n)
@@ -642,10 +639,8 @@ void frmPesoPond::Command3_Click()
         return;
     const QString nome = TextBox1->text();
     for (rsPonderacao->MoveFirst(); !rsPonderacao->EOF_(); rsPonderacao->MoveNext()) {
-        if (!rsPonderacao->Ler()) {
-            Banco::AvisarFalha();
+        if (!rsPonderacao->Ler())
             return;
-        }
         const QVariant existente = rsPonderacao->Campo(QStringLiteral("Nome"));
         if (!existente.isNull() && existente.toString() == nome) {
             Mensagens::Mostrar(QStringLiteral("Existe outra ponderação com esse nome. Insira outro nome."),
@@ -714,6 +709,7 @@ void frmPesoPond::Command4_Click()
 
 void frmPesoPond::Command1_Click()
 {
+    Banco::Acao acao;
     std::vector<Ponderacao::Entrada> entradas;
     const int w = ComboBox2->count();
     for (int i = 0; i < w; ++i) {

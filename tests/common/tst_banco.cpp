@@ -595,11 +595,11 @@ private slots:
                 c.preparar(s);
                 const QString antes = c.estado(), caso = c.caso + QStringLiteral(" (k = %1): ").arg(k);
                 Mensagens::LimparHistorico();
-                Banco::FalharComandoParaTestes(k);
+                Banco::Testes::FalharComando(k);
                 c.agir();
                 QCoreApplication::processEvents();
-                const bool provocada = Banco::FalhaProvocada();
-                Banco::FalharComandoParaTestes(0);
+                const bool provocada = Banco::Testes::FalhaProvocada();
+                Banco::Testes::FalharComando(0);
                 const QString falha = c.estado(), mensagens = caso + semPerguntas(), criticasFalha = criticas();
                 if (!provocada) {
                     if (!criticasFalha.isEmpty())
@@ -647,7 +647,7 @@ private slots:
         for (const auto& c : casos) {
             Teste::Sessao s;
             projetoSalvo(s);
-            Banco::DefinirEsperaParaTestes(c.ms < 0 ? 300 : 3000);
+            Banco::Testes::DefinirEspera(c.ms < 0 ? 300 : 3000);
             Mensagens::LimparHistorico();
             {
                 Teste::Trava trava(s.CaminhoBanco(), c.tipo, c.ms);
@@ -678,13 +678,13 @@ private slots:
             }
             QCOMPARE(caso + criticas(), caso + mensagemDe(c, s) + " / ");
             Mensagens::LimparHistorico();
-            Banco::DefinirEsperaParaTestes(-1);
+            Banco::Testes::DefinirEspera(-1);
             {
                 Teste::Trava trava(s.CaminhoBanco(), Teste::Trava::Tipo::Exclusiva, 1000);
                 c.agir();
                 QCoreApplication::processEvents();
             }
-            Banco::DefinirEsperaParaTestes(300);
+            Banco::Testes::DefinirEspera(300);
             QCOMPARE(caso + semPerguntas() + c.estado(), caso + t.mensagens + c.depois);
         }
     }

@@ -316,17 +316,16 @@ private slots:
             QVERIFY(j.aberto());
             {
                 Teste::Trava trava(s.CaminhoBanco());
-                {  // a reaction's failure first, so that a longer wait given to the typing shows
-                    Banco::Reacao reacao;
-                    QVERIFY(!Banco::AbrirSilencioso());
-                }
                 Mensagens::LimparHistorico();
+                Banco::Testes::LimparAcoes();
                 QTest::keyClick(caixa, '7');
                 if (porAlternativa && *j.d.quadro)
                     Teste::PassarMouse(Controle(j.w, j.d.quadro));
                 QCoreApplication::processEvents();
                 QCOMPARE(Teste::TextosMostrados().join('/') + QString::number(j.aberto()), QStringLiteral("1"));
-                QVERIFY(Banco::EsperaDaUltimaFalha() <= Banco::EsperaDeReacao());
+                // Typing is no command: whatever it reads is a reaction's, with a reaction's wait at most.
+                for (const Banco::Testes::Registro& r : Banco::Testes::Acoes())
+                    QVERIFY(!r.comando && r.espera <= Banco::Testes::EsperaDeReacao());
             }
             j.digitar("");
             julgar();

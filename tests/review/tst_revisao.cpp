@@ -325,10 +325,10 @@ private slots:
         const QString mostrados = vistos();
         Mensagens::LimparHistorico();
         editar(r, "Label66", [](frmAlterar* d) {
-            Banco::FalharComandoParaTestes(2);  // the first read after the write
+            Banco::Testes::FalharComando(2);  // the first read after the write
             alterarPara("7")(d);
         });
-        Banco::FalharComandoParaTestes(0);
+        Banco::Testes::FalharComando(0);
         QCOMPARE(Teste::TextosMostrados().join(" / "),
                  "O dado foi alterado! / O banco de dados \"" + s.CaminhoBanco()
                      + "\" está em uso por outro programa. Feche-o e tente novamente.");
@@ -389,10 +389,10 @@ private slots:
             // (never emptied for a value that only could not be read), the review stops where it is, and
             // the failure is told after the editor's word.
             editar(r, "Label5", [](frmAlterar* d) {
-                Banco::FalharComandoParaTestes(2);  // the first read after the write
+                Banco::Testes::FalharComando(2);  // the first read after the write
                 alterarPara("30")(d);
             });
-            Banco::FalharComandoParaTestes(0);
+            Banco::Testes::FalharComando(0);
             QCOMPARE(Teste::Campo("TR", 1).toString() + '|' + texto(r, "Label5") + '|' + objetivo->Text1->text() + '|'
                          + Teste::TextosMostrados().join('/'),
                      "30|15|15|O dado foi alterado!/O banco de dados \"" + s.CaminhoBanco()

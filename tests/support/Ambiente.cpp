@@ -74,7 +74,7 @@ Sessao::Sessao(const QString& locale)
     QLocale::setDefault(QLocale(locale));
     Espera::DefinirEscalaParaTestes(0.0);
     // A file held by another program is waited for briefly.
-    Banco::DefinirEsperaParaTestes(300);
+    Banco::Testes::DefinirEspera(300);
     m_caminho = m_dir.filePath(QStringLiteral("mdbTessaura.mdb"));
     QFile::copy(QStringLiteral(TESSAURA_DB_MODELO), m_caminho);
     QFile::setPermissions(m_caminho, QFile::ReadOwner | QFile::WriteOwner);
@@ -146,7 +146,7 @@ void Projeto(int n, bool porAlternativa, const QString& prefixo)
                 {{"Marcador", QStringLiteral("alt%1").arg(i)}, {"Nome", prefixo + QString::number(i)}});
     ModuloTessaura::NumeroAlternativas = static_cast<short>(n);
     ModuloTessaura::EntradaPorAlternativa = porAlternativa;
-    ModuloTessaura::dbAlternativas = Banco::AbrirSilencioso();
+    ModuloTessaura::dbAlternativas = Banco::Abrir();
     ModuloTessaura::rsAlternativas =
         Banco::Recordset::Abrir(ModuloTessaura::dbAlternativas, QStringLiteral("tblTessaura"));
     if (ModuloTessaura::rsAlternativas)

@@ -1,10 +1,11 @@
 #pragma once
 // What every test needs: its own fresh database, instant waits, message boxes
 // answered without a modal loop and a record of what they said.
-#include "common/Aplicacao.h"
+#include "common/BancoTestes.h"
 #include "common/Janelas.h"
 #include "common/Mensagens.h"
 
+#include <QApplication>
 #include <QPoint>
 #include <QPointer>
 #include <QTest>
@@ -128,12 +129,11 @@ bool Inserir(const QString& tabela, const QVariantMap& campos);
 
 }  // namespace Teste
 
-// A test program's main, as QTEST_MAIN's, with the program's own application
-// object: a click or a key of a test is one user action, as the user's is.
+// A test program's main, as QTEST_MAIN's, at 96 dpi.
 #define TESTE_MAIN(Classe)                                 \
     int main(int argc, char** argv)                        \
     {                                                      \
-        Aplicacao app(argc, argv);                         \
+        QApplication app(argc, argv);                      \
         app.setAttribute(Qt::AA_Use96Dpi, true);           \
         Classe tc;                                         \
         QTEST_SET_MAIN_SOURCE_PATH                         \
