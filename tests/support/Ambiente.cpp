@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 #include <QSqlQuery>
 #include <QTest>
+#include <QTimer>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -63,6 +64,24 @@ void AoExibirModal(std::function<void(Dialogo*)> f)
 {
     g_modal = std::move(f);
     Janelas::DefinirManipuladorModal([](Dialogo* d) { g_modal ? g_modal(d) : void(); });
+}
+
+void NoDialogo(std::function<void(QDialog*)> f)
+{
+    Janelas::DefinirManipuladorModal(nullptr);
+    auto* espera = new QTimer(qApp);
+    espera->setInterval(5);
+    QObject::connect(espera, &QTimer::timeout, espera, [espera, f] {
+        QPointer<QDialog> d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!d || !d->isVisible())
+            return;
+        espera->stop();
+        espera->deleteLater();
+        f(d);
+        if (d && d->isVisible() && QApplication::activeModalWidget() == d)
+            d->reject();
+    });
+    espera->start();
 }
 
 Sessao::Sessao(const QString& locale)

@@ -18,6 +18,7 @@
 class Dialogo;
 class frmMain;
 class QComboBox;
+class QDialog;
 class QLineEdit;
 
 namespace Teste {
@@ -51,6 +52,10 @@ QString Resumo(const QString& titulo, Mensagens::Icone icone, const QString& tex
 
 // Modal dialogs are handed to f instead of a modal loop; with none they stay shown.
 void AoExibirModal(std::function<void(Dialogo*)> f);
+// Modal dialogs run their real modal loop from now on (until the next Sessao), and f runs within the loop of
+// the next one, once it is the active modal window, as a user's clicks arrive there. A dialog that f leaves
+// open is then closed, so that no test waits for ever.
+void NoDialogo(std::function<void(QDialog*)> f);
 
 // A full reset: every window unloaded, module state reset, a fresh copy of the pristine
 // database in a temporary folder, messages cleared, waits instant, locale pt_BR unless given.
