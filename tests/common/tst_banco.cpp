@@ -99,12 +99,6 @@ std::function<QString()> estado(const char* campos, const char* janela = nullptr
     };
 }
 
-// The child window in front.
-QString frente()
-{
-    const QMdiSubWindow* sub = Janelas::Area() ? Janelas::Area()->activeSubWindow() : nullptr;
-    return sub && sub->widget() ? sub->widget()->objectName() : QStringLiteral("-");
-}
 
 // What the user does: a click on a window's control, a menu item or toolbar button of the
 // main window (enabled and chosen), a window shown after another one, as a user comes back to it.
@@ -298,6 +292,9 @@ QString entradaPorAlternativa()
          + textos("frmInsercao", "Text1") + ' ' + MT::rsAlternativas->Campo("Marcador").toString();
 }
 
+// The wait for a held file in the table's rows: short, as only whether it is granted matters.
+const int kEsperaCurta = 30;
+
 // The holds a case runs under.
 std::vector<Teste::Trava::Tipo> travasDe(const AcaoComBancoOcupado& c)
 {
@@ -327,6 +324,18 @@ QString semPerguntas()
     for (const Mensagens::Mensagem& m : Mensagens::Historico())
         r += m.icone != Mensagens::Icone::Pergunta ? m.texto + " / " : QString();
     return r;
+}
+
+// The commands that failed since the record was cleared: the waits each was granted, the first one's length,
+// whether it was told ("1 espera de 30 ms, avisada"), joined by " + ".
+QString comandosQueFalharam()
+{
+    QStringList r;
+    for (const Banco::Testes::Registro& a : Banco::Testes::Acoes()) {
+        if (a.comando && a.falhou)
+            r << QStringLiteral("%1 espera de %2 ms%3").arg(a.esperas).arg(a.espera).arg(a.avisou ? ", avisada" : "");
+    }
+    return r.join(" + ");
 }
 
 // The first project the save dialog listed.
@@ -378,7 +387,7 @@ const std::vector<AcaoComBancoOcupado>& acoes()
         // The results window in front, computed; the economic window opened over it from the menu.
         {"econômica: abrir sobre os resultados",
          [](Teste::Sessao& s) { completas(s), s.Mostrar<frmCalculoIndices>(); }, menu("mnuHelpAbout"), kEmUso,
-         [] { return estado("PerMP PerPC", nullptr, "", "frmEconomico")() + ' ' + frente(); },
+         [] { return estado("PerMP PerPC", nullptr, "", "frmEconomico")() + ' ' + Teste::Frente(); },
          "5.54 54.0|5.74 38.0# frmEconomico frmEconomico"},
         {"editor: abrir", revisaoAberta, clique("frmDadosUtilizados", "Label5"), kEmUso,
          estado("TR", "frmDadosUtilizados", "Label4 Label5", "frmAlterar"), "10|25#Alt 1,10 frmAlterar"},
@@ -409,7 +418,7 @@ const std::vector<AcaoComBancoOcupado>& acoes()
              for (int i = 0; i < 2; ++i)
                  QTest::keyClick(Janelas::Obter<frmPesoPond>()->ComboBox1, Qt::Key_Down);
          }, clique("frmPesoPond", "CommandButton1"), kEmUso,
-         [] { return ponderacoes() + ' ' + MT::PesoPonderacao[4].toString() + ' ' + frente(); },
+         [] { return ponderacoes() + ' ' + MT::PesoPonderacao[4].toString() + ' ' + Teste::Frente(); },
          "Referência|Hidrológica|Sanitária|Ambiental|Social#Sanitária,Sanitário,8 8 6 18 18 8 8 5 5 4 4 4 4 avançar "
          "18 frmObjetivo"},
         // ---- The alternatives window and the entry windows.
@@ -471,6 +480,23 @@ const std::vector<AcaoComBancoOcupado>& acoes()
          "10 25|25 25#5,7 frmDadosUtilizados"},
     };
     return casos;
+}
+
+// The table's rows for QTest: each case, under each of its holds when comTravas.
+void casos(bool comTravas)
+{
+    QTest::addColumn<int>("caso");
+    QTest::addColumn<int>("trava");
+    static const char* const nomes[] = {"exclusiva", "escrita", "leitura"};
+    for (size_t i = 0; i < acoes().size(); ++i) {
+        const AcaoComBancoOcupado& c = acoes()[i];
+        if (!comTravas) {
+            QTest::newRow(c.caso) << int(i) << 0;
+            continue;
+        }
+        for (const Teste::Trava::Tipo tipo : travasDe(c))
+            QTest::addRow("%s (%s)", c.caso, nomes[int(tipo)]) << int(i) << int(tipo);
+    }
 }
 
 }  // namespace
@@ -545,39 +571,48 @@ private slots:
         }
     }
 
-    // Another program holds the file while the user acts: each action gets exactly one message that
-    // names the failure rightly, leaves rows and window as they were, and succeeds once the file is free.
+    // Another program holds the file while the user acts (each case under each of its holds, a row of its own):
+    // the action waits once, the whole wait, and gets exactly one message, which names the failure rightly and
+    // stands over the window the user is left with; rows and window stay as they were; once the file is free the
+    // same action succeeds.
+    void acoesComOBancoOcupado_data() { casos(true); }
     void acoesComOBancoOcupado()
     {
-        for (const AcaoComBancoOcupado& c : acoes()) {
-            for (const Teste::Trava::Tipo tipo : travasDe(c)) {
-                Teste::Sessao s;
-                c.preparar(s);
-                const QString antes = c.estado(), caso = c.caso + QStringLiteral(" (%1): ").arg(int(tipo));
-                Mensagens::LimparHistorico();
-                {
-                    Teste::Trava trava(s.CaminhoBanco(), tipo);
-                    QVERIFY2(trava.Tomada(), c.caso);
-                    c.agir();
-                    // Back in the event loop while the file is still held: a window the failure brings
-                    // back shows no second message.
-                    QCoreApplication::processEvents();
-                }
-                QCoreApplication::processEvents();
-                // Exactly one message, the right one, critical, titled; the state untouched.
-                const QString mensagem = mensagemDe(c, s), perguntas = tipo != Teste::Trava::Tipo::Exclusiva
-                                                                           && c.pergunta ? c.pergunta + QString(" / ") : "";
-                QCOMPARE(caso + c.estado() + " | " + Teste::TextosMostrados().join(" / ") + " | " + Teste::UltimaResumida(),
-                         caso + antes + " | " + perguntas + mensagem + " | "
-                             + Teste::Resumo("Análise Tessaura", Mensagens::Icone::Critico, mensagem));
-                Mensagens::LimparHistorico();
-                c.agir();
-                QCoreApplication::processEvents();
-                const QString depois = c.estado();
-                QCOMPARE(caso + criticas() + depois, caso + (c.depois ? QString::fromUtf8(c.depois) : depois));
-                QVERIFY2(depois != antes, c.caso);
-            }
+        QFETCH(int, caso);
+        QFETCH(int, trava);
+        const AcaoComBancoOcupado& c = acoes()[static_cast<size_t>(caso)];
+        const auto tipo = static_cast<Teste::Trava::Tipo>(trava);
+        Teste::Sessao s;
+        Banco::Testes::DefinirEspera(kEsperaCurta);
+        c.preparar(s);
+        const QString antes = c.estado();
+        Mensagens::LimparHistorico();
+        Banco::Testes::LimparAcoes();
+        {
+            Teste::Trava trava(s.CaminhoBanco(), tipo);
+            QVERIFY(trava.Tomada());
+            c.agir();
+            // Back in the event loop while the file is still held: a window the failure brings back shows no
+            // second message.
+            QCoreApplication::processEvents();
         }
+        QCoreApplication::processEvents();
+        // Exactly one message, the right one, critical, titled; the state untouched.
+        const QString mensagem = mensagemDe(c, s),
+                      perguntas = tipo != Teste::Trava::Tipo::Exclusiva && c.pergunta ? c.pergunta + QString(" / ") : "";
+        QCOMPARE(c.estado() + " | " + Teste::TextosMostrados().join(" / ") + " | " + Teste::UltimaResumida(),
+                 antes + " | " + perguntas + mensagem + " | "
+                     + Teste::Resumo("Análise Tessaura", Mensagens::Icone::Critico, mensagem));
+        // One command failed: it was granted one wait, the whole of it, and told its failure once, over the
+        // window in front once it was done.
+        QCOMPARE(comandosQueFalharam() + " / " + Teste::JanelasDasMensagens().value(-1 + int(Mensagens::Historico().size())),
+                 QStringLiteral("1 espera de %1 ms, avisada / ").arg(kEsperaCurta) + Teste::Frente());
+        Mensagens::LimparHistorico();
+        c.agir();
+        QCoreApplication::processEvents();
+        const QString depois = c.estado();
+        QCOMPARE(criticas() + depois, c.depois ? QString::fromUtf8(c.depois) : depois);
+        QVERIFY(depois != antes);
     }
 
     // The k-th statement of each action fails as if the file were held, for k = 1, 2, ... until the action
@@ -585,52 +620,54 @@ private slots:
     // leaves them, never half-written; the window as it was, typed values included (or, where the action
     // goes on after its write went through, as the case says); and the same action succeeds once nothing
     // fails.
+    void falhaEmCadaComando_data() { casos(false); }
     void falhaEmCadaComando()
     {
-        int provocadas = 0;
+        QFETCH(int, caso);
+        const AcaoComBancoOcupado& c = acoes()[static_cast<size_t>(caso)];
         QStringList diferencas;
-        for (const AcaoComBancoOcupado& c : acoes()) {
-            for (int k = 1;; ++k) {
-                Teste::Sessao s;
-                c.preparar(s);
-                const QString antes = c.estado(), caso = c.caso + QStringLiteral(" (k = %1): ").arg(k);
-                Mensagens::LimparHistorico();
-                Banco::Testes::FalharComando(k);
-                c.agir();
-                QCoreApplication::processEvents();
-                const bool provocada = Banco::Testes::FalhaProvocada();
-                Banco::Testes::FalharComando(0);
-                const QString falha = c.estado(), mensagens = caso + semPerguntas(), criticasFalha = criticas();
-                if (!provocada) {
-                    if (!criticasFalha.isEmpty())
-                        diferencas << caso + criticasFalha;
-                    break;
-                }
-                ++provocadas;
-                Mensagens::LimparHistorico();
-                c.agir();
-                QCoreApplication::processEvents();
-                const QString depois = c.estado(), linhas = falha.section('#', 0, 0), janela = falha.section('#', 1);
-                const bool gravada = linhas != antes.section('#', 0, 0);
-                const auto comparar = [&](const QString& real, const QString& esperado) {
-                    if (real != esperado)
-                        diferencas << real + "\n    esperado: " + esperado;
-                };
-                if (gravada && linhas != depois.section('#', 0, 0)) {
-                    comparar(caso + "linhas " + linhas, caso + "linhas " + antes.section('#', 0, 0) + " ou "
-                                                             + depois.section('#', 0, 0));
-                } else if (gravada && c.janelaAposGravar && janela == QString::fromUtf8(c.janelaAposGravar)) {
-                    // The action went on after its write: what failed later is a read.
-                    comparar(mensagens, caso + QString::fromUtf8(c.mensagemAposGravar).replace("%1", s.CaminhoBanco())
-                                            + " / ");
-                } else {
-                    comparar(mensagens + "| " + janela, caso + mensagemDe(c, s) + " / | " + antes.section('#', 1));
-                    comparar(caso + criticas() + depois,
-                             caso + (c.depois ? QString::fromUtf8(c.depois) : depois));
-                }
+        for (int k = 1;; ++k) {
+            Teste::Sessao s;
+            c.preparar(s);
+            const QString antes = c.estado(), rotulo = QStringLiteral("k = %1: ").arg(k);
+            Mensagens::LimparHistorico();
+            Banco::Testes::FalharComando(k);
+            c.agir();
+            QCoreApplication::processEvents();
+            const bool provocada = Banco::Testes::FalhaProvocada();
+            Banco::Testes::FalharComando(0);
+            const QString falha = c.estado(), mensagens = rotulo + semPerguntas(), criticasFalha = criticas();
+            // The message stood over the window the user is left with (a hand-over taken back: the one that
+            // handed over).
+            const QString sobre = Teste::JanelasDasMensagens().value(int(Mensagens::Historico().size()) - 1),
+                          frente = Teste::Frente();
+            if (!provocada) {
+                if (!criticasFalha.isEmpty())
+                    diferencas << rotulo + criticasFalha;
+                break;
+            }
+            Mensagens::LimparHistorico();
+            c.agir();
+            QCoreApplication::processEvents();
+            const QString depois = c.estado(), linhas = falha.section('#', 0, 0), janela = falha.section('#', 1);
+            const bool gravada = linhas != antes.section('#', 0, 0);
+            const auto comparar = [&](const QString& real, const QString& esperado) {
+                if (real != esperado)
+                    diferencas << real + "\n    esperado: " + esperado;
+            };
+            comparar(rotulo + "sobre " + sobre, rotulo + "sobre " + frente);
+            if (gravada && linhas != depois.section('#', 0, 0)) {
+                comparar(rotulo + "linhas " + linhas,
+                         rotulo + "linhas " + antes.section('#', 0, 0) + " ou " + depois.section('#', 0, 0));
+            } else if (gravada && c.janelaAposGravar && janela == QString::fromUtf8(c.janelaAposGravar)) {
+                // The action went on after its write: what failed later is a read.
+                comparar(mensagens, rotulo + QString::fromUtf8(c.mensagemAposGravar).replace("%1", s.CaminhoBanco())
+                                        + " / ");
+            } else {
+                comparar(mensagens + "| " + janela, rotulo + mensagemDe(c, s) + " / | " + antes.section('#', 1));
+                comparar(rotulo + criticas() + depois, rotulo + (c.depois ? QString::fromUtf8(c.depois) : depois));
             }
         }
-        qInfo("%d actions of the held-file table, %d statements made to fail", int(acoes().size()), provocadas);
         QVERIFY2(diferencas.isEmpty(), qPrintable(diferencas.join('\n')));
     }
 

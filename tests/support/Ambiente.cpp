@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QSqlQuery>
 #include <QTest>
@@ -29,13 +31,30 @@ namespace {
 std::deque<Mensagens::Resposta> g_fila;
 Mensagens::Resposta g_padrao = Mensagens::Resposta::Sim;
 std::function<void(Dialogo*)> g_modal;
+QStringList g_janelasDasMensagens;
 }  // namespace
+
+QString Frente()
+{
+    if (const QWidget* d = QApplication::activeModalWidget())
+        return d->objectName();
+    const QMdiSubWindow* sub = Janelas::Area() ? Janelas::Area()->activeSubWindow() : nullptr;
+    return sub && sub->widget() ? sub->widget()->objectName() : QStringLiteral("-");
+}
+
+QStringList JanelasDasMensagens()
+{
+    return g_janelasDasMensagens.mid(0, static_cast<int>(Mensagens::Historico().size()));
+}
 
 void ResponderMensagens(Mensagens::Resposta padraoSimNao)
 {
     g_padrao = padraoSimNao;
     g_fila.clear();
     Mensagens::DefinirRespondedor([](const Mensagens::Mensagem& m) {
+        // The history may have been cleared since the last message.
+        g_janelasDasMensagens = g_janelasDasMensagens.mid(0, static_cast<int>(Mensagens::Historico().size()) - 1);
+        g_janelasDasMensagens << Frente();
         if (g_fila.empty())
             return m.botoes == Mensagens::Botoes::OK ? Mensagens::Resposta::OK : g_padrao;
         const Mensagens::Resposta r = g_fila.front();

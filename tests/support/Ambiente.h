@@ -46,6 +46,10 @@ void EnfileirarResposta(Mensagens::Resposta r);
 // Messages shown since the last Limpar (texts only, and the full records).
 QStringList TextosMostrados();
 const Mensagens::Mensagem* UltimaMensagem();
+// The window each message shown since the last Limpar stood over (Frente() when it showed).
+QStringList JanelasDasMensagens();
+// The window in front: the modal dialog running its loop, else the active child of the main window ("-": none).
+QString Frente();
 // "title [icon] text" of the last message shown (empty when none) and of one expected.
 QString UltimaResumida();
 QString Resumo(const QString& titulo, Mensagens::Icone icone, const QString& texto);
