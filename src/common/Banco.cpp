@@ -23,9 +23,7 @@ namespace Banco {
 namespace {
 // Why the first failing statement of an action failed.
 enum class Falha { Nenhuma, Ocupado, Inutilizavel, Comando };
-}  // namespace
 
-namespace {
 QString g_caminhoTeste;
 const char* const kNomeConexao = "tessaura";
 // How long a command waits for a file held by another program; a reaction
@@ -72,12 +70,15 @@ quint64 g_geracao = 1;
 bool g_cacheAgendado = false;
 int g_transacoes = 0;
 // Tests: the statement that fails as if the file were held (0: none), how
-// many were run since it was armed, whether it was reached; the commands ended.
-int g_falharNo = 0;
-int g_comandosContados = 0;
-bool g_falhaProvocada = false;
-bool g_registrar = false;
-std::vector<Testes::Registro> g_registros;
+// many were run since it was armed and whether it was reached; the actions
+// ended, once a test asked for them.
+struct {
+    int falharNo = 0;
+    int contados = 0;
+    bool provocada = false;
+    bool registrar = false;
+    std::vector<Testes::Registro> registros;
+} g_testes;
 
 QElapsedTimer& relogio()
 {
@@ -139,8 +140,8 @@ void terminar()
     r.avisou = r.falhou && g_acao.comando && avisador();
     if (r.avisou)
         avisador()(avisoDaFalha());
-    if (g_registrar)
-        g_registros.push_back(r);
+    if (g_testes.registrar)
+        g_testes.registros.push_back(r);
     --g_profundidade;
     g_acao = EstadoAcao();
 }
@@ -225,9 +226,9 @@ bool escreve(const QString& sql)
 // statements are no part of a command and are not counted.
 bool falhaProvocadaAgora(const QString& sql)
 {
-    if (g_falharNo <= 0 || !g_acao.comando || ++g_comandosContados != g_falharNo)
+    if (g_testes.falharNo <= 0 || !g_acao.comando || ++g_testes.contados != g_testes.falharNo)
         return false;
-    g_falhaProvocada = true;
+    g_testes.provocada = true;
     if (escreve(sql))
         g_acao.escreveu = true;
     registrarFalha(Falha::Ocupado);
@@ -363,25 +364,25 @@ int EsperaDeReacao()
 
 void FalharComando(int k)
 {
-    g_falharNo = k;
-    g_comandosContados = 0;
-    g_falhaProvocada = false;
+    g_testes.falharNo = k;
+    g_testes.contados = 0;
+    g_testes.provocada = false;
 }
 
 bool FalhaProvocada()
 {
-    return g_falhaProvocada;
+    return g_testes.provocada;
 }
 
 const std::vector<Registro>& Acoes()
 {
-    return g_registros;
+    return g_testes.registros;
 }
 
 void LimparAcoes()
 {
-    g_registrar = true;
-    g_registros.clear();
+    g_testes.registrar = true;
+    g_testes.registros.clear();
 }
 }  // namespace Testes
 

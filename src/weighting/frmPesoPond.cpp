@@ -690,6 +690,7 @@ void frmPesoPond::Command3_Click()
 
 void frmPesoPond::Command4_Click()
 {
+    Banco::Acao acao;
     const Mensagens::Resposta r =
         Mensagens::Mostrar(QStringLiteral("Tem certeza que deseja descartar essa ponderação?"),
                            Mensagens::Icone::Pergunta, Mensagens::Botoes::SimNao,
