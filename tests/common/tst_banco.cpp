@@ -21,17 +21,23 @@
 #include "weighting/frmApagarPon.h"
 #include "weighting/frmPesoPond.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QLocale>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <algorithm>
+#include <memory>
 
 using namespace Banco;
 namespace MT = ModuloTessaura;
@@ -499,6 +505,113 @@ void casos(bool comTravas)
     }
 }
 
+// ---- Commands given in modal dialogs, each through the dialog's real modal loop.
+
+// A command given in a modal dialog while another program holds the file: an action of its own.
+struct ComandoEmDialogo {
+    const char* caso;
+    std::function<void(Teste::Sessao&)> preparar;  // windows and rows before the dialog opens
+    std::function<void()> abrir;                   // opens the dialog; returns once its loop has ended
+    std::function<void(QDialog*)> escolher;        // what the user sets in the dialog as it opens
+    std::function<void(QDialog*, bool)> comando;   // the command, by mouse or by keyboard
+    const char* mensagem;                          // the one message it gets
+    std::function<QString()> estado;               // rows and windows, the dialog's name while it is loaded
+    const char* depois;                            // the messages and state once it went through
+    std::function<void(QDialog*, bool)> concluir = {};  // what closes the dialog after the command
+    bool reabre = false;  // the command closes the dialog and the opener's action writes: each try reopens it
+};
+
+// A button of a dialog pressed by mouse, or by keyboard: focus and Space (no default button), or
+// Enter in the box that has the focus, which the dialog's default button takes.
+std::function<void(QDialog*, bool)> botao(const char* nome, bool enter = false)
+{
+    return [=](QDialog* d, bool teclado) {
+        auto* b = Teste::Controle<QPushButton>(d, nome);
+        if (!teclado)
+            QTest::mouseClick(b, Qt::LeftButton);
+        else if (enter)
+            QTest::keyClick(d->focusWidget() ? d->focusWidget() : d, Qt::Key_Return);
+        else
+            b->setFocus(), QTest::keyClick(b, Qt::Key_Space);
+    };
+}
+// The reuse dialog's next alternative: the arrow key, or its entry clicked in the open list.
+void outraAlternativa(QDialog* d, bool teclado)
+{
+    auto* lista = Teste::Controle<QComboBox>(d, "Combo1");
+    if (teclado)
+        return QTest::keyClick(lista, Qt::Key_Down);
+    QTest::mouseClick(lista, Qt::LeftButton);
+    QAbstractItemView* v = lista->view();
+    const QPoint entrada = v->visualRect(v->model()->index(1, 0)).center();
+    Teste::PassarMouse(v->viewport(), entrada);
+    QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, entrada);
+}
+// Only "Alt 2" left chosen in the economic chooser.
+void soAlt2(QDialog* d)
+{
+    Teste::Clicar(Teste::Controle(d, "Command4"));
+    auto* l = Teste::Controle<QListWidget>(d, "List2");
+    QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(1)).center());
+    Teste::Clicar(Teste::Controle(d, "Command1"));
+}
+const auto escolhaNaFrente = [] { return estado("Eco", nullptr, "", "frmAltEco")() + ' ' + Teste::Frente(); };
+// Each action ended since the record was cleared that met the held file.
+QString acoesRegistradas()
+{
+    QStringList r;
+    for (const Banco::Testes::Registro& a : Banco::Testes::Acoes())
+        if (a.esperas > 0 || a.falhou)
+            r << QStringLiteral("%1 %2x%3ms%4%5")
+                     .arg(a.comando ? "comando" : "reação")
+                     .arg(a.esperas)
+                     .arg(a.espera)
+                     .arg(a.falhou ? " falhou" : "", a.avisou ? " avisou" : "");
+    return r.join(", ");
+}
+
+const std::vector<ComandoEmDialogo>& comandosEmDialogos()
+{
+    static const std::vector<ComandoEmDialogo> casos = {
+        // The editor opened on alt1's TR, 40 typed.
+        {"editor: Alterar", revisaoAberta, clique("frmDadosUtilizados", "Label5"),
+         [](QDialog* d) { Teste::Substituir(Teste::Controle<QLineEdit>(d, "Text1"), "40"); },
+         botao("CommandButton1"), kGravar, estado("TR", "frmDadosUtilizados", "Label4 Label5", "frmAlterar"),
+         "O dado foi alterado! / 40|25#Alt 1,40"},
+        // The economic chooser opened from the results and from the economic window, only "Alt 2" chosen.
+        {"escolha: OK sobre os resultados", [](Teste::Sessao& s) { completas(s), s.Mostrar<frmCalculoIndices>(); },
+         clique("frmCalculoIndices", "cmdAnaEco"), soAlt2, botao("cmdOK"), kGravar, escolhaNaFrente,
+         "0|1# frmEconomico"},
+        {"escolha: OK sobre a análise econômica", [](Teste::Sessao& s) { completas(s), s.Mostrar<frmEconomico>(); },
+         clique("frmEconomico", "cmdNumAlt"), soAlt2, botao("cmdOK"), kGravar, escolhaNaFrente, "0|1# frmEconomico"},
+        {"reaproveitamento: critério inteiro", objetivoPorCriterio, f5NoObjetivo,
+         [](QDialog* d) { Teste::Clicar(Teste::Controle(d, "OptionButton1")); }, botao("CommandButton1"), kEmUso,
+         estado("TR TRD", "frmObjetivo", "Text1 Text2", "frmPOP"), "- -|10 20|30 -#10,20"},
+        // The value of the alternative chosen handed back into the box by "Aproveitar dado".
+        {"reaproveitamento: um dado", objetivoPorCriterio, f5NoObjetivo, nullptr, outraAlternativa, kEmUso,
+         [] { return estado("TR", "frmObjetivo", "Text1", "frmPOP")() + ' ' + textos("frmPOP", "Combo1 lblValor"); },
+         "-|10|30#30 -", botao("CommandButton1")},
+        // "Salvar como", a new name typed.
+        {"salvar como", [](Teste::Sessao& s) { s.Principal(), projetoSalvo(s); }, menu("mnuFileSalvarComo"),
+         [](QDialog* d) { Teste::Substituir(Teste::Controle<QLineEdit>(d, "Text1"), "Rio"); },
+         botao("CommandButton1", true), kSalvar, copiasSalvas,
+         "O projeto foi salvo! / H Bacia|H Rio|Bacia Alt 1 5|Bacia Alt 2 -|Bacia Alt 3 -|Rio Nova 6|Rio Alt 2 -|"
+         "Rio Alt 3 -", {}, true},
+        // The typed weighting discarded; "Minha", after "Referência", chosen in the deletion dialog. The state:
+        // the names stored '#' the weighting window's list, and the dialog's choice.
+        {"ponderação: Apagar", [](Teste::Sessao& s) { ponderacaoDigitada(s), clique("frmPesoPond", "Command4")(); },
+         clique("frmPesoPond", "Command1"),
+         [](QDialog* d) { QTest::keyClick(Teste::Controle(d, "ComboBox1"), Qt::Key_Down); },
+         botao("CommandButton1", true), kGravar, [] {
+             return linhas("Nome", "tblPonderacao") + '#'
+                  + Teste::Itens(Janelas::Obter<frmPesoPond>()->ComboBox1).join('|') + ' '
+                  + textos("frmApagarPon", "ComboBox1");
+         }, "Referência|Hidrológica|Sanitária|Ambiental|Social#"
+            "Referência|Hidrológica|Sanitária|Ambiental|Social -"},
+    };
+    return casos;
+}
+
 }  // namespace
 
 class TesteBanco : public QObject {
@@ -724,6 +837,91 @@ private slots:
             Banco::Testes::DefinirEspera(300);
             QCOMPARE(caso + semPerguntas() + c.estado(), caso + t.mensagens + c.depois);
         }
+    }
+
+    // A command given in a modal dialog is an action of its own: under the hold it fails with the whole
+    // wait and one message, the dialog stays and nothing is written; tried again, the same; once the file
+    // is free it goes through and the window behind shows what was stored.
+    void dialogosComOBancoOcupado_data()
+    {
+        QTest::addColumn<int>("caso");
+        QTest::addColumn<bool>("teclado");
+        QTest::addColumn<int>("trava");
+        using Tipo = Teste::Trava::Tipo;
+        const char* const nomes[] = {"exclusiva", "escrita", "leitura"};
+        for (size_t i = 0; i < comandosEmDialogos().size(); ++i) {
+            const ComandoEmDialogo& c = comandosEmDialogos()[i];
+            const bool le = QString::fromUtf8(c.mensagem) == QString::fromUtf8(kEmUso);
+            for (const bool teclado : {false, true})
+                for (const Tipo tipo : le ? std::vector<Tipo>{Tipo::Exclusiva}
+                                          : std::vector<Tipo>{Tipo::Exclusiva, Tipo::Escrita, Tipo::Leitura})
+                    QTest::addRow("%s, %s, %s", c.caso, teclado ? "teclado" : "mouse", nomes[int(tipo)])
+                        << int(i) << teclado << int(tipo);
+        }
+    }
+    void dialogosComOBancoOcupado()
+    {
+        QFETCH(int, caso);
+        QFETCH(bool, teclado);
+        QFETCH(int, trava);
+        const ComandoEmDialogo& c = comandosEmDialogos()[size_t(caso)];
+        Teste::Sessao s;
+        Banco::Testes::DefinirEspera(kEsperaCurta);
+        c.preparar(s);
+        std::unique_ptr<Teste::Trava> presa;
+        QPointer<QDialog> dialogo;
+        QStringList falhas;
+        QString antes;
+        // One try of the command in the open dialog; the state before the first is what a failure leaves.
+        const auto tentar = [&](QDialog* d, bool livre) {
+            dialogo = d;
+            if (antes.isEmpty())
+                antes = c.estado();
+            if (!livre)
+                presa = std::make_unique<Teste::Trava>(s.CaminhoBanco(), Teste::Trava::Tipo(trava));
+            Mensagens::LimparHistorico(), Banco::Testes::LimparAcoes();
+            c.comando(d, teclado);
+        };
+        // What a try under the hold left, back in the event loop while the file is still held; the rows
+        // read once it is free.
+        const auto falhou = [&] {
+            QCoreApplication::processEvents();
+            presa.reset();
+            falhas << semPerguntas() + "| " + Teste::UltimaResumida() + " | " + acoesRegistradas() + " | "
+                          + (dialogo && dialogo->isVisible() ? "aberto " : "fechado ") + c.estado();
+        };
+        // The dialog opened and the tries from..3 given in it (the third with the file free).
+        const auto abrir = [&](int de, int ate) {
+            Teste::NoDialogo([&, de, ate](QDialog* d) {
+                if (c.escolher)
+                    c.escolher(d);
+                for (int i = de; i <= ate; ++i) {
+                    tentar(d, i == 3);
+                    if (i < 3 && !c.reabre)
+                        falhou();
+                }
+                if (ate == 3 && c.concluir)
+                    c.concluir(d, teclado);
+            });
+            c.abrir();
+        };
+        if (c.reabre) {
+            for (int i = 1; i <= 3; ++i) {
+                abrir(i, i);
+                if (i < 3)
+                    falhou();
+            }
+        } else {
+            abrir(1, 3);
+        }
+        QCoreApplication::processEvents();
+        const QString mensagem = QString::fromUtf8(c.mensagem).replace("%1", s.CaminhoBanco());
+        const QString falha = mensagem + " / | "
+                            + Teste::Resumo("Análise Tessaura", Mensagens::Icone::Critico, mensagem)
+                            + QStringLiteral(" | comando 1x%1ms falhou avisou | ").arg(Banco::Testes::EsperaDeComando())
+                            + (c.reabre ? "fechado " : "aberto ") + antes;
+        QCOMPARE(falhas.join('\n'), QStringList(2, falha).join('\n'));
+        QCOMPARE(semPerguntas() + c.estado(), QString::fromUtf8(c.depois));
     }
 
     void numerosComoORuntimeEscrevia()

@@ -97,8 +97,11 @@ void NoDialogo(std::function<void(QDialog*)> f)
         espera->stop();
         espera->deleteLater();
         f(d);
-        if (d && d->isVisible() && QApplication::activeModalWidget() == d)
+        if (d && d->isVisible() && QApplication::activeModalWidget() == d) {
             d->reject();
+            if (d && d->isVisible())  // one that ignores Escape (reject) ends its loop all the same
+                d->done(QDialog::Rejected);
+        }
     });
     espera->start();
 }
