@@ -668,6 +668,52 @@ private slots:
         }
     }
 
+    // The layer's rules for a held file, without windows: a command waits once and tells once, when its
+    // outermost scope ends and after the steps left to its end; what runs outside any command (typing) waits a
+    // reaction's wait and tells nobody; a command given while another is set aside (a modal dialog's) is an
+    // action of its own, and the one set aside goes on as it was.
+    void acoesERegras()
+    {
+        Teste::Sessao s;
+        Banco::Testes::DefinirEspera(kEsperaCurta);
+        const auto ler = [] { return Banco::Abrir() != nullptr; };
+        QVERIFY(ler());
+        QStringList passos;
+        Banco::Testes::LimparAcoes();
+        {
+            Teste::Trava trava(s.CaminhoBanco());
+            QVERIFY(!ler() && !ler() && Banco::HouveFalha());  // a reaction: until control returns to the loop
+            QCoreApplication::processEvents();
+            {
+                Banco::Acao comando;
+                Banco::AoTerminar([&] { passos << "passo " + Teste::TextosMostrados().join('/'); });
+                {
+                    Banco::Acao interna(Banco::TipoAcao::Gravacao);
+                    QVERIFY(!ler() && !ler());
+                }
+                QVERIFY(Teste::TextosMostrados().isEmpty());
+                {
+                    Banco::AcaoSuspensa dialogo;
+                    QVERIFY(!Banco::HouveFalha());
+                    Banco::Acao comandoDoDialogo;
+                    QVERIFY(!ler());
+                }
+                passos << Teste::TextosMostrados().join('/');
+                QVERIFY(Banco::HouveFalha());
+            }
+        }
+        const QString emUso = QString::fromUtf8(kEmUso).replace("%1", s.CaminhoBanco());
+        QCOMPARE(passos.join(" | ") + " | " + Teste::TextosMostrados().join(" / "),
+                 emUso + " | passo " + emUso + " | " + emUso + " / " + kGravar);
+        QString registro;
+        for (const Banco::Testes::Registro& r : Banco::Testes::Acoes())
+            registro += QStringLiteral("%1 %2x%3%4 ").arg(r.comando ? "comando" : "reação").arg(r.esperas)
+                            .arg(r.espera).arg(r.avisou ? " avisada" : "");
+        QCOMPARE(registro, QStringLiteral("reação 1x%1 comando 1x%2 avisada comando 1x%2 avisada ")
+                               .arg(Banco::Testes::EsperaDeReacao()).arg(kEsperaCurta));
+        QVERIFY(ler() && !Banco::HouveFalha());  // the file free: the next reaction goes through
+    }
+
     void buscaPorNomeLiteralSemCaixa()
     {
         Teste::Sessao s;
