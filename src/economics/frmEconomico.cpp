@@ -97,19 +97,24 @@ bool lerEscolhidas(const Banco::ConexaoPtr& db, std::vector<Escolhida>& r)
 }
 
 
-// Whether each chosen alternative read has its costs and useful life, none
-// of them 0, by row.
+// The first of the costs and the useful life of a chosen alternative read
+// that is missing (Null or 0), -1 when none is.
+int faltando(const Escolhida& e)
+{
+    for (int i = 0; i < 4; ++i) {
+        double v = 0;
+        if (!dado(e.campos[i], &v) || v == 0)
+            return i;
+    }
+    return -1;
+}
+
+// Whether each chosen alternative read has its costs and useful life, by row.
 void lembrar(QHash<qint64, bool>& completas, const std::vector<Escolhida>& lidas)
 {
     completas.clear();
-    for (const Escolhida& e : lidas) {
-        bool completa = true;
-        for (int i = 0; i < 4 && completa; ++i) {
-            double v = 0;
-            completa = dado(e.campos[i], &v) && v != 0;
-        }
-        completas.insert(e.id, completa);
-    }
+    for (const Escolhida& e : lidas)
+        completas.insert(e.id, faltando(e) < 0);
 }
 
 }  // namespace
@@ -409,22 +414,24 @@ void frmEconomico::cmdBack_Click()
     Mover(false);
 }
 
+int frmEconomico::CaixaQueFalta() const
+{
+    const QLineEdit* caixas[4] = {txtCustoImplantacao, txtCustoOperacao, txtCustoManutencao, txtVidaUtil};
+    for (int i = 0; i < 4; ++i) {
+        bool ok = false;
+        const double v = Numeros::Ler(caixas[i]->text(), &ok);
+        if (caixas[i]->text().isEmpty() || (ok && v == 0))
+            return i;
+    }
+    return -1;
+}
+
 bool frmEconomico::VerificaECO() const
 {
     const qint64 mostrada = m_temLinha ? MT::rsEco->Id() : 0;
-    const QLineEdit* caixas[4] = {txtCustoImplantacao, txtCustoOperacao, txtCustoManutencao, txtVidaUtil};
     for (auto it = m_completas.cbegin(); it != m_completas.cend(); ++it) {
-        if (it.key() != mostrada) {
-            if (!it.value())
-                return false;
-            continue;
-        }
-        for (const QLineEdit* c : caixas) {
-            bool ok = false;
-            const double v = Numeros::Ler(c->text(), &ok);
-            if (c->text().isEmpty() || (ok && v == 0))
-                return false;
-        }
+        if (it.key() == mostrada ? CaixaQueFalta() >= 0 : !it.value())
+            return false;
     }
     return true;
 }
@@ -474,10 +481,14 @@ bool frmEconomico::Validar(int* tempoBase, double* taxa)
 void frmEconomico::cmdAnalise_Click()
 {
     Banco::Acao acao(Banco::TipoAcao::Gravacao);
-    // Never on a missing value: what the button was judged from is checked
-    // again, before anything is stored.
-    if (!VerificaECO()) {
+    // Never on a missing value: the alternative on show is checked before
+    // anything of it is stored (an empty box would be stored as 0), the others
+    // as they are read below.
+    const QLabel* rotulos[5] = {Label2, Label4, Label3, Label7, Label17};
+    if (const int i = CaixaQueFalta(); m_temLinha && i >= 0) {
         VerII();
+        avisar(QStringLiteral("Falta o campo \"%1\" da alternativa \"%2\".")
+                   .arg(rotulos[i]->text(), txtAlternativa->text()));
         return;
     }
     if (!Armazenar())
@@ -495,28 +506,23 @@ void frmEconomico::cmdAnalise_Click()
     if (!lerEscolhidas(MT::dbEco, lidas))
         return;
     // Rows changed by another program since they were last read count as
-    // they are now.
+    // they are now, for the button too.
     lembrar(m_completas, lidas);
-    if (!VerificaECO()) {
-        VerII();
-        return;
-    }
+    VerII();
     if (lidas.empty()) {
         avisar(QStringLiteral("Nenhuma alternativa foi escolhida para a análise econômica."));
         return;
     }
-    const QLabel* rotulos[5] = {Label2, Label4, Label3, Label7, Label17};
     std::vector<CalculoEconomico::Alternativa> escolhidas;
     for (const Escolhida& e : lidas) {
         const QString& nome = e.alternativa.nome;
-        double v[5] = {0, 0, 0, 0, 0};
-        for (int i = 0; i < 4; ++i) {
-            if (!dado(e.campos[i], &v[i])) {
-                avisar(QStringLiteral("Falta o campo \"%1\" da alternativa \"%2\".").arg(rotulos[i]->text(), nome));
-                return;
-            }
+        if (const int i = faltando(e); i >= 0) {
+            avisar(QStringLiteral("Falta o campo \"%1\" da alternativa \"%2\".").arg(rotulos[i]->text(), nome));
+            return;
         }
-        dado(e.campos[4], &v[4]);  // an error never stored counts as 0
+        double v[5] = {0, 0, 0, 0, 0};
+        for (int i = 0; i < 5; ++i)
+            dado(e.campos[i], &v[i]);  // an error never stored counts as 0
         if (v[3] <= 0) {
             avisar(QStringLiteral("O campo \"%1\" da alternativa \"%2\" deve ser maior que zero.")
                        .arg(Label7->text(), nome));

@@ -32,6 +32,9 @@ public:
     // is read from the file, so the gate is judged while the user types even
     // when another program holds the file.
     bool VerificaECO() const;
+    // The first of the shown alternative's cost and useful-life boxes that is
+    // empty or 0 (0 .. 3), -1 when none is.
+    int CaixaQueFalta() const;
     void VerII();
 
     QLabel* Label1;

@@ -333,9 +333,13 @@ void TesteEconomico::digitarComOBancoOcupado()
         QTest::qWait(50);
         QCOMPARE(QString::number(Banco::Testes::Acoes().size()) + Teste::TextosMostrados().join('/'), "0");
         QVERIFY2(e->cmdAnalise->isEnabled() != aberto, "liberado");
-        // Pressed even so (as if the button had stayed on): nothing runs, nothing is stored.
+        // Pressed even so (as if the button had stayed on): nothing runs, nothing is stored, the field is named.
         e->cmdAnalise->setEnabled(true);
         Clicar(e->cmdAnalise);
+        QCOMPARE(Teste::UltimaResumida(), aberto ? Teste::Resumo(kTitulo, Icone::Exclamacao,
+                                                                  "Falta o campo \"" + e->Label3->text()
+                                                                      + "\" da alternativa \"A\".")
+                                                 : QString());
         QCOMPARE(Teste::Coluna("SELECT ifnull(CustoManutencao, '-') FROM tblTessaura WHERE Nome = 'A'").value(0)
                      .toString() + (emResultados(e) ? " resultados" : ""),
                  QString(aberto ? "1" : "7 resultados"));
