@@ -176,7 +176,9 @@ int aoEncontrarOcupado(void*, int)
     }
     if (agora >= a.prazo)
         return 0;
+    const qint64 antes = relogio().nsecsElapsed();
     QThread::msleep(static_cast<unsigned long>(std::min<qint64>(a.prazo - agora, 2)));
+    a.registro.esperado += static_cast<double>(relogio().nsecsElapsed() - antes) / 1e6;
     return 1;
 }
 

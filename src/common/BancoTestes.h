@@ -21,11 +21,12 @@ bool FalhaProvocada();
 // Each action that ended since the record was cleared: a command's or a
 // reaction's, the waits for a held file it was granted, the wait the first of
 // them was given (milliseconds, -1 without any), whether it failed and whether
-// its message was shown.
+// its message was shown; and how long it spent waiting in all (milliseconds).
 struct Registro {
     bool comando = false;
     int esperas = 0;
     int espera = -1;
+    double esperado = 0;
     bool falhou = false;
     bool avisou = false;
 };

@@ -13,6 +13,7 @@ namespace Espera {
 
 namespace {
 double g_escala = 1.0;
+std::function<void()> g_aoPausar;
 
 bool entradaDoUsuario(QEvent::Type t)
 {
@@ -69,6 +70,8 @@ private:
 
 void Pausa(double segundos)
 {
+    if (g_aoPausar)
+        g_aoPausar();
     if (segundos <= 0)
         return;
     const qint64 alvo = static_cast<qint64>(std::llround(segundos * 1000.0 * g_escala));
@@ -88,5 +91,7 @@ int Milissegundos(int nominal)
 }
 
 void DefinirEscalaParaTestes(double fator) { g_escala = fator < 0 ? 0 : fator; }
+
+void DefinirAoPausarParaTestes(std::function<void()> f) { g_aoPausar = std::move(f); }
 
 }  // namespace Espera

@@ -1,5 +1,6 @@
 #pragma once
 // Waits of the system: the splash's hand-over and Pausa.
+#include <functional>
 
 namespace Espera {
 
@@ -10,7 +11,9 @@ void Pausa(double segundos);
 // Milliseconds to wait for a nominal interval, after the test scale.
 int Milissegundos(int nominal);
 
-// Test hook: every wait is multiplied by this factor (1 in the program).
+// Test hooks: every wait is multiplied by this factor (1 in the program);
+// f runs at every Pausa, before it waits (none in the program).
 void DefinirEscalaParaTestes(double fator);
+void DefinirAoPausarParaTestes(std::function<void()> f);
 
 }  // namespace Espera

@@ -114,6 +114,7 @@ Sessao::Sessao(const QString& locale)
     ModuloTessaura::Reiniciar();
     QLocale::setDefault(QLocale(locale));
     Espera::DefinirEscalaParaTestes(0.0);
+    Espera::DefinirAoPausarParaTestes(nullptr);
     // A file held by another program is waited for briefly.
     Banco::Testes::DefinirEspera(300);
     m_caminho = m_dir.filePath(QStringLiteral("mdbTessaura.mdb"));
