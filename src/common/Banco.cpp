@@ -44,10 +44,14 @@ struct EstadoAcao {
     bool comando = false;
     TipoAcao tipo = TipoAcao::Leitura;
     bool escreveu = false;
+    // The command has told the user its write is done: whatever fails after
+    // that is no failed write.
+    bool concluida = false;
     // The first failure, and what the action was doing when it came: that
     // decides its message, whatever the action goes on to do.
     Falha falha = Falha::Nenhuma;
     TipoAcao tipoDaFalha = TipoAcao::Leitura;
+    bool falhaAposConclusao = false;
     // The action's one wait for a held file: when it runs out (-1 until a
     // statement first finds the file held), and whether a statement has
     // failed for a held file, after which the rest fails at once.
@@ -113,6 +117,8 @@ Aviso avisoDaFalha()
 {
     if (g_acao.falha == Falha::Inutilizavel)
         return Aviso::ArquivoInutilizavel;
+    if (g_acao.falhaAposConclusao)
+        return Aviso::ArquivoEmUso;
     if (g_acao.tipoDaFalha == TipoAcao::Salvamento)
         return Aviso::ProjetoNaoSalvo;
     if (g_acao.tipoDaFalha == TipoAcao::Gravacao)
@@ -198,6 +204,7 @@ void registrarFalha(Falha f)
     garantirAcao();
     if (g_acao.falha == Falha::Nenhuma) {
         g_acao.falha = f;
+        g_acao.falhaAposConclusao = g_acao.concluida;
         g_acao.tipoDaFalha = g_acao.escreveu ? std::max(g_acao.tipo, TipoAcao::Gravacao) : g_acao.tipo;
     }
     // The action has had its wait: the rest of it fails at once.
@@ -318,16 +325,14 @@ bool HouveFalha()
 void FalhaDeGravacao()
 {
     garantirAcao();
-    g_acao.tipo = std::max(g_acao.tipo, TipoAcao::Gravacao);
-    if (g_acao.falha == Falha::Nenhuma)
-        registrarFalha(Falha::Comando);
-    g_acao.tipoDaFalha = std::max(g_acao.tipoDaFalha, TipoAcao::Gravacao);
+    g_acao.escreveu = true;
+    registrarFalha(Falha::Comando);
 }
 
 void GravacaoConcluida()
 {
-    g_acao.tipo = TipoAcao::Leitura;
-    g_acao.escreveu = false;
+    garantirAcao();
+    g_acao.concluida = true;
 }
 
 bool AoTerminar(std::function<void()> passo)
@@ -404,16 +409,22 @@ bool Executar(QSqlQuery& consulta, const QString& sql)
     return depoisDe(ok, sql, consulta.lastError());
 }
 
+bool Preparar(QSqlQuery& consulta, const QString& sql)
+{
+    if (consulta.prepare(sql))
+        return true;
+    registrarErro(consulta.lastError());
+    return false;
+}
+
 bool Executar(const ConexaoPtr& conexao, const QString& sql, const QVariantList& valores,
               int* linhasAfetadas)
 {
     if (!conexao)
         return false;
     QSqlQuery q(conexao->db());
-    if (!q.prepare(sql)) {
-        registrarErro(q.lastError());
+    if (!Preparar(q, sql))
         return false;
-    }
     for (const QVariant& v : valores)
         q.addBindValue(v);
     const bool ok = Executar(q);
@@ -564,10 +575,8 @@ RecordsetPtr Recordset::Abrir(const ConexaoPtr& conexao, const QString& tabela,
     sql += QStringLiteral(" ORDER BY id");
     QSqlQuery q(conexao->db());
     q.setForwardOnly(true);
-    if (!q.prepare(sql)) {
-        registrarErro(q.lastError());
+    if (!Preparar(q, sql))
         return nullptr;
-    }
     for (const QVariant& p : parametros)
         q.addBindValue(p);
     if (!Executar(q))
@@ -664,8 +673,7 @@ bool Recordset::Ler() const
     if (!m_leitura) {
         auto q = std::make_shared<QSqlQuery>(m_conexao->db());
         q->setForwardOnly(true);
-        if (!q->prepare(QStringLiteral("SELECT * FROM %1 WHERE id = ?").arg(m_tabela))) {
-            registrarErro(q->lastError());
+        if (!Preparar(*q, QStringLiteral("SELECT * FROM %1 WHERE id = ?").arg(m_tabela))) {
             m_falhou = true;
             m_geracaoLinha = 0;
             return false;
@@ -792,6 +800,11 @@ bool Recordset::Update()
                 q.addBindValue(v);
             q.addBindValue(Id());
             ok = Executar(q);
+            // Another program deleted the row meanwhile: nothing was stored.
+            if (ok && q.numRowsAffected() == 0) {
+                FalhaDeGravacao();
+                ok = false;
+            }
         }
     } else {
         if (m_pendentes.empty()) {

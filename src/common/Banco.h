@@ -80,12 +80,13 @@ private:
 
 // A failure of the action under way (since it began).
 bool HouveFalha();
-// A row write of the action that failed, a refused value included: the action
-// becomes a writing one and fails, if nothing failed before.
+// A row write of the action failed where no statement failed (a value the
+// column refused, a row that is no longer there): the action fails as a
+// write, if nothing failed before.
 void FalhaDeGravacao();
-// The action's write went through and the action goes on (it has said it is
-// done, or closes the window that asked for it): a statement that fails after
-// this is a read's, and gets the file-in-use message.
+// The command's write went through and the user is told so (or shown what was
+// stored): whatever fails after this in the same command, a later write of
+// it included, gets the file-in-use message, never a failed write's.
 void GravacaoConcluida();
 // Leaves a step to the end of the command under way, before its message: it
 // runs within the action. False (and nothing kept) when no command is under
@@ -165,6 +166,9 @@ public:
     // by the locale; a value that does not convert is refused (false) and the
     // field keeps its old value. A null QVariant stores Null.
     bool Definir(const QString& nome, const QVariant& valor);
+    // Writes the pending row. False when the statement failed, or when the row
+    // edited is no longer in the file (another program deleted it): a failed
+    // write of the action either way.
     bool Update();
     void CancelUpdate();
     bool EmEdicao() const { return m_modo != Modo::Nenhum; }
@@ -223,6 +227,9 @@ private:
 // the cached rows stale.
 bool Executar(QSqlQuery& consulta);
 bool Executar(QSqlQuery& consulta, const QString& sql);
+// Prepares a statement to be run through Executar; a failure is recorded for
+// the current action.
+bool Preparar(QSqlQuery& consulta, const QString& sql);
 // Prepares sql, binds valores in order and runs it.
 bool Executar(const ConexaoPtr& conexao, const QString& sql, const QVariantList& valores = {},
               int* linhasAfetadas = nullptr);

@@ -31,10 +31,7 @@ bool Gravar(Banco::Recordset* rs, const std::function<void(Banco::Recordset&)>& 
     if (!rs->Edit())
         return true;
     gravar(*rs);
-    if (rs->Update())
-        return true;
-    Banco::FalhaDeGravacao();
-    return false;
+    return rs->Update();
 }
 
 bool Passo(Banco::Recordset* rs, Direcao d, const Etapas& e)
@@ -42,10 +39,8 @@ bool Passo(Banco::Recordset* rs, Direcao d, const Etapas& e)
     Banco::Acao acao(Banco::TipoAcao::Gravacao);
     // The row left is read before it is judged: when it cannot be read the
     // step stops there, with nothing stored, emptied or moved.
-    if (rs && rs->TemLinhaAtual() && !rs->Ler()) {
-        Banco::FalhaDeGravacao();
+    if (rs && rs->TemLinhaAtual() && !rs->Ler())
         return false;
-    }
     if (e.avaliar)
         e.avaliar();
     if (!Gravar(rs, e.gravar))
@@ -58,7 +53,6 @@ bool Passo(Banco::Recordset* rs, Direcao d, const Etapas& e)
         if (!rs->Ler()) {
             if (antes)
                 rs->IrParaId(antes);
-            Banco::FalhaDeGravacao();
             if (e.avaliar)
                 e.avaliar();
             return false;

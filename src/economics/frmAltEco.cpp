@@ -184,10 +184,8 @@ void frmAltEco::cmdOK_Click()
         gravado = gravado && t.Confirmar();
         MT::rsEco->MoveFirst();
     }
-    if (!gravado) {
-        Banco::FalhaDeGravacao();
+    if (!gravado)
         return;
-    }
 
     // The economic window is loaded anew before the chooser goes. When it
     // cannot read its rows it has told so and does not open; the chooser

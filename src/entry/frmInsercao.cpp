@@ -532,19 +532,15 @@ void frmInsercao::AvancarAlternativa(Passagem& passagem)
 
     // The hand-over writes the row: a read or a write that fails gets the
     // failed-write message once, and nothing is moved, emptied or handed on.
-    if (!rs->Ler()) {
-        Banco::FalhaDeGravacao();
+    if (!rs->Ler())
         return;
-    }
     const bool ultima =
         Banco::NumeroDoMarcador(rs->Campo(QStringLiteral("Marcador")).toString()) == MT::NumeroAlternativas;
     // The three windows are emptied, and two of them unloaded, on the way to
     // the next alternative: a hand-over taken back puts them back as they are.
     passagem.AoDesfazer(GravadorEntrada::GuardarPaginas());
-    if (!GravadorEntrada::GravarEAvancarAlternativa()) {
-        Banco::FalhaDeGravacao();
+    if (!GravadorEntrada::GravarEAvancarAlternativa())
         return;
-    }
     MT::Reentrada = !ultima;
     if (ultima) {
         passagem.Para(QStringLiteral("frmCalculoIndices"));

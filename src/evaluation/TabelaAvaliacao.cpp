@@ -40,14 +40,19 @@ bool GravarIndices(const Banco::ConexaoPtr& conexao, const std::vector<Avaliacao
     if (!transacao.Iniciada())
         return false;
     QSqlQuery q(conexao->db());
-    if (!q.prepare(QStringLiteral("UPDATE tblTessaura SET PerMP = ?, PerPC = ? WHERE id = ?")))
+    if (!Banco::Preparar(q, QStringLiteral("UPDATE tblTessaura SET PerMP = ?, PerPC = ? WHERE id = ?")))
         return false;
     for (const Avaliacao::Linha& l : linhas) {
         q.bindValue(0, l.mp);
         q.bindValue(1, l.pc);
         q.bindValue(2, l.id);
-        if (!Banco::Executar(q) || q.numRowsAffected() != 1)
+        if (!Banco::Executar(q))
             return false;
+        // Another program deleted the row since the run read it.
+        if (q.numRowsAffected() != 1) {
+            Banco::FalhaDeGravacao();
+            return false;
+        }
     }
     return transacao.Confirmar();
 }

@@ -319,8 +319,11 @@ void frmCalculoIndices::executar()
     } fim{guarda};
 
     // The run reads the table and writes its indices back: one action, whose
-    // failure, a read's included, is told as a failed write, once.
+    // failure, a read's included, is told as a failed write, once (unless the
+    // command has already told the user its own write is done). Until it has
+    // gone through, what the window shows is out of date.
     Banco::Acao acao(Banco::TipoAcao::Gravacao);
+    m_atual = false;
     ToggleButton2->setChecked(true);
     prepararBarraStatus();
     if (!pausar(guarda))
@@ -369,12 +372,24 @@ void frmCalculoIndices::executar()
     mostrarClassificacao(r);
     m_resultado = std::move(r);
 
-    if (!TabelaAvaliacao::GravarIndices(m_db, m_resultado.linhas)) {
+    // Indices that could not be stored leave the window out of date: the
+    // grids show the new results, but the economic analysis reads the stored
+    // ones.
+    if (TabelaAvaliacao::GravarIndices(m_db, m_resultado.linhas)) {
+        m_atual = true;
+        Banco::GravacaoConcluida();
+    } else {
         ampulheta.Restaurar();
-        Banco::FalhaDeGravacao();
     }
     ocultarProgresso();
     aposExecucao();
+}
+
+bool frmCalculoIndices::TornarAtual()
+{
+    if (!m_atual && !m_emExecucao && !m_descarregada)
+        executar();
+    return m_atual;
 }
 
 void frmCalculoIndices::prepararBarraStatus()
@@ -623,6 +638,11 @@ void frmCalculoIndices::ToggleButton2_Click()
 void frmCalculoIndices::cmdAnaEco_Click()
 {
     Banco::Acao acao;
+    // The economic analysis reads the stored indices: a window whose last run
+    // could not finish runs again first, and the chooser opens only once that
+    // run has gone through.
+    if (!TornarAtual())
+        return;
     // The economic analysis starts again from its chooser.
     Janelas::Descarregar(QStringLiteral("frmEconomico"));
     if (Janela* escolha = Janelas::Carregar(QStringLiteral("frmAltEco")))

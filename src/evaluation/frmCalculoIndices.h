@@ -33,6 +33,17 @@ public:
     // run, and after a run stopped by missing data).
     const Avaliacao::Resultado& UltimoResultado() const { return m_resultado; }
 
+    // Whether the last run went through to the write-back of the global
+    // indices, so that what the window shows and the indices stored follow
+    // the data. A run that could not finish (the file held at any of its
+    // statements, data missing) leaves the window out of date until a later
+    // run goes through.
+    bool Atual() const { return m_atual; }
+    // Brings an out-of-date window up to date by running again; true when the
+    // window is then up to date. Its failure is the action's, told when the
+    // command ends.
+    bool TornarAtual();
+
     // A click on the consequence matrix, on the cell at (linha, coluna); -1 for
     // a click outside the cells.
     void Flex_Click(int linha, int coluna);
@@ -103,6 +114,7 @@ private:
     Avaliacao::Resultado m_resultado;
     double m_barra = 0;
     bool m_emExecucao = false;
+    bool m_atual = false;
     bool m_descarregada = false;
     // The cell of the last click on Flex.
     int m_linhaClicada = 0;

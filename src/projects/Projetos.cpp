@@ -118,11 +118,10 @@ void SalvarProjeto()
              && GravadorEntrada::GravarFormulariosAtuais() && copiarAlternativas(MT::dbSave)
              && transacao.Confirmar();
     }
-    if (!ok) {
-        // Nothing of this save was kept: the earlier copy stands as it was.
-        Banco::FalhaDeGravacao();
+    // A save that failed kept nothing of itself (the earlier copy stands as it
+    // was); the statement that failed has told the action so.
+    if (!ok)
         return;
-    }
     Mensagens::Mostrar(QStringLiteral("O projeto foi salvo!"), Mensagens::Icone::Informacao,
                        Mensagens::Botoes::OK, kTitulo);
 }

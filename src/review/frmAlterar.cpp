@@ -170,18 +170,18 @@ void frmAlterar::CommandButton1_Click()
         return;
     }
 
-    // One message for a write that failed, whichever step of it failed.
+    // One message for a write that failed, whichever step of it failed. The
+    // row may have gone before the editor opened (another program deleted
+    // it), or the field may refuse the value: no statement tells those.
     Banco::Acao acao(Banco::TipoAcao::Gravacao);
-    bool gravado = !campo.isEmpty() && m_rs && m_rs->TemLinhaAtual() && m_rs->Edit();
-    if (gravado) {
-        gravado = m_rs->Definir(campo, valor) && m_rs->Update();
-        if (!gravado && m_rs->EmEdicao())
+    if (campo.isEmpty() || !m_rs || !m_rs->Edit() || !m_rs->Definir(campo, valor)) {
+        if (m_rs && m_rs->EmEdicao())
             m_rs->CancelUpdate();
-    }
-    if (!gravado) {
         Banco::FalhaDeGravacao();
         return;
     }
+    if (!m_rs->Update())
+        return;
     // The datum is in the file: what fails from here on (the review reading
     // the alternative back, say) is a read, told as the file in use.
     Banco::GravacaoConcluida();

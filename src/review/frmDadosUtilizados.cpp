@@ -366,10 +366,7 @@ QString frmDadosUtilizados::Quali(int indice)
 bool frmDadosUtilizados::Up()
 {
     Banco::Acao acao(Banco::TipoAcao::Gravacao);
-    if (GravadorEntrada::GravarJanelasCarregadas())
-        return true;
-    Banco::FalhaDeGravacao();
-    return false;
+    return GravadorEntrada::GravarJanelasCarregadas();
 }
 
 void frmDadosUtilizados::Preenche()

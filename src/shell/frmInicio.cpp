@@ -267,10 +267,8 @@ void frmInicio::Command1_Click()
         return;
     Banco::RecordsetPtr rs = Banco::Recordset::Abrir(db, QStringLiteral("tblTessaura"));
     Banco::Transacao transacao(db);
-    if (!rs || !transacao.Iniciada()) {
-        Banco::FalhaDeGravacao();
+    if (!rs || !transacao.Iniciada())
         return;
-    }
     // A new number for rows already being named: what the boxes hold belongs to
     // the alternative on show, so it is stored before the rows are reshaped.
     if (m_numeroAceito && !guardarAtual())
@@ -289,7 +287,6 @@ void frmInicio::Command1_Click()
     }
     if (!ok || !transacao.Confirmar()) {
         ampulheta.Restaurar();
-        Banco::FalhaDeGravacao();
         return;
     }
     MT::NumeroAlternativas = n;

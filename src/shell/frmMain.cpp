@@ -6,6 +6,7 @@
 #include "common/Janelas.h"
 #include "common/ModuloTessaura.h"
 #include "common/Twips.h"
+#include "evaluation/frmCalculoIndices.h"
 #include "projects/Projetos.h"
 
 #include <QAction>
@@ -178,6 +179,10 @@ void frmMain::mnuFileSair_Click()
 void frmMain::mnuHelpAbout_Click()
 {
     Banco::Acao acao;
+    // The economic analysis reads the stored indices: a results window whose
+    // last run could not finish runs again first.
+    if (auto* calculo = Janelas::Obter<frmCalculoIndices>(); calculo && !calculo->TornarAtual())
+        return;
     if (Janela* j = Janelas::Carregar(QStringLiteral("frmEconomico")))
         Janelas::Mostrar(j);
 }

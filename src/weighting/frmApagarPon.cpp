@@ -113,10 +113,8 @@ void frmApagarPon::CommandButton1_Click()
                 Mensagens::Icone::Pergunta, Mensagens::Botoes::SimNao, QStringLiteral("Análise tessaura"));
             if (r != Mensagens::Resposta::Sim)
                 return;
-            if (!rsPonderacao->Delete()) {
-                Banco::FalhaDeGravacao();
+            if (!rsPonderacao->Delete())
                 return;
-            }
             // Deleted: what fails from here on is the weighting window's refresh.
             Banco::GravacaoConcluida();
             apagada = id;

@@ -665,7 +665,6 @@ void frmPesoPond::Command3_Click()
     if (!gravou) {
         if (rsPonderacao->EmEdicao())
             rsPonderacao->CancelUpdate();
-        Banco::FalhaDeGravacao();
         return;
     }
     // Stored: from here on a failure is the lists' refresh, and the new

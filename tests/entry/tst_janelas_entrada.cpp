@@ -333,6 +333,26 @@ private slots:
         }
     }
 
+    // Another program deleted the alternative on show: "Próxima" cannot store what the window shows. One
+    // message, the failed write's; no row is written or created, and the window stays on that alternative
+    // with the typed value.
+    void proximaSobreLinhaApagada_data() { janelas(); }
+    void proximaSobreLinhaApagada()
+    {
+        QFETCH(int, indice);
+        Teste::Sessao s;
+        Entrada j(s, indice, 3);
+        j.digitar("7");
+        Teste::Executar("DELETE FROM tblTessaura WHERE Marcador = 'alt1'");
+        Mensagens::LimparHistorico();
+        j.proxima();
+        QCOMPARE(Teste::UltimaResumida() + " / " + QString::number(Teste::TextosMostrados().size()) + " | "
+                     + j.mostrada() + " | " + j.campo(),
+                 Teste::Resumo("Análise Tessaura", Mensagens::Icone::Critico,
+                               "Não foi possível gravar os dados no banco de dados.")
+                     + " / 1 | Alternativa 1|1 de 3|7 | -|-");
+    }
+
     // F5 in each box, on the second alternative: the datum handed to the dialog
     // (marker|title|symbol|qualifier|index|unit|field|value) and the value coming back.
     void teclaF5PedeODadoDaCaixa()

@@ -15,7 +15,9 @@
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -264,6 +266,30 @@ private slots:
     // Three alternatives of one name, the second storing the flow pair, the
     // third the area pair: each edit writes one field of the row reviewed
     // or, refused, nothing.
+    // Another program deleted the alternative after the review showed it: "Alterar" writes nothing (no row is
+    // created) and tells the failed write once; the editor stays open, for "Cancelar".
+    void alterarLinhaApagadaPorOutroPrograma()
+    {
+        Teste::Sessao s;
+        projetoCompleto();
+        frmDadosUtilizados* r = dados(s);
+        Teste::Executar("DELETE FROM tblTessaura WHERE Marcador='alt1'");
+        const QStringList antes = tabela();
+        QString editor = QStringLiteral("(não abriu)");
+        Teste::NoDialogo([&editor](QDialog* d) {
+            Teste::Substituir(Teste::Controle<QLineEdit>(d, "Text1"), "40");
+            QTest::mouseClick(Teste::Controle(d, "CommandButton1"), Qt::LeftButton);
+            editor = d->isVisible() ? "aberto" : "fechado";
+            QTest::mouseClick(Teste::Controle(d, "CommandButton2"), Qt::LeftButton);
+        });
+        Mensagens::LimparHistorico();
+        QLabel* tr = r->Valores.value("Label5");
+        QTest::mouseClick(tr, Qt::LeftButton, {}, tr->rect().center());
+        QCOMPARE(mensagem() + " | " + editor,
+                 analise(Icone::Critico, "Não foi possível gravar os dados no banco de dados.") + " | aberto");
+        QCOMPARE(tabela(), antes);
+    }
+
     void editorGravaUmCampoDaLinhaRevista()
     {
         Teste::Sessao s;
