@@ -117,6 +117,8 @@ private slots:
     void analiseEGraficos();
     void recusas();
     void digitarComOBancoOcupado();
+    void custoEsvaziadoPorOutroPrograma();
+    void zeroDigitadoContaComoFalta();
 };
 
 // The chooser tells rows apart by identity, not by name; a choice that cannot
@@ -345,6 +347,52 @@ void TesteEconomico::digitarComOBancoOcupado()
                  QString(aberto ? "1" : "7 resultados"));
         QCOMPARE(e->cmdAnalise->isEnabled(), !aberto);
     }
+}
+
+// Another program empties a cost of a chosen alternative not on show once the window is open: the button
+// still follows the rows as they were read, so the press finds it. The run names the field and the
+// alternative, computes nothing, and the button then follows the rows as they are now.
+void TesteEconomico::custoEsvaziadoPorOutroPrograma()
+{
+    Teste::Sessao s;
+    projeto({{"A", .5, 5, "100 1 1 10 0 1"}, {"B", .4, 4, "200 2 2 10 0 1"}, {"C", .3, 3, "300 3 3 10 0 1"}});
+    s.Principal()->mnuHelpAbout_Click();
+    frmEconomico* e = Janelas::Obter<frmEconomico>();
+    QVERIFY(e->txtAlternativa->text() == "A" && e->cmdAnalise->isEnabled());
+    Teste::Executar("UPDATE tblTessaura SET CustoOperacao = NULL WHERE Nome = 'C'");
+    Mensagens::LimparHistorico();
+    Clicar(e->cmdAnalise);
+    QCOMPARE(Teste::TextosMostrados().size(), 1);
+    QCOMPARE(Teste::UltimaResumida(),
+             Teste::Resumo(kTitulo, Icone::Exclamacao,
+                           "Falta o campo \"Custos de operação ($/ano)\" da alternativa \"C\"."));
+    QVERIFY(!emResultados(e) && e->flexECO->rowCount() == 0 && !Planilha::ExcelAberto() && MT::NumAltEco == 0);
+    QCOMPARE(campo("CustoOperacao"), QStringLiteral("1|2|-"));
+    QVERIFY(!e->cmdAnalise->isEnabled() && e->txtCustoImplantacao->isEnabled());
+}
+
+// A 0 typed into a cost or the useful life of the alternative on show counts as missing, as an empty box
+// does; stored so by a move, it still does; a non-zero value typed back opens the run again.
+void TesteEconomico::zeroDigitadoContaComoFalta()
+{
+    Teste::Sessao s;
+    projeto({{"A", .5, 5, "100 1 1 10 0 1"}, {"B", .4, 4, "200 2 2 10 0 1"}});
+    s.Principal()->mnuHelpAbout_Click();
+    frmEconomico* e = Janelas::Obter<frmEconomico>();
+    const QStringList antes = mostrada(e).split('|');
+    for (int i = 1; i <= 4; ++i) {
+        Teste::Substituir(caixas(e)[i], i == 2 ? "0,0" : "0");
+        QVERIFY2(!e->cmdAnalise->isEnabled(), qPrintable(caixas(e)[i]->objectName()));
+        Teste::Substituir(caixas(e)[i], antes[i]);
+        QVERIFY2(e->cmdAnalise->isEnabled(), qPrintable(caixas(e)[i]->objectName()));
+    }
+    Teste::Substituir(e->txtCustoManutencao, "0");
+    Clicar(e->cmdFor);
+    QCOMPARE(mostrada(e) + ' ' + campo("CustoManutencao"), QStringLiteral("B|200|2|2|10|0 0|2"));
+    QVERIFY(!e->cmdAnalise->isEnabled());
+    Clicar(e->cmdBack);
+    Teste::Substituir(e->txtCustoManutencao, "5");
+    QVERIFY(e->cmdAnalise->isEnabled() && Teste::TextosMostrados().isEmpty());
 }
 
 TESTE_MAIN(TesteEconomico)

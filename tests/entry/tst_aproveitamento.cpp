@@ -8,8 +8,10 @@
 #include "entry/AproveitarDados.h"
 #include "entry/Aproveitamento.h"
 #include "entry/CaixaNumerica.h"
+#include "entry/frmObjetivo.h"
 
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -232,6 +234,44 @@ private slots:
         Aproveitamento::AproveitarDados(QStringLiteral("Outro"), 1);
         QVERIFY(!MT::FalhaAproveitamento && r->copias == 1);
         QCOMPARE(Teste::TextosMostrados().size(), 3);
+    }
+
+    // F5 in the objective window on alt1: a switch to alt3 that fails under another program's hold leaves
+    // the dialog on alt2 with the value it read, and "Aproveitar dado" hands back that value, the one shown,
+    // even though another program has rewritten alt2's row since.
+    void umDadoAposTrocaQueFalhou()
+    {
+        Teste::Sessao s;
+        Banco::Testes::DefinirEspera(30);
+        // The real entry window, where other cases stand a receiver in for it.
+        Janelas::RegistrarFabrica(QStringLiteral("frmObjetivo"), [] { return new frmObjetivo; });
+        Teste::Projeto(3);
+        Teste::Executar("UPDATE tblTessaura SET TR = 10 WHERE Marcador = 'alt2'");
+        Teste::Executar("UPDATE tblTessaura SET TR = 30 WHERE Marcador = 'alt3'");
+        frmObjetivo* o = s.Mostrar<frmObjetivo>();
+        Teste::Substituir(o->Text1, "5");
+        QStringList visto;
+        Teste::NoDialogo([&](QDialog* d) {
+            auto* lista = Controle<QComboBox>(d, "Combo1");
+            const auto mostrado = [&] { return lista->currentText() + '|' + Controle<QLabel>(d, "lblValor")->text(); };
+            visto << mostrado();
+            Mensagens::LimparHistorico();
+            {
+                Teste::Trava trava(s.CaminhoBanco());
+                QTest::keyClick(lista, Qt::Key_Down);
+            }
+            visto << mostrado() + '|' + QString::number(Teste::TextosMostrados().size()) + ' '
+                         + Teste::UltimaResumida();
+            Teste::Executar("UPDATE tblTessaura SET TR = 12 WHERE Marcador = 'alt2'");
+            Teste::Clicar(Controle(d, "CommandButton1"));
+        });
+        QTest::keyClick(o->Text1, Qt::Key_F5);
+        const QString emUso = "O banco de dados \"" + s.CaminhoBanco()
+                            + "\" está em uso por outro programa. Feche-o e tente novamente.";
+        QCOMPARE(visto, (QStringList{"Alternativa 2|10", "Alternativa 2|10|1 "
+                                         + Teste::Resumo("Análise Tessaura", Mensagens::Icone::Critico, emUso)}));
+        QVERIFY(!Janelas::Carregada(QStringLiteral("frmPOP")));
+        QCOMPARE(o->Text1->text(), QStringLiteral("10"));
     }
 };
 
