@@ -347,6 +347,34 @@ QString comandosQueFalharam()
 // The first project the save dialog listed.
 QString listaDoSalvar;
 
+// Whether the dialog a row's action opens got as far as its modal loop.
+bool dialogoNoLaco = false;
+// What the user does to open a dialog, which runs its real modal loop; there the user closes it with a click on
+// the given button. NoDialogo's wait for it, left pending by a dialog that did not open, would take some later
+// test's dialog: an empty dialog uses it up.
+std::function<void()> abrirDialogo(std::function<void()> agir, const char* dialogo, const char* fechar)
+{
+    return [=] {
+        dialogoNoLaco = false;
+        auto tomada = std::make_shared<bool>(false);
+        Teste::NoDialogo([=](QDialog* d) {
+            *tomada = true;
+            if (d->objectName() != QLatin1String(dialogo))
+                return;
+            dialogoNoLaco = true;
+            QTest::mouseClick(Teste::Controle(d, fechar), Qt::LeftButton);
+        });
+        agir();
+        if (!*tomada)
+            QDialog().exec();
+    };
+}
+// A row's state, and " no laço" once its dialog got to its loop.
+std::function<QString()> eDialogo(std::function<QString()> estado)
+{
+    return [=] { return estado() + (dialogoNoLaco ? " no laço" : ""); };
+}
+
 // ---- Every user action the table of held-file cases runs.
 
 const std::vector<AcaoComBancoOcupado>& acoes()
@@ -413,6 +441,15 @@ const std::vector<AcaoComBancoOcupado>& acoes()
          "5,1 4,2 5,6 avançar", {}, "Tem certeza que deseja apagar essa ponderação?",
          // Deleted, but the table not read anew: no weighting shown.
          ",,0 0 0 0 0 0 0 0 0 0 0 0 0", kEmUso},
+        // The deletion dialog opened on a stored weighting of the user's. It reads the table as it opens and
+        // does not look at that read itself: a dialog that could not read must not get to its loop.
+        {"ponderação: abrir Apagar", [](Teste::Sessao& s) {
+             dialogoNoLaco = false;
+             Teste::Inserir("tblPonderacao", {{"Nome", "Minha"}, {"Aspecto", "Urbano"}, {"c1", 100}});
+             s.Mostrar<frmPesoPond>();
+         }, abrirDialogo(clique("frmPesoPond", "Command1"), "frmApagarPon", "CommandButton2"), kEmUso,
+         eDialogo(ponderacoes), "Referência|Hidrológica|Sanitária|Ambiental|Social|Minha#Referência,Geral,10 14,1 4,9 "
+                                "8,1 7,8 10,9 7,7 9,4 5,9 6,1 5,1 4,2 5,6 avançar no laço"},
         // The next name chosen from the keyboard: shown whole, or not at all.
         {"ponderação: escolher", [](Teste::Sessao& s) { s.Mostrar<frmPesoPond>(); },
          [] { QTest::keyClick(Janelas::Obter<frmPesoPond>()->ComboBox1, Qt::Key_Down); }, kEmUso, ponderacoes,
@@ -457,6 +494,12 @@ const std::vector<AcaoComBancoOcupado>& acoes()
              objetivoPorCriterio(s);
              Teste::AoExibirModal([](Dialogo* d) { Teste::Clicar(Teste::Controle(d, "CommandButton1")); });
          }, f5NoObjetivo, kEmUso, estado("TR", "frmObjetivo", "Text1"), "-|10|30#10"},
+        // The reuse dialog opened by F5 and left by "Descartar dado": the box keeps its value. F5 reads the
+        // alternative on show, then the dialog reads the others as it opens, without looking at that read
+        // itself: a dialog that could not read must not get to its loop.
+        {"reaproveitamento: abrir", [](Teste::Sessao& s) { dialogoNoLaco = false, objetivoPorCriterio(s); },
+         abrirDialogo(f5NoObjetivo, "frmPOP", "CommandButton2"), kEmUso,
+         eDialogo(estado("TR", "frmObjetivo", "Text1")), "-|10|30#5 no laço"},
         {"reaproveitamento: outra alternativa", reaproveitamento,
          [] { Teste::Controle<QComboBox>("frmPOP", "Combo1")->setCurrentIndex(1); }, kEmUso,
          estado("TR", "frmPOP", "Combo1 lblValor Text2"), "-|10|30#Alternativa 3,30,3"},
@@ -712,6 +755,58 @@ private slots:
         QCOMPARE(registro, QStringLiteral("reação 1x%1 comando 1x%2 avisada comando 1x%2 avisada ")
                                .arg(Banco::Testes::EsperaDeReacao()).arg(kEsperaCurta));
         QVERIFY(ler() && !Banco::HouveFalha());  // the file free: the next reaction goes through
+    }
+
+    // A command's wait for a held file is one deadline for the whole command. Holds that come and go within it
+    // share that wait: each statement waits only while the file is held, and what it used is gone for the next.
+    // A hold that lets go early costs its own length; one that outlasts the wait costs the wait once, however
+    // many statements are left.
+    void umaEsperaPorComando()
+    {
+        using Tipo = Teste::Trava::Tipo;
+        Teste::Sessao s;
+        // One command of reads under the given wait; before each read, a hold of its own of the given length
+        // is taken (-1: one hold, taken before the first read, that lasts the whole command). What it
+        // leaves: a '+' for each read that went through, a '-' for each that failed, then its record.
+        const auto comando = [&](int espera, const std::vector<int>& travas) {
+            Banco::Testes::DefinirEspera(espera);
+            Banco::Testes::LimparAcoes();
+            QString lidas;
+            {
+                Banco::Acao acao;
+                std::unique_ptr<Teste::Trava> duradoura;
+                for (const int ms : travas) {
+                    if (ms >= 0 || !duradoura) {
+                        duradoura.reset();
+                        duradoura = std::make_unique<Teste::Trava>(s.CaminhoBanco(), Tipo::Exclusiva, ms);
+                    }
+                    lidas += Banco::Abrir() != nullptr ? '+' : '-';
+                }
+            }
+            const auto& acoes = Banco::Testes::Acoes();
+            return acoes.size() != 1 ? lidas + QStringLiteral(" %1 ações").arg(acoes.size())
+                                     : lidas + QStringLiteral(" %1 espera(s)%2").arg(acoes[0].esperas)
+                                                   .arg(acoes[0].falhou ? ", falhou" : "");
+        };
+        const struct {
+            const char* caso;
+            int espera;  // -1: the program's own
+            std::vector<int> travas;
+            const char* resultado;
+            double minimo, maximo;  // what it spent waiting (ms), with margins for a loaded machine
+        } casos[] = {
+            {"travas breves a cada leitura", -1, {50, 50, 50}, "+++ 1 espera(s)", 75, 1000},
+            {"o que resta da espera", 1000, {400, 400, 400}, "++- 1 espera(s), falhou", 800, 1600},
+            {"trava que termina logo", -1, {50}, "+ 1 espera(s)", 25, 1000},
+            {"trava que não termina", 400, {-1, -1}, "-- 1 espera(s), falhou", 360, 640},
+        };
+        for (const auto& c : casos) {
+            const QString caso = QString::fromUtf8(c.caso) + ": ";
+            QCOMPARE(caso + comando(c.espera, c.travas), caso + c.resultado);
+            const double esperado = Banco::Testes::Acoes().front().esperado;
+            QVERIFY2(esperado >= c.minimo && esperado < c.maximo,
+                     qPrintable(caso + QStringLiteral("esperou %1 ms").arg(esperado)));
+        }
     }
 
     void buscaPorNomeLiteralSemCaixa()
