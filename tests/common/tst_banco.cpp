@@ -350,23 +350,18 @@ QString listaDoSalvar;
 // Whether the dialog a row's action opens got as far as its modal loop.
 bool dialogoNoLaco = false;
 // What the user does to open a dialog, which runs its real modal loop; there the user closes it with a click on
-// the given button. NoDialogo's wait for it, left pending by a dialog that did not open, would take some later
-// test's dialog: an empty dialog uses it up.
+// the given button.
 std::function<void()> abrirDialogo(std::function<void()> agir, const char* dialogo, const char* fechar)
 {
     return [=] {
         dialogoNoLaco = false;
-        auto tomada = std::make_shared<bool>(false);
         Teste::NoDialogo([=](QDialog* d) {
-            *tomada = true;
             if (d->objectName() != QLatin1String(dialogo))
                 return;
             dialogoNoLaco = true;
             QTest::mouseClick(Teste::Controle(d, fechar), Qt::LeftButton);
         });
         agir();
-        if (!*tomada)
-            QDialog().exec();
     };
 }
 // A row's state, and " no laço" once its dialog got to its loop.

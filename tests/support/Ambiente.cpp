@@ -32,6 +32,7 @@ std::deque<Mensagens::Resposta> g_fila;
 Mensagens::Resposta g_padrao = Mensagens::Resposta::Sim;
 std::function<void(Dialogo*)> g_modal;
 QStringList g_janelasDasMensagens;
+QPointer<QTimer> g_esperaDoDialogo;  // NoDialogo's, until its dialog opens
 }  // namespace
 
 QString Frente()
@@ -88,7 +89,10 @@ void AoExibirModal(std::function<void(Dialogo*)> f)
 void NoDialogo(std::function<void(QDialog*)> f)
 {
     Janelas::DefinirManipuladorModal(nullptr);
+    // A wait left by a dialog that never opened goes: it must not take a later one.
+    delete g_esperaDoDialogo.data();
     auto* espera = new QTimer(qApp);
+    g_esperaDoDialogo = espera;
     espera->setInterval(5);
     QObject::connect(espera, &QTimer::timeout, espera, [espera, f] {
         QPointer<QDialog> d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -110,6 +114,7 @@ Sessao::Sessao(const QString& locale)
 {
     Fontes::InstalarSubstituicoes();
     Janelas::Reiniciar();
+    delete g_esperaDoDialogo.data();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ModuloTessaura::Reiniciar();
     QLocale::setDefault(QLocale(locale));

@@ -58,7 +58,8 @@ QString Resumo(const QString& titulo, Mensagens::Icone icone, const QString& tex
 void AoExibirModal(std::function<void(Dialogo*)> f);
 // Modal dialogs run their real modal loop from now on (until the next Sessao), and f runs within the loop of
 // the next one, once it is the active modal window, as a user's clicks arrive there. A dialog that f leaves
-// open is then closed, so that no test waits for ever.
+// open is then closed, so that no test waits for ever. The next NoDialogo or Sessao forgets an f whose
+// dialog never opened.
 void NoDialogo(std::function<void(QDialog*)> f);
 
 // A full reset: every window unloaded, module state reset, a fresh copy of the pristine
