@@ -233,6 +233,25 @@ private slots:
         QCOMPARE(mensagens() + QString::number(pausas) + ' ' + naEscolha + " | " + naGrade(calculo),
                  QStringLiteral("6 ") + (menu ? "frmEconomico " : "frmAltEco ") + novos + " | " + novos);
     }
+
+    // A run stopped by missing data renews nothing either: "Análise econômica" runs again, tells the gap once
+    // more and opens no chooser.
+    void dadosQueFaltam()
+    {
+        Teste::Sessao s;
+        projeto();
+        Teste::Executar("UPDATE tblTessaura SET PTD=NULL WHERE Marcador='alt2'");
+        auto* calculo = s.Mostrar<frmCalculoIndices>();
+        const QString falta = Teste::Resumo(kTitulo, Mensagens::Icone::Exclamacao,
+                                            "Faltam dados da alternativa \"Alt 2\" para o indicador IS1. "
+                                            "Corrija-os na revisão dos dados.");
+        QCOMPARE(mensagens(), falta);
+        Mensagens::LimparHistorico();
+        bool escolha = false;
+        Teste::NoDialogo([&escolha](QDialog*) { escolha = true; });
+        QTest::mouseClick(Teste::Controle(calculo, QStringLiteral("cmdAnaEco")), Qt::LeftButton);
+        QCOMPARE(mensagens() + ' ' + QString::number(escolha), falta + " 0");
+    }
 };
 
 TESTE_MAIN(TesteIndicesAtuais)
