@@ -409,6 +409,16 @@ bool Executar(QSqlQuery& consulta, const QString& sql)
     return depoisDe(ok, sql, consulta.lastError());
 }
 
+bool ExecutarNaLinha(QSqlQuery& consulta)
+{
+    if (!Executar(consulta))
+        return false;
+    if (consulta.numRowsAffected() == 1)
+        return true;
+    FalhaDeGravacao();
+    return false;
+}
+
 bool Preparar(QSqlQuery& consulta, const QString& sql)
 {
     if (consulta.prepare(sql))
@@ -799,12 +809,7 @@ bool Recordset::Update()
             for (const auto& [n, v] : m_pendentes)
                 q.addBindValue(v);
             q.addBindValue(Id());
-            ok = Executar(q);
-            // Another program deleted the row meanwhile: nothing was stored.
-            if (ok && q.numRowsAffected() == 0) {
-                FalhaDeGravacao();
-                ok = false;
-            }
+            ok = ExecutarNaLinha(q);
         }
     } else {
         if (m_pendentes.empty()) {

@@ -227,6 +227,10 @@ private:
 // the cached rows stale.
 bool Executar(QSqlQuery& consulta);
 bool Executar(QSqlQuery& consulta, const QString& sql);
+// Runs a prepared and bound statement that writes one row by its identity.
+// False when it fails, or when the row is no longer in the file (another
+// program deleted it): a failed write of the action either way.
+bool ExecutarNaLinha(QSqlQuery& consulta);
 // Prepares a statement to be run through Executar; a failure is recorded for
 // the current action.
 bool Preparar(QSqlQuery& consulta, const QString& sql);

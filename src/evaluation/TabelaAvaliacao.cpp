@@ -46,13 +46,9 @@ bool GravarIndices(const Banco::ConexaoPtr& conexao, const std::vector<Avaliacao
         q.bindValue(0, l.mp);
         q.bindValue(1, l.pc);
         q.bindValue(2, l.id);
-        if (!Banco::Executar(q))
+        // A row another program deleted since the run read it fails too.
+        if (!Banco::ExecutarNaLinha(q))
             return false;
-        // Another program deleted the row since the run read it.
-        if (q.numRowsAffected() != 1) {
-            Banco::FalhaDeGravacao();
-            return false;
-        }
     }
     return transacao.Confirmar();
 }

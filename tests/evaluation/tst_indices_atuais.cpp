@@ -115,15 +115,22 @@ private slots:
     // stored), and an empty window. Once the file is free, "Análise econômica" runs first and its chooser opens
     // on the indices of the changed data; or the results window, brought to the front again by leaving the
     // review, fills its grid.
+    // Under a hold that lets reads through, the reload fills the grid but cannot store its indices: the same
+    // one message, and the window is out of date all the same.
     void recargaDoEditorComOBancoOcupado_data()
     {
         QTest::addColumn<bool>("analise");
-        QTest::newRow("Análise econômica") << true;
-        QTest::newRow("Sair da revisão") << false;
+        QTest::addColumn<int>("tipo");
+        const char* const nomes[] = {"exclusiva", "escrita", "leitura"};
+        for (const Tipo t : {Tipo::Exclusiva, Tipo::Escrita, Tipo::Leitura}) {
+            QTest::addRow("Análise econômica, %s", nomes[int(t)]) << true << int(t);
+            QTest::addRow("Sair da revisão, %s", nomes[int(t)]) << false << int(t);
+        }
     }
     void recargaDoEditorComOBancoOcupado()
     {
         QFETCH(bool, analise);
+        QFETCH(int, tipo);
         Teste::Sessao s;
         Banco::Testes::DefinirEspera(30);
         projeto();
@@ -133,7 +140,7 @@ private slots:
         std::unique_ptr<Teste::Trava> trava;
         Mensagens::DefinirRespondedor([&](const Mensagens::Mensagem& m) {
             if (m.texto == QStringLiteral("O dado foi alterado!"))
-                trava = std::make_unique<Teste::Trava>(s.CaminhoBanco());
+                trava = std::make_unique<Teste::Trava>(s.CaminhoBanco(), Tipo(tipo));
             return Mensagens::Resposta::OK;
         });
         Teste::NoDialogo([](QDialog* d) {
@@ -146,15 +153,15 @@ private slots:
         trava.reset();
         calculo = Janelas::Obter<frmCalculoIndices>();
         QVERIFY(calculo);
+        const QString novos = daTabela();
         QCOMPARE(mensagens() + " | TR " + Teste::Campo("TR", 1).toString() + ", "
                      + QString::number(calculo->Atual()) + ", " + naGrade(calculo) + " | " + guardados(),
                  Teste::Resumo(kTitulo, Mensagens::Icone::Informacao, "O dado foi alterado!") + " / "
                      + Teste::Resumo(kTitulo, Mensagens::Icone::Critico, kEmUso.arg(s.CaminhoBanco()))
-                     + " | TR 40, 0,  | " + antes);
+                     + " | TR 40, 0, " + (Tipo(tipo) == Tipo::Exclusiva ? QString() : novos) + " | " + antes);
 
         Teste::ResponderMensagens();
         Mensagens::LimparHistorico();
-        const QString novos = daTabela();
         QVERIFY(novos != antes);
         QString naEscolha = QStringLiteral("(não abriu)");
         if (analise) {

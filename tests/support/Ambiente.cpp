@@ -100,6 +100,8 @@ void NoDialogo(std::function<void(QDialog*)> f)
             return;
         espera->stop();
         espera->deleteLater();
+        if (g_esperaDoDialogo == espera)
+            g_esperaDoDialogo = nullptr;  // f may set up the next dialog's
         f(d);
         if (d && d->isVisible() && QApplication::activeModalWidget() == d) {
             d->reject();
